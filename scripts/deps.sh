@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quellorin needs to build, run and test, but only those not yet installed.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
+  xvfb xauth fonts-dejavu-core fonts-liberation2
+  cups cups-client cups-bsd cups-filters
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

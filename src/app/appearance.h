@@ -1,0 +1,20 @@
+#pragma once
+// The look the program's windows share.
+
+#include <QFont>
+#include <Qt>
+
+class QPushButton;
+
+namespace appearance {
+
+// Times New Roman 9.75 pt (a metric-compatible serif where that face is not installed).
+QFont formFont(double pointSize = 9.75);
+// A fixed window with a title but no system menu, close or maximise button.
+Qt::WindowFlags toolWindowFlags();
+// A fixed window with a title, a minimise and a close button, no maximise button.
+Qt::WindowFlags mainWindowFlags();
+// The calculators' help button: "?" in bold 18 pt beside a small picture, "Press for help".
+void styleHelpButton(QPushButton* button);
+
+} // namespace appearance

@@ -1,0 +1,93 @@
+#include "form.h"
+
+#include "windows.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
+    setObjectName(className);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::Unload() { windows::unload(this); }
+
+void Form::centerOnScreen() {
+    adjustSize();
+    if (const QScreen* s = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(s->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+void Form::installKeyPreview() {
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+QChar Form::keyChar(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Backspace: return QChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QChar(13);
+    case Qt::Key_Escape: return QChar(27);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return {};
+    default: break;
+    }
+    if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return QChar(e->key() - Qt::Key_A + 1);
+    const QString t = e->text();
+    if (t.size() == 1 && t[0].unicode() >= 32 && t[0].unicode() != 127)
+        return t[0];
+    return {};
+}
+
+bool Form::Form_KeyDown(int, Qt::KeyboardModifiers) { return false; }
+bool Form::Form_KeyPress(QChar) { return false; }
+bool Form::Control_KeyPress(QWidget*, QChar) { return false; }
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (Form_KeyDown(key->key(), key->modifiers()))
+        return true;
+    const QChar ch = keyChar(key);
+    if (!ch.isNull()) {
+        if (Form_KeyPress(ch))
+            return true;
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (control && control != this && Control_KeyPress(control, ch))
+            return true;
+    }
+    if (ch == QChar(13)) {
+        auto* focused = qobject_cast<QPushButton*>(watched);
+        QPushButton* target = focused ? focused : m_default;
+        if (target && target->isEnabled() && target->isVisibleTo(this)) {
+            target->click();
+            return true;
+        }
+    } else if (ch == QChar(27)) {
+        if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisibleTo(this)) {
+            m_cancel->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (windows::find(className()) == this)
+        windows::unload(this);
+}

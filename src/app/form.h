@@ -1,0 +1,56 @@
+#pragma once
+// The base of every window of the program. A Form is known by its class name (its objectName, for
+// example "frmWork"), lives from its load to its unload, and sees every keystroke before its
+// controls do (key preview): Form_KeyDown gets the key code, Form_KeyPress the character, then the
+// focused control's own filter (Control_KeyPress). Enter presses the focused button or else the
+// default button; Esc presses the cancel button.
+
+#include <QChar>
+#include <QWidget>
+
+class QPushButton;
+class QKeyEvent;
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString& className);
+    QString className() const { return objectName(); }
+
+    // Runs once, right after the window has been created and before it is first shown.
+    virtual void Form_Load() {}
+
+    // Unloads this window (see windows::unload).
+    void Unload();
+
+    void setDefaultButton(QPushButton* b) { m_default = b; }
+    void setCancelButton(QPushButton* b) { m_cancel = b; }
+    QPushButton* defaultButton() const { return m_default; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+    // Places the window in the middle of the screen.
+    void centerOnScreen();
+
+    // Installs the key preview on the window and every control it holds now.
+    void installKeyPreview();
+
+    // The character a key press sends, as the program's key handlers see it: printable
+    // characters, backspace (8), Enter (13), Esc (27) and the Ctrl+letter codes (1..26); a null
+    // character for keys that send none (arrows, Delete, Tab, function keys).
+    static QChar keyChar(const QKeyEvent* e);
+
+protected:
+    // Return true to discard the key.
+    virtual bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    virtual bool Form_KeyPress(QChar ch);
+    virtual bool Control_KeyPress(QWidget* control, QChar ch);
+    // Closing by the title bar: return false to keep the window. By default the window unloads.
+    virtual bool Form_QueryUnload() { return true; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* m_default = nullptr;
+    QPushButton* m_cancel = nullptr;
+};

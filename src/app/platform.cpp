@@ -1,0 +1,110 @@
+#include "platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace platform {
+namespace {
+
+class DesktopMessages : public MessageBoxes {
+public:
+    void show(QWidget* owner, const QString& title, const QString& text, Icon icon) override {
+        QMessageBox box(owner ? owner : QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setText(text);
+        box.setTextFormat(Qt::PlainText);
+        switch (icon) {
+        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        }
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+};
+
+class DesktopLauncher : public Launcher {
+public:
+    QString locate(const QString& program) override {
+        const QFileInfo direct(program);
+        if (direct.isAbsolute())
+            return direct.isFile() && direct.isExecutable() ? direct.filePath() : QString();
+        return QStandardPaths::findExecutable(program);
+    }
+    bool start(const QString& path, const QStringList& arguments) override {
+        return QProcess::startDetached(path, arguments);
+    }
+};
+
+class ApplicationFolder : public ProgramFolder {
+public:
+    QString path() override { return QCoreApplication::applicationDirPath(); }
+};
+
+DesktopMessages desktopMessages;
+DesktopPrinter desktopPrinter;
+DesktopLauncher desktopLauncher;
+ApplicationFolder applicationFolder;
+
+MessageBoxes* currentMessages = &desktopMessages;
+Printer* currentPrinter = &desktopPrinter;
+Launcher* currentLauncher = &desktopLauncher;
+ProgramFolder* currentFolder = &applicationFolder;
+
+} // namespace
+
+MessageBoxes& messages() { return *currentMessages; }
+Printer& printer() { return *currentPrinter; }
+Launcher& launcher() { return *currentLauncher; }
+ProgramFolder& programFolder() { return *currentFolder; }
+
+void setMessages(MessageBoxes* m) { currentMessages = m ? m : &desktopMessages; }
+void setPrinter(Printer* p) { currentPrinter = p ? p : &desktopPrinter; }
+void setLauncher(Launcher* l) { currentLauncher = l ? l : &desktopLauncher; }
+void setProgramFolder(ProgramFolder* f) { currentFolder = f ? f : &applicationFolder; }
+
+void message(const QString& title, const QString& text, Icon icon, QWidget* owner) {
+    messages().show(owner, title, text, icon);
+}
+
+bool DesktopPrinter::printWindow(QWidget* window, QString* error) {
+    // Without a configured printer QPrinter quietly turns into a PDF writer with no file name;
+    // a print that goes nowhere must not look like a success.
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull()) {
+        *error = QStringLiteral("No printer is installed. Add a printer and make it the default printer, then "
+                                "press Print again.");
+        return false;
+    }
+    const QPixmap image = window->grab();
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(window->windowTitle());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        *error = QStringLiteral("The printer \"%1\" could not be used.").arg(target.printerName());
+        return false;
+    }
+    // The window's image at its size on screen, from the top left corner of the page.
+    const QRect page = painter.viewport();
+    const double scale = printer.resolution() / double(window->logicalDpiX());
+    QSize size = (QSizeF(image.size() / image.devicePixelRatio()) * scale).toSize();
+    if (size.width() > page.width() || size.height() > page.height())
+        size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+    if (!painter.end()) {
+        *error = QStringLiteral("The printer \"%1\" could not be used.").arg(target.printerName());
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,68 @@
+#pragma once
+// What the program asks of the desktop it runs on: message boxes, printing a window's image,
+// starting another program, and the program's own folder. Each facility is a small interface with
+// the real implementation behind it by default; tests and the scenario runner put recording ones in
+// its place, so that nothing blocks or reaches a real printer.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+
+enum class Icon { None, Information, Exclamation, Critical };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A modal box with an OK button; returns once it has been closed.
+    virtual void show(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
+};
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // Sends the window's image, as shown on screen, to the default printer without a dialog.
+    // Returns false with a description when it could not be printed.
+    virtual bool printWindow(QWidget* window, QString* error) = 0;
+};
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // The full path of an installed program (a name looked up on the PATH, or a path that exists
+    // and can be run), or an empty string.
+    virtual QString locate(const QString& program) = 0;
+    // Starts the program without waiting for it; false when it could not be started.
+    virtual bool start(const QString& path, const QStringList& arguments = {}) = 0;
+};
+
+class ProgramFolder {
+public:
+    virtual ~ProgramFolder() = default;
+    // The folder of the program, where its database and help files live; no trailing separator.
+    virtual QString path() = 0;
+};
+
+MessageBoxes& messages();
+Printer& printer();
+Launcher& launcher();
+ProgramFolder& programFolder();
+
+// Replace a facility (nullptr puts the real one back). The caller keeps ownership.
+void setMessages(MessageBoxes* m);
+void setPrinter(Printer* p);
+void setLauncher(Launcher* l);
+void setProgramFolder(ProgramFolder* f);
+
+// Shortcut for the commonest call.
+void message(const QString& title, const QString& text, Icon icon = Icon::None, QWidget* owner = nullptr);
+
+// The real implementations, for tests that exercise them directly.
+class DesktopPrinter : public Printer {
+public:
+    bool printWindow(QWidget* window, QString* error) override;
+};
+
+} // namespace platform

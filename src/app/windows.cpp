@@ -1,0 +1,87 @@
+#include "windows.h"
+
+#include "form.h"
+
+#include <QHash>
+#include <QPointer>
+
+namespace windows {
+namespace {
+
+QHash<QString, Factory>& factories() {
+    static QHash<QString, Factory> f;
+    return f;
+}
+
+QList<QPointer<Form>>& instances() {
+    static QList<QPointer<Form>> i;
+    return i;
+}
+
+} // namespace
+
+void registerClass(const QString& className, Factory factory) { factories().insert(className, std::move(factory)); }
+
+bool isRegistered(const QString& className) { return factories().contains(className); }
+
+Form* find(const QString& className) {
+    for (const QPointer<Form>& f : instances())
+        if (f && f->className() == className)
+            return f;
+    return nullptr;
+}
+
+Form* load(const QString& className) {
+    if (Form* f = find(className))
+        return f;
+    const auto it = factories().constFind(className);
+    if (it == factories().constEnd())
+        return nullptr;
+    Form* f = (*it)();
+    instances().append(f);
+    f->Form_Load();
+    f->installKeyPreview();
+    f->centerOnScreen();
+    return f;
+}
+
+Form* show(const QString& className) {
+    Form* f = load(className);
+    if (!f)
+        return nullptr;
+    f->show();
+    f->raise();
+    f->activateWindow();
+    return f;
+}
+
+void hide(const QString& className) {
+    if (Form* f = find(className))
+        f->hide();
+}
+
+void unload(Form* form) {
+    if (!form)
+        return;
+    instances().removeAll(QPointer<Form>(form));
+    instances().removeAll(QPointer<Form>());
+    form->hide();
+    form->deleteLater();
+}
+
+void unload(const QString& className) { unload(find(className)); }
+
+QList<Form*> loaded() {
+    QList<Form*> out;
+    for (const QPointer<Form>& f : instances())
+        if (f)
+            out.append(f);
+    return out;
+}
+
+void unloadAll() {
+    for (Form* f : loaded())
+        unload(f);
+}
+
+} // namespace windows

@@ -1,0 +1,37 @@
+#pragma once
+// The window-instance rule: every window class exists at most once. Its one instance is created
+// (and loaded) on first use and shown modeless; showing it again only brings it to the front with
+// its contents unchanged; unloading destroys it, and the next showing loads it afresh.
+// Windows are known by class name. A name no window has been registered for (a window the
+// program does not have yet) is shown as nothing.
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class Form;
+
+namespace windows {
+
+using Factory = std::function<Form*()>;
+
+void registerClass(const QString& className, Factory factory);
+bool isRegistered(const QString& className);
+
+// The loaded instance, or nullptr.
+Form* find(const QString& className);
+// The loaded instance, created and loaded if need be (not shown). nullptr for an unknown class.
+Form* load(const QString& className);
+// Loads if need be, shows, brings to the front. nullptr for an unknown class.
+Form* show(const QString& className);
+// Hides without unloading.
+void hide(const QString& className);
+// Destroys the window (its contents are gone). Safe to call from the window's own handlers.
+void unload(Form* form);
+void unload(const QString& className);
+// Every loaded window, in the order they were loaded.
+QList<Form*> loaded();
+void unloadAll();
+
+} // namespace windows

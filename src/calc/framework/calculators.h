@@ -1,0 +1,14 @@
+#pragma once
+// Every calculator window of the program, registered by class name with the window registry.
+
+#include "calc/framework/definition.h"
+
+namespace calc {
+
+void registerCalculators();
+
+// The definitions, one per calculator file.
+Definition frmCalculateDisplacement();
+Definition frmVelocity();
+
+} // namespace calc

@@ -1,0 +1,29 @@
+#pragma once
+// The numeric key filter profiles of the calculators' input boxes. Every profile lets the digits,
+// backspace and Enter through; the profiles differ in the extra characters they accept and in the
+// message (and its title) that refuses any other character.
+
+#include <QChar>
+#include <QString>
+
+namespace calc {
+
+enum class Profile {
+    None, // no filter: every keystroke passes
+    K1, K2, K3, K3e, K4, K5, K6, K7, K8, K9, K10, K11, K12,
+    K13, K14, K15, K16, K17, K18, K19, K20, K21, K22, K23,
+};
+
+struct KeyProfile {
+    QString extras;  // accepted besides digits, backspace (8) and Enter (13); letters match exactly
+    QString message; // shown when a character is refused
+    QString title;
+    bool onlyWhileEnabled = false; // while the box is disabled every keystroke passes
+};
+
+const KeyProfile& keyProfile(Profile p);
+
+// Whether the profile lets ch through into a box that is enabled or not.
+bool accepts(Profile p, QChar ch, bool boxEnabled = true);
+
+} // namespace calc

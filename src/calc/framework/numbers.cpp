@@ -1,0 +1,178 @@
+#include "numbers.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace num {
+
+CalcError::CalcError(const QString& description) : std::runtime_error(description.toStdString()) {}
+
+template <typename T> Checked<T> Checked<T>::checked(T v) {
+    if (std::isnan(v))
+        throw CalcError(InvalidArgument);
+    if (std::isinf(v))
+        throw CalcError(Overflow);
+    return Checked(v);
+}
+template class Checked<float>;
+template class Checked<double>;
+
+Single sqrt(Single x) {
+    if (x.value() < 0)
+        throw CalcError(InvalidArgument);
+    return Single(std::sqrt(x.value()));
+}
+Double sqrt(Double x) {
+    if (x.value() < 0)
+        throw CalcError(InvalidArgument);
+    return Double(std::sqrt(x.value()));
+}
+Single pow(Single x, Single y) {
+    if (x.value() == 0 && y.value() < 0)
+        throw CalcError(DivisionByZero);
+    return Single::checked(std::pow(x.value(), y.value()));
+}
+Double pow(Double x, Double y) {
+    if (x.value() == 0 && y.value() < 0)
+        throw CalcError(DivisionByZero);
+    return Double::checked(std::pow(x.value(), y.value()));
+}
+Single abs(Single x) { return Single(std::fabs(x.value())); }
+Double abs(Double x) { return Double(std::fabs(x.value())); }
+Single sin(Single x) { return Single::checked(std::sin(x.value())); }
+Single cos(Single x) { return Single::checked(std::cos(x.value())); }
+Single tan(Single x) { return Single::checked(std::tan(x.value())); }
+Single atan(Single x) { return Single::checked(std::atan(x.value())); }
+Single atan2(Single y, Single x) {
+    if (y.value() == 0 && x.value() == 0)
+        throw CalcError(InvalidArgument);
+    return Single::checked(std::atan2(y.value(), x.value()));
+}
+Double sin(Double x) { return Double::checked(std::sin(x.value())); }
+Double cos(Double x) { return Double::checked(std::cos(x.value())); }
+Double tan(Double x) { return Double::checked(std::tan(x.value())); }
+Double atan(Double x) { return Double::checked(std::atan(x.value())); }
+
+Single radians(Single degrees) { return degrees * Single(Pi) / Single(180.0f); }
+Single degrees(Single radians) { return radians * Single(180.0f) / Single(Pi); }
+
+namespace {
+
+// The typed-number grammar: [blanks] [sign] digits [. digits] [E [sign] digits] [blanks], with at
+// least one digit in the mantissa. Returns the number without the blanks, or an empty string.
+QByteArray numberText(const QString& text) {
+    const QString t = text.trimmed();
+    int i = 0;
+    const int n = int(t.size());
+    auto digit = [&](int k) { return k < n && t[k] >= u'0' && t[k] <= u'9'; };
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    int mantissaDigits = 0;
+    while (digit(i)) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < n && t[i] == u'.') {
+        ++i;
+        while (digit(i)) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return {};
+    if (i < n && (t[i] == u'E' || t[i] == u'e')) {
+        ++i;
+        if (i < n && (t[i] == u'+' || t[i] == u'-'))
+            ++i;
+        if (!digit(i))
+            return {};
+        while (digit(i))
+            ++i;
+    }
+    if (i != n)
+        return {};
+    return t.toLatin1();
+}
+
+// strtod in the C locale, whatever the process's regional settings are.
+double parseC(const QByteArray& text, bool* overflow) {
+    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    errno = 0;
+    const double v = strtod_l(text.constData(), nullptr, c);
+    *overflow = std::isinf(v);
+    return v;
+}
+
+double readNumber(const QString& text, double limit) {
+    const QByteArray t = numberText(text);
+    if (t.isEmpty())
+        throw CalcError(TypeMismatch);
+    bool overflow = false;
+    const double v = parseC(t, &overflow);
+    if (overflow || std::fabs(v) > limit)
+        throw CalcError(Overflow);
+    return v;
+}
+
+// C's %G form with the platform's two-digit exponent and without a trailing point or zeros.
+QString shortest(double v, int digits) {
+    if (v == 0)
+        return QStringLiteral("0");
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
+    return QString::fromLatin1(buf);
+}
+
+QString fixed(double v, int decimals, const QLocale& locale) {
+    QLocale l = locale;
+    l.setNumberOptions(l.numberOptions() & ~QLocale::OmitGroupSeparator);
+    QString s = l.toString(v, 'f', decimals);
+    // A negative value that rounds to zero is written without its sign.
+    const QString zero = l.toString(0.0, 'f', decimals);
+    if (s.startsWith(l.negativeSign()) && s.mid(l.negativeSign().size()) == zero)
+        s = zero;
+    return s;
+}
+
+} // namespace
+
+Single toSingle(const QString& text) {
+    return Single(static_cast<float>(readNumber(text, std::numeric_limits<float>::max())));
+}
+
+Double toDouble(const QString& text) { return Double(readNumber(text, std::numeric_limits<double>::max())); }
+
+std::int16_t toInteger(const QString& text) {
+    const double v = readNumber(text, std::numeric_limits<double>::max());
+    const double r = std::nearbyint(v); // the default rounding mode: halves to even
+    if (r < -32768.0 || r > 32767.0)
+        throw CalcError(Overflow);
+    return static_cast<std::int16_t>(r);
+}
+
+bool isNumeric(const QString& text) { return !numberText(text).isEmpty(); }
+
+QString plain(Single v) { return shortest(v.value(), 7); }
+QString plain(Double v) { return shortest(v.value(), 15); }
+
+QString result(Single v, const QLocale& locale) { return fixed(v.value(), 3, locale); }
+QString result(Double v, const QLocale& locale) { return fixed(v.value(), 3, locale); }
+
+QString standard(double v, const QLocale& locale) { return fixed(v, 2, locale); }
+
+QString scientific(double v, const QLocale& locale) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.2E", v);
+    QString s = QString::fromLatin1(buf);
+    if (const QString point = locale.decimalPoint(); point != QLatin1String("."))
+        s.replace(u'.', point);
+    return s;
+}
+
+} // namespace num

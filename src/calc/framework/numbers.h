@@ -1,0 +1,113 @@
+#pragma once
+// The program's number rules: reading typed text as numbers, checked arithmetic that fails with
+// one error type instead of producing infinities or NaN, and every way a number is written back
+// as text (the plain conversion, the three-decimal result rule, the named formats).
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace num {
+
+// The one failure type of calculations. Its description is what an Ok handler's error trap shows.
+class CalcError : public std::runtime_error {
+public:
+    explicit CalcError(const QString& description);
+    QString description() const { return QString::fromUtf8(what()); }
+};
+
+// The descriptions, as short as the platform's own.
+inline const char* const TypeMismatch = "Type mismatch";
+inline const char* const Overflow = "Overflow";
+inline const char* const DivisionByZero = "Division by zero";
+inline const char* const InvalidArgument = "Invalid procedure call or argument";
+
+// A floating-point value whose arithmetic is checked: a result that would be infinite fails with
+// "Overflow", a division by zero with "Division by zero", an undefined result (NaN) with
+// "Invalid procedure call or argument". T is float (single precision) or double.
+template <typename T> class Checked {
+public:
+    constexpr Checked() = default;
+    constexpr Checked(T v) : m_v(v) {} // NOLINT(google-explicit-constructor): literals mix in freely
+    constexpr T value() const { return m_v; }
+    explicit constexpr operator T() const { return m_v; }
+
+    // Fails when v is infinite (overflow) or NaN (invalid argument).
+    static Checked checked(T v);
+
+    friend Checked operator+(Checked a, Checked b) { return checked(a.m_v + b.m_v); }
+    friend Checked operator-(Checked a, Checked b) { return checked(a.m_v - b.m_v); }
+    friend Checked operator*(Checked a, Checked b) { return checked(a.m_v * b.m_v); }
+    friend Checked operator/(Checked a, Checked b) {
+        if (b.m_v == 0)
+            throw CalcError(DivisionByZero);
+        return checked(a.m_v / b.m_v);
+    }
+    Checked operator-() const { return Checked(-m_v); }
+    Checked& operator+=(Checked o) { return *this = *this + o; }
+    Checked& operator-=(Checked o) { return *this = *this - o; }
+    Checked& operator*=(Checked o) { return *this = *this * o; }
+    Checked& operator/=(Checked o) { return *this = *this / o; }
+    friend auto operator<=>(Checked a, Checked b) { return a.m_v <=> b.m_v; }
+    friend bool operator==(Checked a, Checked b) { return a.m_v == b.m_v; }
+
+private:
+    T m_v = 0;
+};
+
+using Single = Checked<float>;
+using Double = Checked<double>;
+
+// Checked functions (arguments and results in the value's own precision).
+Single sqrt(Single x);      // x < 0: invalid argument
+Double sqrt(Double x);
+Single pow(Single x, Single y);
+Double pow(Double x, Double y);
+Single abs(Single x);
+Double abs(Double x);
+Single sin(Single x);
+Single cos(Single x);
+Single tan(Single x);
+Single atan(Single x);
+Single atan2(Single y, Single x); // both zero: invalid argument
+Double sin(Double x);
+Double cos(Double x);
+Double tan(Double x);
+Double atan(Double x);
+
+// Angles as the program converts them: with 3.14159265 exactly as written.
+inline constexpr float Pi = 3.14159265f;
+Single radians(Single degrees);
+Single degrees(Single radians);
+
+// Reading typed text. Blanks around the number are ignored; "." is always the decimal point,
+// whatever the regional settings; an exponent is written with E (1E3 is 1000). Anything else
+// ("", "-", "E", ".", "1.2.3", "12abc") fails with "Type mismatch"; a number beyond the type's
+// range fails with "Overflow".
+Single toSingle(const QString& text);
+Double toDouble(const QString& text);
+// 16-bit integer: rounds halves to even (2.5 -> 2, 3.5 -> 4); outside -32768..32767 is an overflow.
+std::int16_t toInteger(const QString& text);
+// True when text reads as a number by the rules above (no range check).
+bool isNumeric(const QString& text);
+
+// The plain number-to-text conversion: the shortest form with up to 7 (single) or 15 (double)
+// significant digits, a leading zero before the point, exponent notation for very large or very
+// small values: 2, 0.5, 9.8, -7, 1.234568E+07, 1E-05. Always "." as the decimal point, so that the
+// text reads back as the same number.
+QString plain(Single v);
+QString plain(Double v);
+
+// The result rule: exactly three decimals, rounded, with the regional separator and grouping
+// (1,234,567.875 in English, 1.234.567,875 in German); never "-0.000".
+QString result(Single v, const QLocale& locale = QLocale());
+QString result(Double v, const QLocale& locale = QLocale());
+
+// The named formats. "Scientific": a mantissa with two decimals, E, a sign and at least two
+// exponent digits (3.00E+08, 6.67E-11). "Standard": grouping and two decimals (1,234.50).
+QString scientific(double v, const QLocale& locale = QLocale());
+QString standard(double v, const QLocale& locale = QLocale());
+
+} // namespace num

@@ -1,0 +1,209 @@
+#include "calc/framework/numbers.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace num;
+
+Q_DECLARE_METATYPE(std::int16_t)
+
+class TestNumbers : public QObject {
+    Q_OBJECT
+
+    template <typename F> static QString failure(F f) {
+        try {
+            f();
+        } catch (const CalcError& e) {
+            return e.description();
+        }
+        return QStringLiteral("(no failure)");
+    }
+
+private slots:
+    void toSingle_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("value");
+        QTest::newRow("integer") << "12" << 12.0f;
+        QTest::newRow("blanks trimmed") << "  3.5 " << 3.5f;
+        QTest::newRow("exponent") << "1E3" << 1000.0f;
+        QTest::newRow("lower-case exponent") << "2e-2" << 0.02f;
+        QTest::newRow("signed exponent") << "-1.5E+2" << -150.0f;
+        QTest::newRow("plus sign") << "+7" << 7.0f;
+        QTest::newRow("leading point") << ".25" << 0.25f;
+        QTest::newRow("trailing point") << "4." << 4.0f;
+        QTest::newRow("rounded to single") << "0.1" << 0.1f;
+        QTest::newRow("underflow is zero") << "1E-60" << 0.0f;
+        QTest::newRow("largest single") << "3.4E38" << 3.4e38f;
+    }
+    void toSingle() {
+        QFETCH(QString, text);
+        QFETCH(float, value);
+        QCOMPARE(num::toSingle(text).value(), value);
+    }
+
+    void badText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("description");
+        for (const char* t : {"", "   ", "-", "+", "E", ".", "1.2.3", "12abc", "1E", "E5", "1,000", "--1", "1 2",
+                              "0x10", "inf", "nan", "\t"})
+            QTest::newRow(t) << QString::fromLatin1(t) << QStringLiteral("Type mismatch");
+        QTest::newRow("beyond single") << "3.5E38" << QStringLiteral("Overflow");
+        QTest::newRow("beyond single, negative") << "-1E39" << QStringLiteral("Overflow");
+        QTest::newRow("beyond double") << "1E309" << QStringLiteral("Overflow");
+    }
+    void badText() {
+        QFETCH(QString, text);
+        QFETCH(QString, description);
+        QCOMPARE(failure([&] { num::toSingle(text); }), description);
+    }
+
+    void doubleRange() {
+        QCOMPARE(num::toDouble("1E300").value(), 1e300);
+        QCOMPARE(failure([] { num::toDouble("1E309"); }), QStringLiteral("Overflow"));
+        QCOMPARE(num::toDouble("0.1").value(), 0.1);
+    }
+
+    // Reading typed text never depends on the regional settings: "1.5" is one and a half in German too.
+    void decimalPointWhateverTheLocale() {
+        const QLocale saved;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const float v = num::toSingle("1.5").value();
+        const QString bad = failure([] { num::toSingle("1,5"); });
+        QLocale::setDefault(saved);
+        QCOMPARE(v, 1.5f);
+        QCOMPARE(bad, QStringLiteral("Type mismatch"));
+    }
+
+    void toInteger_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "42" << 42;
+        QTest::newRow("half to even, down") << "2.5" << 2;
+        QTest::newRow("half to even, up") << "3.5" << 4;
+        QTest::newRow("negative half") << "-2.5" << -2;
+        QTest::newRow("rounds") << "2.6" << 3;
+        QTest::newRow("lowest") << "-32768" << -32768;
+        QTest::newRow("highest") << "32767" << 32767;
+        QTest::newRow("rounds into range") << "32767.4" << 32767;
+    }
+    void toInteger() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(int(num::toInteger(text)), value);
+    }
+    void toIntegerOverflow() {
+        QCOMPARE(failure([] { num::toInteger("32768"); }), QStringLiteral("Overflow"));
+        QCOMPARE(failure([] { num::toInteger("32767.5"); }), QStringLiteral("Overflow"));
+        QCOMPARE(failure([] { num::toInteger("-32769"); }), QStringLiteral("Overflow"));
+        QCOMPARE(failure([] { num::toInteger("x"); }), QStringLiteral("Type mismatch"));
+    }
+
+    void checkedArithmetic() {
+        const Single big(3e38f);
+        QCOMPARE(failure([&] { big* Single(10.0f); }), QStringLiteral("Overflow"));
+        QCOMPARE(failure([&] { big + big; }), QStringLiteral("Overflow"));
+        QCOMPARE(failure([] { Single(1.0f) / Single(0.0f); }), QStringLiteral("Division by zero"));
+        QCOMPARE(failure([] { Single(0.0f) / Single(0.0f); }), QStringLiteral("Division by zero"));
+        QCOMPARE(failure([] { num::sqrt(Single(-1.0f)); }), QStringLiteral("Invalid procedure call or argument"));
+        QCOMPARE(failure([] { num::pow(Single(0.0f), Single(-1.0f)); }), QStringLiteral("Division by zero"));
+        QCOMPARE(failure([] { num::pow(Single(-8.0f), Single(0.5f)); }),
+                 QStringLiteral("Invalid procedure call or argument"));
+        QCOMPARE(failure([] { Double(1e308) * Double(10.0); }), QStringLiteral("Overflow"));
+        // Single precision all the way: 0.1 + 0.2 is the single sum, not the double one.
+        QCOMPARE((Single(0.1f) + Single(0.2f)).value(), 0.1f + 0.2f);
+        QCOMPARE((Single(7.0f) - Single(10.0f)).value(), -3.0f);
+        QCOMPARE(num::sqrt(Single(16.0f)).value(), 4.0f);
+    }
+
+    void angles() {
+        // The program's own value of pi, 3.14159265, as written.
+        QCOMPARE(num::radians(Single(180.0f)).value(), 3.14159265f);
+        QCOMPARE(num::degrees(Single(3.14159265f)).value(), 180.0f);
+        QCOMPARE(num::atan2(Single(-1.0f), Single(-1.0f)).value(), std::atan2(-1.0f, -1.0f));
+        QCOMPARE(failure([] { num::atan2(Single(0.0f), Single(0.0f)); }),
+                 QStringLiteral("Invalid procedure call or argument"));
+    }
+
+    void plainSingle_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 2.0f << "2";
+        QTest::newRow("half") << 0.5f << "0.5";
+        QTest::newRow("9.8") << 9.8f << "9.8";
+        QTest::newRow("0.1 single") << 0.1f << "0.1";
+        QTest::newRow("negative") << -7.0f << "-7";
+        QTest::newRow("zero") << 0.0f << "0";
+        QTest::newRow("negative zero") << -0.0f << "0";
+        QTest::newRow("seven digits") << 1234567.0f << "1234567";
+        QTest::newRow("large") << 12345678.0f << "1.234568E+07";
+        QTest::newRow("ten million") << 1e7f << "1E+07";
+        QTest::newRow("small") << 1e-5f << "1E-05";
+        QTest::newRow("ten thousandth") << 0.0001f << "0.0001";
+        QTest::newRow("rounded to seven") << 3.14159265f << "3.141593";
+        QTest::newRow("gravitation") << 6.673e-11f << "6.673E-11";
+        QTest::newRow("huge") << 3e38f << "3E+38";
+    }
+    void plainSingle() {
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(num::plain(Single(value)), text);
+    }
+
+    void plainDouble() {
+        QCOMPARE(num::plain(Double(0.1)), QStringLiteral("0.1"));
+        QCOMPARE(num::plain(Double(1.0 / 3.0)), QStringLiteral("0.333333333333333"));
+        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1E+15"));
+        QCOMPARE(num::plain(Double(123456789012345.0)), QStringLiteral("123456789012345"));
+        // The plain text reads back as the same number.
+        QCOMPARE(num::toSingle(num::plain(Single(12345678.0f))).value(), 12345680.0f);
+    }
+
+    void resultRule_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("half") << "en_US" << 0.5f << "0.500";
+        QTest::newRow("grouping") << "en_US" << 1234.5f << "1,234.500";
+        QTest::newRow("negative") << "en_US" << -2.0f << "-2.000";
+        QTest::newRow("single value") << "en_US" << 1234567.89f << "1,234,567.875";
+        QTest::newRow("rounds") << "en_US" << 2.0006f << "2.001";
+        QTest::newRow("tiny negative is not -0.000") << "en_US" << -0.0001f << "0.000";
+        QTest::newRow("negative zero") << "en_US" << -0.0f << "0.000";
+        QTest::newRow("german") << "de_DE" << 1234567.89f << "1.234.567,875";
+        QTest::newRow("german negative") << "de_DE" << -0.25f << "-0,250";
+        QTest::newRow("german tiny negative") << "de_DE" << -0.0004f << "0,000";
+    }
+    void resultRule() {
+        QFETCH(QString, locale);
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(num::result(Single(value), QLocale(locale)), text);
+    }
+
+    void namedFormats_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("scientific");
+        QTest::addColumn<QString>("standard");
+        QTest::newRow("light") << "en_US" << 299792458.0 << "3.00E+08" << "299,792,458.00";
+        QTest::newRow("gravitation") << "en_US" << 6.67e-11 << "6.67E-11" << "0.00";
+        QTest::newRow("gravity") << "en_US" << 9.81 << "9.81E+00" << "9.81";
+        QTest::newRow("half") << "en_US" << 0.5 << "5.00E-01" << "0.50";
+        QTest::newRow("grouping") << "en_US" << 1234.5 << "1.23E+03" << "1,234.50";
+        QTest::newRow("negative") << "en_US" << -1.5 << "-1.50E+00" << "-1.50";
+        QTest::newRow("three exponent digits") << "en_US" << 1e-100 << "1.00E-100" << "0.00";
+        QTest::newRow("german") << "de_DE" << 1234.5 << "1,23E+03" << "1.234,50";
+    }
+    void namedFormats() {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, scientific);
+        QFETCH(QString, standard);
+        QCOMPARE(num::scientific(value, QLocale(locale)), scientific);
+        QCOMPARE(num::standard(value, QLocale(locale)), standard);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumbers)
+#include "test_numbers.moc"
