@@ -59,13 +59,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (Form_KeyDown(key->key(), key->modifiers()))
         return true;
     const QChar ch = keyChar(key);
-    if (!ch.isNull()) {
-        if (Form_KeyPress(ch))
-            return true;
-        auto* control = qobject_cast<QWidget*>(watched);
-        if (control && control != this && Control_KeyPress(control, ch))
-            return true;
-    }
+    // Enter and Esc go to the window's buttons before any key handler sees them.
     if (ch == QChar(13)) {
         auto* focused = qobject_cast<QPushButton*>(watched);
         QPushButton* target = focused ? focused : m_default;
@@ -79,7 +73,12 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return false;
+    if (ch.isNull())
+        return false;
+    if (Form_KeyPress(ch))
+        return true;
+    auto* control = qobject_cast<QWidget*>(watched);
+    return control && control != this && Control_KeyPress(control, ch);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

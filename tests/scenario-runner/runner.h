@@ -1,0 +1,43 @@
+#pragma once
+// Runs scenario files against the program's real windows on the offscreen platform: actions go
+// through the windows' own event handling, message boxes, prints and program starts are recorded.
+
+#include "recorders.h"
+#include "script.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QObject;
+class QWidget;
+class Form;
+
+class ScenarioRunner {
+public:
+    explicit ScenarioRunner(QString programDir);
+    // Runs one file; prints its failure (if any) and returns whether it passed.
+    bool runFile(const QString& path);
+
+private:
+    struct Failure {
+        QString expected;
+        QString got;
+    };
+    // Each returns an empty optional-like Failure (expected empty) on success.
+    bool execute(const Line& line, Failure* failure);
+    bool action(const QList<Word>& w, Failure* f);
+    bool expectation(const QList<Word>& w, Failure* f);
+
+    void resetState();
+    void settle();
+    bool startProgram(const QString& without, Failure* f);
+
+    Form* window(const QString& name, Failure* f);
+    QObject* control(const QString& address, Form** owner, Failure* f);
+
+    QString m_programDir;
+    RecordingPlatform m_platform;
+    std::unique_ptr<QTemporaryDir> m_copy;
+};
