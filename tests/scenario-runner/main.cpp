@@ -5,18 +5,7 @@
 
 #include <cstdio>
 
-namespace {
-QtMessageHandler standardHandler = nullptr;
-// The offscreen platform says so each time a window is brought forward; that is noise here.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("does not support raise()")))
-        return;
-    standardHandler(type, context, message);
-}
-} // namespace
-
 int main(int argc, char* argv[]) {
-    standardHandler = qInstallMessageHandler(quietHandler);
     // The real windows, without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

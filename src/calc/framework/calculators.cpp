@@ -4,9 +4,17 @@
 
 namespace calc {
 
+const std::vector<DefineFunction>& allCalculators() {
+    static const std::vector<DefineFunction> all = {
+        frmCalculateDisplacement,
+        frmVelocity,
+    };
+    return all;
+}
+
 void registerCalculators() {
-    registerCalculator(frmCalculateDisplacement);
-    registerCalculator(frmVelocity);
+    for (DefineFunction define : allCalculators())
+        registerCalculator(define);
 }
 
 } // namespace calc

@@ -7,6 +7,10 @@ namespace calc {
 
 void registerCalculators();
 
+// The definition functions of every calculator, in registration order.
+using DefineFunction = Definition (*)();
+const std::vector<DefineFunction>& allCalculators();
+
 // The definitions, one per calculator file.
 Definition frmCalculateDisplacement();
 Definition frmVelocity();

@@ -1,0 +1,360 @@
+// The shared behaviour of calculator windows, on a small calculator made for the test, and the
+// robustness of every real calculator against whatever a keyboard or a paste can send.
+
+#include "calc/framework/calculator.h"
+#include "calc/framework/calculators.h"
+#include "recorders.h"
+#include "uitest.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+
+using namespace calc;
+
+namespace {
+
+Definition testCalculator() {
+    Definition d;
+    d.className = QStringLiteral("frmTestCalc");
+    d.caption = QStringLiteral("Test");
+    d.inputs = {
+        {"Text1", "Label1", Profile::K1, "the first"},
+        {"Text2", "Label2", Profile::K3e},
+        {"Text3", "Label3", Profile::None},
+    };
+    d.resultLabel = QStringLiteral("Label4");
+    d.resultBox = QStringLiteral("Text4");
+    d.formulaBox = QStringLiteral("Text5");
+    d.options = {
+        {"Sum", {"First", "Second", "Third"}, "The sum is ",
+         [](CalculatorWindow& w) {
+             const num::Single a = w.single("Text1"), b = w.single("Text2"), c = w.single("Text3");
+             w.showResult(a + b + c);
+             w.showFormula(num::plain(a) + " + " + num::plain(b) + " + " + num::plain(c));
+         }},
+        {"Quotient", {"Dividend", "Divisor", ""}, "The quotient is ",
+         [](CalculatorWindow& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
+    };
+    d.checks = {required({"Text1", "Text2"}, {"Fill both.", "Testing", Icon::Information})};
+    d.trap = {"Trap", Icon::Information};
+    d.showAfterClose = QStringLiteral("frmTestTopic");
+    d.help = QStringLiteral("Part one. ") + QStringLiteral("Part two. ");
+    return d;
+}
+
+Definition noOptionSelected() {
+    Definition d = testCalculator();
+    d.className = QStringLiteral("frmTestNoOption");
+    d.selectFirstOption = false;
+    return d;
+}
+
+} // namespace
+
+class TestCalculator : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform rec;
+    CalculatorWindow* w = nullptr;
+
+    QLineEdit* box(const char* name) { return w->box(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) { return w->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    void type(QWidget* target, const QString& text) {
+        for (QChar c : text)
+            QTest::keyClick(target, c.toLatin1());
+    }
+
+private slots:
+    void initTestCase() {
+        registerCalculator(testCalculator);
+        registerCalculator(noOptionSelected);
+        registerStub(QStringLiteral("frmTestTopic"));
+        registerStub(QStringLiteral("frmHelp"));
+    }
+    void init() {
+        rec.messages.messages.clear();
+        rec.printer.printed.clear();
+        w = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestCalc")));
+        QVERIFY(w);
+    }
+    void cleanup() {
+        windows::unloadAll();
+        settle();
+        QVERIFY2(rec.messages.messages.isEmpty(), qPrintable(rec.messages.messages.value(0).text));
+    }
+
+    void loadDefaults() {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Test"));
+        QVERIFY(w->option(1)->isChecked());
+        QCOMPARE(w->label("Label1")->text(), QStringLiteral("First"));
+        QCOMPARE(w->label("Label4")->text(), QStringLiteral("The sum is "));
+        QVERIFY(!button("cmdOk")->isEnabled());
+        QVERIFY(!button("cmdPrint")->isEnabled());
+        QCOMPARE(box("Text1")->toolTip(), QStringLiteral("the first"));
+        QCOMPARE(button("cmdHelp")->text(), QStringLiteral("?"));
+        QCOMPARE(button("cmdHelp")->toolTip(), QStringLiteral("Press for help"));
+        QVERIFY(button("cmdHelp")->font().bold());
+        QCOMPARE(w->label("Label1")->alignment() & Qt::AlignRight, Qt::AlignRight);
+    }
+
+    // Ok and Print wake up with the first change of the first box and stay awake.
+    void enablingRule() {
+        type(box("Text2"), "5");
+        QVERIFY(!button("cmdOk")->isEnabled());
+        type(box("Text1"), "1");
+        QVERIFY(button("cmdOk")->isEnabled());
+        QVERIFY(button("cmdPrint")->isEnabled());
+        QTest::keyClick(box("Text1"), Qt::Key_Backspace);
+        QVERIFY(box("Text1")->text().isEmpty());
+        QVERIFY(button("cmdOk")->isEnabled());
+        w->cmdClear_Click();
+        w->option(2)->click();
+        QVERIFY(button("cmdOk")->isEnabled());
+        QVERIFY(button("cmdPrint")->isEnabled());
+    }
+
+    void optionClickLayout() {
+        type(box("Text1"), "1");
+        type(box("Text2"), "2");
+        type(box("Text3"), "3");
+        w->cmdOk_Click();
+        QCOMPARE(box("Text4")->text(), QStringLiteral("6.000"));
+        w->option(2)->click();
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+            QVERIFY2(box(name)->text().isEmpty(), name);
+        QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
+        QCOMPARE(w->label("Label3")->text(), QString());
+        QVERIFY(!box("Text3")->isVisibleTo(w));
+        QCOMPARE(w->label("Label4")->text(), QStringLiteral("The quotient is "));
+        w->option(1)->click();
+        QVERIFY(box("Text3")->isVisibleTo(w));
+    }
+
+    void okComputesSelectedOption() {
+        type(box("Text1"), "1.5");
+        type(box("Text2"), "1E3");
+        box("Text3")->setText("-0.5");
+        QTest::keyClick(box("Text2"), Qt::Key_Return); // Enter presses Ok
+        QCOMPARE(box("Text4")->text(), QStringLiteral("1,001.000"));
+        QCOMPARE(box("Text5")->text(), QStringLiteral("1.5 + 1000 + -0.5"));
+        QCOMPARE(box("Text1")->text(), QStringLiteral("1.5")); // the inputs stay as typed
+    }
+
+    void requiredBoxes() {
+        type(box("Text1"), "1");
+        w->cmdOk_Click();
+        QCOMPARE(rec.messages.messages.size(), 1);
+        const RecordedMessage m = rec.messages.take();
+        QCOMPARE(m.text, QStringLiteral("Fill both."));
+        QCOMPARE(m.title, QStringLiteral("Testing"));
+        QCOMPARE(m.icon, platform::Icon::Information);
+        // Blanks are not empty: they reach the trap as a type mismatch.
+        box("Text2")->setText("  ");
+        w->cmdOk_Click();
+        QCOMPARE(rec.messages.take().text, QStringLiteral("Type mismatch"));
+        QVERIFY(box("Text4")->text().isEmpty());
+    }
+
+    void errorTrapKeepsEarlierResult() {
+        w->option(2)->click();
+        type(box("Text1"), "1");
+        type(box("Text2"), "4");
+        w->cmdOk_Click();
+        QCOMPARE(box("Text4")->text(), QStringLiteral("0.250"));
+        box("Text2")->setText("0");
+        w->cmdOk_Click();
+        const RecordedMessage m = rec.messages.take();
+        QCOMPARE(m.text, QStringLiteral("Division by zero"));
+        QCOMPARE(m.title, QStringLiteral("Trap"));
+        QCOMPARE(m.icon, platform::Icon::Information);
+        QCOMPARE(box("Text4")->text(), QStringLiteral("0.250"));
+    }
+
+    void noOptionSelectedComputesNothing() {
+        auto* other = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestNoOption")));
+        QCOMPARE(other->selectedOption(), 0);
+        other->box("Text1")->setText("1");
+        other->box("Text2")->setText("2");
+        other->cmdOk_Click();
+        QVERIFY(other->box("Text4")->text().isEmpty());
+    }
+
+    void keyFilter() {
+        type(box("Text1"), "-1.5E+3");
+        QCOMPARE(box("Text1")->text(), QStringLiteral("-1.5E+3"));
+        QVERIFY(rec.messages.messages.isEmpty());
+        for (char c : {'e', ',', 'x', ' ', '/'}) {
+            QTest::keyClick(box("Text1"), c);
+            const RecordedMessage m = rec.messages.take();
+            QCOMPARE(m.text, QStringLiteral("You must enter a valid number"));
+            QCOMPARE(m.title, QStringLiteral("Quellorin"));
+            QCOMPARE(m.icon, platform::Icon::None);
+        }
+        QCOMPARE(box("Text1")->text(), QStringLiteral("-1.5E+3"));
+        // Editing shortcuts send control characters, which are refused too.
+        QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rec.messages.take().text, QStringLiteral("You must enter a valid number"));
+        // Keys that send no character pass: the cursor moves and Delete deletes.
+        QTest::keyClick(box("Text1"), Qt::Key_Left);
+        QTest::keyClick(box("Text1"), Qt::Key_Delete);
+        QCOMPARE(box("Text1")->text(), QStringLiteral("-1.5E+"));
+        // The unfiltered box takes anything.
+        type(box("Text3"), "abc");
+        QCOMPARE(box("Text3")->text(), QStringLiteral("abc"));
+    }
+
+    void filterOnlyWhileEnabled() {
+        QTest::keyClick(box("Text2"), 'q');
+        QCOMPARE(rec.messages.take().text, QStringLiteral("You must enter a valid numerical expression"));
+        box("Text2")->setEnabled(false);
+        QTest::keyClick(box("Text2"), 'q');
+        QVERIFY(rec.messages.messages.isEmpty());
+    }
+
+    void profiles_data() {
+        QTest::addColumn<int>("profile");
+        QTest::addColumn<QString>("accepted");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("title");
+        auto row = [](const char* name, Profile p, const char* acc, const char* ref, const char* title) {
+            QTest::newRow(name) << int(p) << QString::fromLatin1(acc) << QString::fromLatin1(ref)
+                                << QString::fromLatin1(title);
+        };
+        row("K1", Profile::K1, "0189.-+E", "e ,xX^", "Quellorin");
+        row("K2", Profile::K2, "09.+E", "-e", "Quellorin");
+        row("K4", Profile::K4, "09.+E", "-e", "Quellorin");
+        row("K9", Profile::K9, "09.-", "+E", "Quellorin");
+        row("K10", Profile::K10, "09.", "-+E", "Mean");
+        row("K11", Profile::K11, "09", ".-", "Mean");
+        row("K12", Profile::K12, "09.E", "-+", "Mean");
+        row("K13", Profile::K13, ".-+E", "e", "Standard Deviation");
+        row("K14", Profile::K14, ".-+E", "e", "Percent Error");
+        row("K15", Profile::K15, " ^.+-Xx", "E", "Equations");
+        row("K16", Profile::K16, " ^.+-EXx", "e", "Equations");
+        row("K17", Profile::K17, " ^.+-E", "X", "Equations");
+        row("K18", Profile::K18, " -.", "+^", "Equations");
+        row("K19", Profile::K19, ".", "-", "Quellorin");
+        row("K20", Profile::K20, ".-", "+", "Temperatures");
+        row("K21", Profile::K21, ".-+E", "e", "Pythagorean");
+        row("K22", Profile::K22, ".", "-", "Pythagorean");
+        row("K23", Profile::K23, " ^.+-X", "xE", "Equations");
+    }
+    void profiles() {
+        QFETCH(int, profile);
+        QFETCH(QString, accepted);
+        QFETCH(QString, refused);
+        QFETCH(QString, title);
+        const auto p = Profile(profile);
+        QVERIFY(accepts(p, QChar(8)));
+        QVERIFY(accepts(p, QChar(13)));
+        for (QChar c : accepted)
+            QVERIFY2(accepts(p, c), qPrintable(QString(c)));
+        for (QChar c : refused)
+            QVERIFY2(!accepts(p, c), qPrintable(QString(c)));
+        QVERIFY(!accepts(p, QChar(22))); // Ctrl+V
+        QCOMPARE(keyProfile(p).title, title);
+    }
+
+    void clearKeepsOption() {
+        w->option(2)->click();
+        type(box("Text1"), "1");
+        type(box("Text2"), "2");
+        w->cmdOk_Click();
+        w->cmdClear_Click();
+        QVERIFY(box("Text1")->text().isEmpty());
+        QVERIFY(box("Text4")->text().isEmpty());
+        QVERIFY(w->option(2)->isChecked());
+        QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
+        QCOMPARE(w->focusWidget(), box("Text1"));
+    }
+
+    void closeShowsTopicWindow() {
+        QTest::keyClick(box("Text1"), Qt::Key_Escape);
+        settle();
+        QVERIFY(!windows::find(QStringLiteral("frmTestCalc")));
+        QVERIFY(windows::find(QStringLiteral("frmTestTopic")));
+        QVERIFY(windows::find(QStringLiteral("frmTestTopic"))->isVisible());
+    }
+
+    void printAndHelp() {
+        type(box("Text1"), "1");
+        w->cmdPrint_Click();
+        QCOMPARE(rec.printer.printed.value(QStringLiteral("frmTestCalc")), 1);
+        w->cmdHelp_Click();
+        const RecordedMessage m = rec.messages.take();
+        QCOMPARE(m.text, QStringLiteral("Part one. Part two. "));
+        QCOMPARE(m.icon, platform::Icon::Information);
+        QCOMPARE(m.title, QStringLiteral("Quellorin"));
+    }
+
+    void printFailureIsReported() {
+        struct NoPrinter : platform::Printer {
+            bool printWindow(QWidget*, QString* error) override {
+                *error = QStringLiteral("No printer.");
+                return false;
+            }
+        } none;
+        platform::setPrinter(&none);
+        w->cmdPrint_Click();
+        platform::setPrinter(&rec.printer);
+        QCOMPARE(rec.messages.take().text, QStringLiteral("No printer."));
+    }
+
+    void f1OpensHelpFromAnyBox() {
+        QTest::keyClick(box("Text3"), Qt::Key_F1);
+        QVERIFY(windows::find(QStringLiteral("frmHelp")));
+        QVERIFY(windows::find(QStringLiteral("frmTestCalc"))); // the calculator stays
+    }
+
+    // Whatever the keyboard or a paste sends, into any box of any calculator, followed by any
+    // button, ends in a result or a message, never in a crash.
+    void everyCalculatorSurvivesGarbage() {
+        QRandomGenerator random(20261207);
+        const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
+        const QStringList pastes = {"", " ", "-", "E", ".", "1.2.3", "1E39", "-1E39", "1E-45", "0", "-0",
+                                    "\xe2\x82\xac", "NaN", "inf", "1e5", "12345678901234567890", "  7  ", "0x1F",
+                                    QString(300, u'9'), "\t3"};
+        for (DefineFunction define : allCalculators()) {
+            const QString name = define().className;
+            registerCalculator(define);
+            for (int round = 0; round < 40; ++round) {
+                auto* calc = static_cast<CalculatorWindow*>(windows::show(name));
+                QVERIFY(calc);
+                const Definition& d = calc->definition();
+                for (const Input& in : d.inputs) {
+                    QLineEdit* b = calc->box(in.box);
+                    if (random.bounded(2))
+                        b->setText(pastes[random.bounded(int(pastes.size()))]);
+                    for (int k = random.bounded(6); k > 0; --k)
+                        QTest::keyClick(b, keys[random.bounded(int(keys.size()))].toLatin1());
+                }
+                const int n = int(d.options.size());
+                switch (random.bounded(5)) {
+                case 0:
+                    if (n > 0)
+                        calc->option(1 + random.bounded(n))->click();
+                    break;
+                case 1: calc->cmdClear_Click(); break;
+                default: calc->cmdOk_Click(); break;
+                }
+                calc->cmdOk_Click();
+                if (random.bounded(10) == 0) {
+                    calc->cmdClose_Click();
+                    windows::unloadAll();
+                    settle();
+                }
+            }
+            windows::unloadAll();
+            settle();
+        }
+        for (const RecordedMessage& m : std::as_const(rec.messages.messages))
+            QVERIFY2(!m.text.isEmpty() && !m.title.isEmpty(), "a message without words");
+        rec.messages.messages.clear();
+    }
+};
+
+QUELLORIN_TEST_MAIN(TestCalculator)
+#include "test_calculator.moc"

@@ -1,0 +1,36 @@
+#pragma once
+// Helpers for tests of the program's windows: the offscreen platform, a stand-in window for
+// classes a test only needs to see opened, and letting pending events (deferred deletes) run.
+
+#include "app/form.h"
+#include "app/windows.h"
+
+#include <QApplication>
+#include <QTest>
+
+class StubForm : public Form {
+    Q_OBJECT
+public:
+    explicit StubForm(const QString& name) : Form(name) {}
+};
+
+// Registers a stand-in for a window class the program does not provide here.
+inline void registerStub(const QString& name) {
+    windows::registerClass(name, [name] { return new StubForm(name); });
+}
+
+inline void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Like QTEST_MAIN, on the offscreen platform, with the program's own quit rule.
+#define QUELLORIN_TEST_MAIN(TestObject)                                                                         \
+    int main(int argc, char* argv[]) {                                                                          \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                \
+        QApplication app(argc, argv);                                                                           \
+        app.setQuitOnLastWindowClosed(false);                                                                   \
+        TestObject tc;                                                                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                              \
+        return QTest::qExec(&tc, argc, argv);                                                                   \
+    }
