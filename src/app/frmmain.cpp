@@ -198,13 +198,35 @@ frmmain::frmmain() : Form(QStringLiteral("frmmain")) {
     pal.setColor(QPalette::Window, QColor(0, 128, 128));
     setPalette(pal);
 
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    bar->setAutoFillBackground(true);
-    bar->setPalette(QApplication::palette());
-    buildMenus(bar);
-    const int top = bar->sizeHint().height();
-    bar->setGeometry(0, 0, px(11910), top);
+    // The menu bar wraps onto a second line when its titles do not fit the window's width.
+    QMenuBar* first = nullptr;
+    QMenuBar* second = nullptr;
+    auto makeBar = [this](const char* name) {
+        auto* bar = new QMenuBar(this);
+        bar->setObjectName(QString::fromLatin1(name));
+        bar->setAutoFillBackground(true);
+        bar->setPalette(QApplication::palette());
+        bar->setFont(appearance::formFont(9));
+        bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 5px; }"));
+        return bar;
+    };
+    first = makeBar("menuBar");
+    buildMenus(first);
+    const int width = px(11910);
+    while (first->sizeHint().width() > width && !first->actions().isEmpty()) {
+        if (!second)
+            second = makeBar("menuBar2");
+        QAction* last = first->actions().last();
+        first->removeAction(last);
+        second->insertAction(second->actions().value(0), last);
+    }
+    int top = first->sizeHint().height();
+    first->setGeometry(0, 0, width, top);
+    if (second) {
+        const int h = second->sizeHint().height();
+        second->setGeometry(0, top, width, h);
+        top += h;
+    }
 
     // The pictures first, so that the buttons lie above them.
     const QPixmap picture = decoration();
@@ -265,9 +287,9 @@ void frmmain::buildMenus(QMenuBar* bar) {
         }
     }
     // Clicking the M&omentum title opens the momentum calculator as its drop-down opens.
-    if (auto* momentum = bar->findChild<QMenu*>(QStringLiteral("mnuMomentum")))
+    if (auto* momentum = findChild<QMenu*>(QStringLiteral("mnuMomentum")))
         connect(momentum, &QMenu::aboutToShow, this, [] { windows::show(QStringLiteral("frmMomentum")); });
-    if (auto* exit = bar->findChild<QAction*>(QStringLiteral("mnuExit")))
+    if (auto* exit = findChild<QAction*>(QStringLiteral("mnuExit")))
         connect(exit, &QAction::triggered, this, &frmmain::mnuExit_Click);
 }
 

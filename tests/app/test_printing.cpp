@@ -103,7 +103,7 @@ int TestPrinting::runTool(const QString& tool, const QStringList& arguments, QSt
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(tool, arguments);
-    if (!process.waitForStarted(5000) || !process.waitForFinished(15000)) {
+    if (!process.waitForStarted(5000) || !process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished(1000);
         return -1;

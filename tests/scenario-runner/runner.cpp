@@ -295,6 +295,19 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
         windows::show(w[1].text);
         return true;
     }
+    if (cmd == QLatin1String("screenshot")) {
+        // Not part of the shared format: saves the window's image for a person to look at.
+        if (!arity(3))
+            return false;
+        Form* form = window(w[1].text, f);
+        if (!form)
+            return false;
+        if (!form->grab().save(w[2].text)) {
+            *f = {QStringLiteral("the picture saved"), QStringLiteral("it could not be written to %1").arg(w[2].text)};
+            return false;
+        }
+        return true;
+    }
     if (cmd == QLatin1String("close")) {
         if (!arity(2))
             return false;
