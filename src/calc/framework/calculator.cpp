@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace calc {
 
 CalculatorWindow::CalculatorWindow(Definition definition) : Form(definition.className), m_def(std::move(definition)) {
@@ -29,40 +31,49 @@ void CalculatorWindow::build() {
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
-    if (!m_def.options.empty()) {
-        auto* frame = new QGroupBox(m_def.frameCaption, this);
-        frame->setObjectName(QStringLiteral("Frame1"));
+    auto addGroup = [&](const char* frameName, const QString& caption, const std::vector<Option>& options) {
+        if (options.empty())
+            return;
+        auto* frame = new QGroupBox(caption, this);
+        frame->setObjectName(QString::fromLatin1(frameName));
         auto* grid = new QGridLayout(frame);
-        const int perColumn = m_def.options.size() > 4 ? int(m_def.options.size() + 1) / 2 : int(m_def.options.size());
-        for (int i = 0; i < int(m_def.options.size()); ++i) {
-            auto* opt = new QRadioButton(m_def.options[size_t(i)].caption, frame);
-            opt->setObjectName(QStringLiteral("opt%1").arg(i + 1));
+        const int count = int(options.size());
+        const int perColumn = count > 4 ? (count + 1) / 2 : count;
+        for (int i = 0; i < count; ++i) {
+            const int number = int(m_options.size()) + 1;
+            auto* opt = new QRadioButton(options[size_t(i)].caption, frame);
+            opt->setObjectName(QStringLiteral("opt%1").arg(number));
+            opt->setToolTip(options[size_t(i)].tooltip);
             grid->addWidget(opt, i % perColumn, i / perColumn);
-            connect(opt, &QRadioButton::toggled, this, [this, i](bool on) {
+            connect(opt, &QRadioButton::toggled, this, [this, number](bool on) {
                 if (on)
-                    opt_Click(i + 1);
+                    opt_Click(number);
             });
             m_options.append(opt);
         }
         outer->addWidget(frame);
-    }
+    };
+    addGroup("Frame1", m_def.frameCaption, m_def.options);
+    addGroup("Frame2", m_def.frame2Caption, m_def.options2);
 
     // Prompt labels are right-aligned against their boxes and as wide as their longest caption.
     auto* grid = new QGridLayout;
     const QFontMetrics metrics(font());
     auto widest = [&](int inputIndex) {
         int w = metrics.horizontalAdvance(m_def.inputs[size_t(inputIndex)].prompt);
-        for (const Option& o : m_def.options)
-            if (inputIndex < o.prompts.size())
-                w = std::max(w, metrics.horizontalAdvance(o.prompts[inputIndex]));
+        for (const auto* group : {&m_def.options, &m_def.options2})
+            for (const Option& o : *group)
+                if (inputIndex < o.prompts.size())
+                    w = std::max(w, metrics.horizontalAdvance(o.prompts[inputIndex]));
         return w;
     };
     int labelWidth = 0;
     for (int i = 0; i < int(m_def.inputs.size()); ++i)
         labelWidth = std::max(labelWidth, widest(i));
     int prefixWidth = metrics.horizontalAdvance(m_def.resultPrefix);
-    for (const Option& o : m_def.options)
-        prefixWidth = std::max(prefixWidth, metrics.horizontalAdvance(o.resultPrefix));
+    for (const auto* group : {&m_def.options, &m_def.options2})
+        for (const Option& o : *group)
+            prefixWidth = std::max(prefixWidth, metrics.horizontalAdvance(o.resultPrefix));
     labelWidth = std::max(labelWidth, prefixWidth) + 8;
 
     auto addBox = [&](const QString& name, QWidget* parent) {
@@ -98,6 +109,7 @@ void CalculatorWindow::build() {
             grid->addWidget(addLabel(m_def.resultLabel, m_def.resultPrefix), row, 0);
         QLineEdit* result = addBox(m_def.resultBox, this);
         result->setReadOnly(true);
+        result->setToolTip(m_def.resultTooltip);
         grid->addWidget(result, row, 1);
         ++row;
     }
@@ -146,11 +158,16 @@ void CalculatorWindow::Form_Load() {
     if (!m_def.resultLabel.isEmpty())
         label(m_def.resultLabel)->setText(m_def.resultPrefix);
     if (!m_def.options.empty())
-        applyOptionLayout(1);
+        applyLayout(m_def.layout ? m_def.layout(*this) : m_def.options.front().layout());
     m_ok->setEnabled(false);
     m_print->setEnabled(false);
-    if (!m_options.isEmpty() && m_def.selectFirstOption)
-        m_options.front()->setChecked(true);
+    if (!m_options.isEmpty() && m_def.selectFirstOption) {
+        select(1);
+        const int second = int(m_def.options.size()) + 1;
+        if (!m_def.options2.empty() && std::none_of(m_options.begin() + second - 1, m_options.end(),
+                                                    [](QRadioButton* o) { return o->isChecked(); }))
+            select(second);
+    }
     if (QLineEdit* first = box(m_def.firstBox))
         first->setFocus();
 }
@@ -160,22 +177,40 @@ void CalculatorWindow::emptyAllBoxes() {
         b->clear();
 }
 
-void CalculatorWindow::applyOptionLayout(int n) {
-    const Option& o = m_def.options[size_t(n - 1)];
+const Option& CalculatorWindow::optionDefinition(int n) const {
+    const auto first = int(m_def.options.size());
+    return n <= first ? m_def.options[size_t(n - 1)] : m_def.options2[size_t(n - 1 - first)];
+}
+
+void CalculatorWindow::applyLayout(const Layout& layout) {
     for (int i = 0; i < int(m_def.inputs.size()); ++i) {
         const Input& in = m_def.inputs[size_t(i)];
-        const QString prompt = i < o.prompts.size() ? o.prompts[i] : QString();
+        const QString prompt = layout.prompts.value(i);
         label(in.label)->setText(prompt);
-        const bool shown = o.shown ? o.shown->contains(in.box) : !prompt.isEmpty();
+        const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
         box(in.box)->setVisible(shown);
     }
     if (!m_def.resultLabel.isEmpty())
-        label(m_def.resultLabel)->setText(o.resultPrefix);
+        label(m_def.resultLabel)->setText(layout.resultPrefix);
 }
 
 void CalculatorWindow::opt_Click(int n) {
-    emptyAllBoxes();
-    applyOptionLayout(n);
+    if (m_def.optionClickEmptiesBoxes)
+        emptyAllBoxes();
+    const Option& o = optionDefinition(n);
+    applyLayout(m_def.layout ? m_def.layout(*this) : o.layout());
+    if (o.onClick)
+        o.onClick(*this);
+}
+
+bool CalculatorWindow::isSelected(int n) const {
+    const QRadioButton* o = option(n);
+    return o && o->isChecked();
+}
+
+void CalculatorWindow::select(int n) {
+    if (QRadioButton* o = option(n))
+        o->setChecked(true);
 }
 
 void CalculatorWindow::cmdOk_Click() {
@@ -183,15 +218,15 @@ void CalculatorWindow::cmdOk_Click() {
         for (const Check& check : m_def.checks)
             if (!check(*this))
                 return;
-        if (m_def.options.empty()) {
+        if (m_options.isEmpty()) {
             if (m_def.solve)
                 m_def.solve(*this);
             return;
         }
         // Each option is tested in turn: with none selected nothing is computed.
-        for (int n = 1; n <= int(m_def.options.size()); ++n)
-            if (option(n)->isChecked() && m_def.options[size_t(n - 1)].solve)
-                m_def.options[size_t(n - 1)].solve(*this);
+        for (int n = 1; n <= optionCount(); ++n)
+            if (isSelected(n) && optionDefinition(n).solve)
+                optionDefinition(n).solve(*this);
     } catch (const num::CalcError& e) {
         say({e.description(), m_def.trap.title, m_def.trap.icon});
     }
@@ -201,6 +236,8 @@ void CalculatorWindow::cmdClear_Click() {
     emptyAllBoxes();
     if (QLineEdit* first = box(m_def.firstBox))
         first->setFocus();
+    if (m_def.afterClear)
+        m_def.afterClear(*this);
 }
 
 void CalculatorWindow::cmdClose_Click() {
@@ -256,15 +293,19 @@ void CalculatorWindow::showResult(num::Double value) { setText(m_def.resultBox, 
 void CalculatorWindow::showFormula(const QString& formula) { setText(m_def.formulaBox, formula); }
 
 int CalculatorWindow::selectedOption() const {
-    for (int i = 0; i < m_options.size(); ++i)
-        if (m_options[i]->isChecked())
-            return i + 1;
+    for (int n = 1; n <= int(m_def.options.size()); ++n)
+        if (isSelected(n))
+            return n;
     return 0;
 }
 
 void CalculatorWindow::say(const Message& m) { platform::message(m.title, m.text, m.icon, this); }
 
 QLineEdit* CalculatorWindow::box(const QString& name) const { return m_boxes.value(name); }
+bool CalculatorWindow::isShown(const QString& name) const {
+    const QLineEdit* b = box(name);
+    return b && b->isVisibleTo(this);
+}
 QLabel* CalculatorWindow::label(const QString& name) const { return m_labels.value(name); }
 QRadioButton* CalculatorWindow::option(int n) const { return n >= 1 && n <= m_options.size() ? m_options[n - 1] : nullptr; }
 

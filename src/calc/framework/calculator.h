@@ -27,14 +27,20 @@ public:
     QString text(const QString& box) const;
     void setText(const QString& box, const QString& text);
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
+    bool isShown(const QString& box) const;
     num::Single single(const QString& box) const { return num::toSingle(text(box)); }
     num::Double real(const QString& box) const { return num::toDouble(text(box)); }
     // Writes the value into the result box by the result rule (three decimals, regional format).
     void showResult(num::Single value);
     void showResult(num::Double value);
     void showFormula(const QString& formula);
-    // The selected solve-for option, from 1; 0 when none is selected.
+    // The selected solve-for option of the first group, from 1; 0 when none is selected.
     int selectedOption() const;
+    bool isSelected(int n) const;
+    // Selects option n as a click would (its click behaviour runs).
+    void select(int n);
+    // Shows the layout: prompts, visible boxes, result prefix.
+    void applyLayout(const Layout& layout);
     void say(const Message& message);
 
     QLineEdit* box(const QString& name) const;
@@ -56,14 +62,15 @@ protected:
 
 private:
     void build();
-    void applyOptionLayout(int n);
+    const Option& optionDefinition(int n) const;
+    int optionCount() const { return int(m_def.options.size() + m_def.options2.size()); }
     void emptyAllBoxes();
     const Input* inputFor(const QWidget* control) const;
 
     Definition m_def;
     QHash<QString, QLineEdit*> m_boxes;
     QHash<QString, QLabel*> m_labels;
-    QList<QRadioButton*> m_options;
+    QList<QRadioButton*> m_options; // both groups, in number order
     QPushButton* m_ok = nullptr;
     QPushButton* m_print = nullptr;
 };

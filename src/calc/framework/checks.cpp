@@ -5,7 +5,7 @@ namespace calc {
 Check required(QStringList boxes, Message message) {
     return [boxes = std::move(boxes), message = std::move(message)](CalculatorWindow& w) {
         for (const QString& b : boxes) {
-            if (w.isEmpty(b)) {
+            if (w.isShown(b) && w.isEmpty(b)) {
                 w.say(message);
                 return false;
             }
@@ -21,6 +21,23 @@ Check fillIfEmpty(QString box, QString text) {
         w.setText(box, text);
         return false;
     };
+}
+
+Check rule(QString box, std::function<bool(float)> holds, Message message) {
+    return [box = std::move(box), holds = std::move(holds), message = std::move(message)](CalculatorWindow& w) {
+        if (holds(w.single(box).value()))
+            return true;
+        w.say(message);
+        return false;
+    };
+}
+
+Check atLeastZero(QString box, Message message) {
+    return rule(std::move(box), [](float v) { return v >= 0; }, std::move(message));
+}
+
+Check aboveZero(QString box, Message message) {
+    return rule(std::move(box), [](float v) { return v > 0; }, std::move(message));
 }
 
 Check whenOption(int n, Check check) {

@@ -44,14 +44,24 @@ using Formula = std::function<void(CalculatorWindow&)>;
 // One step of Ok before the formula: returns false to end Ok there (after saying why).
 using Check = std::function<bool(CalculatorWindow&)>;
 
-struct Option {
-    QString caption;
-    // The prompt captions, in the order of the definition's inputs; an input whose prompt is
-    // empty is hidden while this option is selected, unless `shown` says otherwise.
+// What a window shows for a selection: the prompt captions, in the order of the definition's
+// inputs (an input whose prompt is empty is hidden, unless `shown` says otherwise), and the
+// result prefix.
+struct Layout {
     QStringList prompts;
     QString resultPrefix;
-    Formula solve;
     std::optional<QStringList> shown; // the visible input boxes, when not the prompted ones
+};
+
+struct Option {
+    QString caption;
+    QStringList prompts; // the option's layout, as in Layout
+    QString resultPrefix;
+    Formula solve; // computed by Ok while the option is selected
+    std::optional<QStringList> shown;
+    Formula onClick; // runs after the option's own click behaviour
+    QString tooltip;
+    Layout layout() const { return {prompts, resultPrefix, shown}; }
 };
 
 struct Definition {
@@ -62,16 +72,25 @@ struct Definition {
     QString resultLabel;  // the result-prefix label, "Label3"
     QString resultPrefix; // its caption in a window without options
     QString resultBox;    // "Text3"
+    QString resultTooltip;
     QString formulaBox;   // the worked-formula box, if the window has one
     QStringList unusedBoxes; // boxes the window has but never shows or writes
 
     QString frameCaption = QStringLiteral("Select one of the following");
-    std::vector<Option> options;
+    std::vector<Option> options; // opt1, opt2, ... in Frame1
     bool selectFirstOption = true;
+    // A second, independent group in Frame2; its options are numbered on from the first group's.
+    QString frame2Caption;
+    std::vector<Option> options2;
+    // Where the layout depends on more than the clicked option (two groups), this gives it.
+    std::function<Layout(const CalculatorWindow&)> layout;
+    bool optionClickEmptiesBoxes = true;
 
     std::vector<Check> checks; // Ok's checks, in order
     Formula solve;             // the formula of a window without options
     Trap trap;
+
+    Formula afterClear; // what Clear does besides emptying the boxes and focusing the first
 
     QString closeButton = QStringLiteral("cmdClose");
     QString closeCaption = QStringLiteral("Close");
@@ -87,8 +106,14 @@ struct Definition {
 
 // Check builders.
 
-// The first of these boxes that is empty shows the message and ends Ok.
+// The first of these boxes that is shown and empty shows the message and ends Ok. (A hidden box
+// is never demanded: the student cannot fill it.)
 Check required(QStringList boxes, Message message);
+// The box's number (read as single precision; text that is not a number reaches the error trap)
+// must satisfy the rule, or the message is shown and Ok ends.
+Check rule(QString box, std::function<bool(float)> holds, Message message);
+Check atLeastZero(QString box, Message message);
+Check aboveZero(QString box, Message message);
 // An empty box receives the default text and Ok ends there (the next Ok uses it).
 Check fillIfEmpty(QString box, QString text);
 // A check that applies only while option n (1-based) is selected.
