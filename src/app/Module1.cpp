@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "app/platform.h"
+#include "app/topics.h"
 #include "app/windows.h"
 #include "calc/framework/calculators.h"
 
@@ -18,6 +19,7 @@ int programStatus = 0;
 
 void registerWindows() {
     windows::registerClass(QStringLiteral("frmmain"), [] { return new frmmain; });
+    registerTopicWindows();
     calc::registerCalculators();
 }
 

@@ -208,6 +208,11 @@ bool CalculatorWindow::isSelected(int n) const {
     return o && o->isChecked();
 }
 
+void CalculatorWindow::setOptionEnabled(int n, bool enabled) {
+    if (QRadioButton* o = option(n))
+        o->setEnabled(enabled);
+}
+
 void CalculatorWindow::select(int n) {
     if (QRadioButton* o = option(n))
         o->setChecked(true);

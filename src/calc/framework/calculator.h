@@ -39,6 +39,7 @@ public:
     bool isSelected(int n) const;
     // Selects option n as a click would (its click behaviour runs).
     void select(int n);
+    void setOptionEnabled(int n, bool enabled);
     // Shows the layout: prompts, visible boxes, result prefix.
     void applyLayout(const Layout& layout);
     void say(const Message& message);

@@ -8,6 +8,10 @@ const std::vector<DefineFunction>& allCalculators() {
     static const std::vector<DefineFunction> all = {
         frmCalculateDisplacement,
         frmVelocity,
+        frmConstantAcceleration,
+        frmAcceleration,
+        frmFallingObject,
+        frmProjectile,
     };
     return all;
 }

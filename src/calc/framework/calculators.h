@@ -14,5 +14,9 @@ const std::vector<DefineFunction>& allCalculators();
 // The definitions, one per calculator file.
 Definition frmCalculateDisplacement();
 Definition frmVelocity();
+Definition frmConstantAcceleration();
+Definition frmAcceleration();
+Definition frmFallingObject();
+Definition frmProjectile();
 
 } // namespace calc

@@ -1,0 +1,211 @@
+#include "app/topics.h"
+
+#include "app/appearance.h"
+#include "app/windows.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const std::vector<TopicDefinition>& topicDefinitions() {
+    using L = Leave;
+    static const std::vector<TopicDefinition> all = {
+        {"frmGeneralChoice",
+         "General",
+         "Select one of the problem types",
+         {{"cmdCancel", "Close", "frmmain", L::Close},
+          {"cmdMetrics", "Metrics", "frmMetrics", L::UnloadFirst},
+          {"cmdStatistics", "Statistics", "frmStatistics", L::UnloadFirst},
+          {"frmSigfigs", "Significant Figures", "frmSignificantFigures", L::UnloadFirst},
+          {"cmdTrigValues", "Trig values", "frmTrigValues", L::UnloadFirst},
+          {"Command9", "Areas/Volumes", "frmAreaFormulas", L::UnloadFirst},
+          {"Command10", "Pythagorean", "frmPythagorean", L::UnloadFirst},
+          {"Command11", "Temperatures", "frmTemperatures", L::UnloadFirst},
+          {"Command12", "Equations/Graphs", "frmEquations", L::UnloadFirst}},
+         2,
+         nullptr,
+         "cmdCancel",
+         true,
+         false},
+        {"frmMotion",
+         "Motion",
+         "Select one of the following",
+         {{"cmdDisplacement", "Displacement", "frmCalculateDisplacement", L::UnloadFirst},
+          {"cmdVelocity", "Velocity", "frmVelocity", L::UnloadFirst},
+          {"cmdCancel", "Close", nullptr, L::Close}},
+         1,
+         "cmdDisplacement",
+         "cmdCancel"},
+        // No F1 here, and Esc presses nothing.
+        {"frmAccelerationChoice",
+         "Acceleration",
+         "",
+         {{"cmdAcceleration", "Average Acceleration", "frmConstantAcceleration"},
+          {"cmdConAcceleration", "Constant Acceleration", "frmAcceleration"},
+          {"cmdFalling", "Falling Objects", "frmFallingObject"},
+          {"cmdProjectile", "Projectile Motion", "frmProjectile"},
+          {"cmdCancel", "Cancel", nullptr, L::Close}},
+         1,
+         nullptr,
+         nullptr,
+         false},
+        {"frmVectors",
+         "Vectors",
+         nullptr,
+         {{"cmdResultant", "Determine Resultant", "frmResultant"},
+          {"cmdResolve", "Resolve Vectors", "FRMrESOLVING"},
+          {"cmdAddVectors", "Add Vectors", "frmAddingVectors"},
+          {"cmdClose", "Close", nullptr, L::Close}},
+         1,
+         "cmdResultant",
+         "cmdClose"},
+        {"frmEnergyChoice",
+         "Energy Choices",
+         nullptr,
+         {{"cmdKineticEnergy", "Kinetic Energy", "frmKineticEnergy"},
+          {"cmdwork", "Work", "frmWork"},
+          {"cmdPotentialEnergy", "Potential Energy", "frmPotentialenergy"},
+          {"cmdPower", "Power", "frmPower"},
+          {"cmdClose", "Close", nullptr, L::Close}},
+         1,
+         "cmdKineticEnergy",
+         "cmdClose"},
+        // Enter and Esc both close this one.
+        {"frmMomentumChoices",
+         "Momentum / Collisions",
+         nullptr,
+         {{"cmdMomentum", "Momentum", "frmMomentum", L::HideFirst},
+          {"cmdCollisions", "Elastic Collisions", "frmCollisions"},
+          {"cmdCancel", "Close", nullptr, L::Close},
+          {"cmdInelastic", "Inelastic Collisions", "frmInelastic"}},
+         3,
+         "cmdCancel",
+         "cmdCancel"},
+        {"frmRotationChoice",
+         "Rotational Motion",
+         nullptr,
+         {{"cmdAngularDisplacement", "Angular Displacement", "frmAngularDisplacement"},
+          {"cmdAngularVelocity", "Angular Speed", "frmAngularSpeed"},
+          {"cmdAngularAcceleration", "Angular Acceleration", "frmAngularAcceleration"},
+          {"cmdTorque", "Torque", "frmTorque"},
+          {"cmdAngularMomentum", "Angular Momentum", "frmAngularMomentum"},
+          {"cmdRotationalKE", "Kinetic Energy", "frmAngularEnergy"},
+          {"cmdCancel", "Close", nullptr, L::Close}},
+         2,
+         nullptr,
+         "cmdCancel"},
+        {"frmStatistics",
+         "Statistics",
+         nullptr,
+         {{"cmdMean", "Mean", "frmMean", L::UnloadFirst},
+          {"cmdMedian", "Median", "frmMedian", L::UnloadFirst},
+          {"cmdMode", "Mode", "frmMode", L::UnloadFirst},
+          {"cmdSD", "Stan. Dev.", "frmDeviations", L::UnloadFirst},
+          {"cmdVariation", "Variation", "frmVariation", L::UnloadFirst},
+          {"cmdError", "Error", "frmError", L::UnloadFirst},
+          {"cmdCancel", "Close", "frmGeneralChoice", L::Close}},
+         3,
+         nullptr,
+         "cmdCancel"},
+        {"frmMiscellaneous",
+         "Miscellaneous Problem Types",
+         nullptr,
+         {{"cmdArchimedes", "Archimede's Principle", "frmArchimedes"},
+          {"cmdPascal", "Pascal's Principle", "frmPascal"},
+          {"cmdCancel", "Close", nullptr, L::Close}},
+         1,
+         nullptr,
+         "cmdCancel"},
+        {"frmHarmonicMotion",
+         "Harmonic Motion",
+         nullptr,
+         {{"cmdCancel", "Close", nullptr, L::Close},
+          {"cmdHookes", "Mass - Spring System", "frmHookes"},
+          {"cmdPendulum", "Simple Pendulum", "frmPendulum"}},
+         1,
+         nullptr,
+         "cmdCancel"},
+    };
+    return all;
+}
+
+void registerTopicWindows() {
+    for (const TopicDefinition& d : topicDefinitions())
+        windows::registerClass(QString::fromLatin1(d.className), [&d] { return new TopicWindow(d); });
+}
+
+TopicWindow::TopicWindow(const TopicDefinition& definition)
+    : Form(QString::fromLatin1(definition.className)), m_def(definition) {
+    setWindowTitle(QString::fromUtf8(m_def.caption));
+    Qt::WindowFlags flags = appearance::toolWindowFlags();
+    if (m_def.minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setFont(appearance::formFont());
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget* holder = this;
+    auto* grid = new QGridLayout;
+    if (m_def.frameCaption) {
+        auto* frame = new QGroupBox(QString::fromUtf8(m_def.frameCaption), this);
+        frame->setObjectName(QStringLiteral("Frame1"));
+        frame->setLayout(grid);
+        outer->addWidget(frame);
+        holder = frame;
+    } else {
+        outer->addLayout(grid);
+    }
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    outer->addLayout(closeRow);
+
+    QWidget* previous = nullptr;
+    int placed = 0;
+    for (const TopicButton& spec : m_def.buttons) {
+        const bool isClose = spec.leave == Leave::Close;
+        auto* b = new QPushButton(QString::fromUtf8(spec.caption), isClose ? this : holder);
+        b->setObjectName(QString::fromLatin1(spec.name));
+        b->setAutoDefault(false);
+        b->setMinimumWidth(150);
+        if (isClose) {
+            closeRow->addWidget(b);
+        } else {
+            grid->addWidget(b, placed / m_def.columns, placed % m_def.columns);
+            ++placed;
+        }
+        connect(b, &QPushButton::clicked, this, [this, &spec] { click(spec); });
+        if (previous)
+            setTabOrder(previous, b);
+        previous = b;
+        if (m_def.defaultButton && spec.name == std::string_view(m_def.defaultButton))
+            setDefaultButton(b);
+        if (m_def.cancelButton && spec.name == std::string_view(m_def.cancelButton))
+            setCancelButton(b);
+    }
+    closeRow->addStretch();
+    // The window opens with the focus on its default button, so that Enter presses it.
+    if (defaultButton())
+        defaultButton()->setFocus();
+}
+
+void TopicWindow::click(const TopicButton& button) {
+    const QString target = button.opens ? QString::fromLatin1(button.opens) : QString();
+    switch (button.leave) {
+    case Leave::Stay: break;
+    case Leave::UnloadFirst:
+    case Leave::Close: Unload(); break;
+    case Leave::HideFirst: hide(); break;
+    }
+    if (!target.isEmpty())
+        windows::show(target);
+}
+
+bool TopicWindow::Form_KeyDown(int key, Qt::KeyboardModifiers) {
+    if (key != Qt::Key_F1 || !m_def.helpKey)
+        return false;
+    windows::show(QStringLiteral("frmHelp"));
+    return true;
+}
