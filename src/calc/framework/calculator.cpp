@@ -23,6 +23,26 @@ CalculatorWindow::CalculatorWindow(Definition definition) : Form(definition.clas
     build();
 }
 
+namespace {
+
+// The width every prompt and the result prefix get: that of the longest caption any selection
+// gives them, so that the window keeps its size when an option changes the captions.
+int labelWidth(const Definition& d, const QFontMetrics& metrics) {
+    int width = metrics.horizontalAdvance(d.resultPrefix);
+    for (const Input& in : d.inputs)
+        width = std::max(width, metrics.horizontalAdvance(in.prompt));
+    for (const auto* group : {&d.options, &d.options2}) {
+        for (const Option& o : *group) {
+            width = std::max(width, metrics.horizontalAdvance(o.resultPrefix));
+            for (const QString& prompt : o.prompts)
+                width = std::max(width, metrics.horizontalAdvance(prompt));
+        }
+    }
+    return width + 8;
+}
+
+} // namespace
+
 void CalculatorWindow::build() {
     setWindowTitle(m_def.caption);
     setWindowFlags(appearance::toolWindowFlags());
@@ -30,7 +50,12 @@ void CalculatorWindow::build() {
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
+    buildOptions(outer);
+    buildBoxes(outer);
+    buildButtons(outer);
+}
 
+void CalculatorWindow::buildOptions(QBoxLayout* outer) {
     auto addGroup = [&](const char* frameName, const QString& caption, const std::vector<Option>& options) {
         if (options.empty())
             return;
@@ -55,27 +80,12 @@ void CalculatorWindow::build() {
     };
     addGroup("Frame1", m_def.frameCaption, m_def.options);
     addGroup("Frame2", m_def.frame2Caption, m_def.options2);
+}
 
-    // Prompt labels are right-aligned against their boxes and as wide as their longest caption.
+// Prompt labels, right-aligned against their boxes; the result row; the worked-formula box.
+void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     auto* grid = new QGridLayout;
-    const QFontMetrics metrics(font());
-    auto widest = [&](int inputIndex) {
-        int w = metrics.horizontalAdvance(m_def.inputs[size_t(inputIndex)].prompt);
-        for (const auto* group : {&m_def.options, &m_def.options2})
-            for (const Option& o : *group)
-                if (inputIndex < o.prompts.size())
-                    w = std::max(w, metrics.horizontalAdvance(o.prompts[inputIndex]));
-        return w;
-    };
-    int labelWidth = 0;
-    for (int i = 0; i < int(m_def.inputs.size()); ++i)
-        labelWidth = std::max(labelWidth, widest(i));
-    int prefixWidth = metrics.horizontalAdvance(m_def.resultPrefix);
-    for (const auto* group : {&m_def.options, &m_def.options2})
-        for (const Option& o : *group)
-            prefixWidth = std::max(prefixWidth, metrics.horizontalAdvance(o.resultPrefix));
-    labelWidth = std::max(labelWidth, prefixWidth) + 8;
-
+    const int width = labelWidth(m_def, QFontMetrics(font()));
     auto addBox = [&](const QString& name, QWidget* parent) {
         auto* box = new QLineEdit(parent);
         box->setObjectName(name);
@@ -90,7 +100,7 @@ void CalculatorWindow::build() {
         auto* label = new QLabel(caption, this);
         label->setObjectName(name);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumWidth(labelWidth);
+        label->setMinimumWidth(width);
         m_labels.insert(name, label);
         return label;
     };
@@ -122,7 +132,9 @@ void CalculatorWindow::build() {
     for (const QString& name : m_def.unusedBoxes)
         addBox(name, this)->hide();
     outer->addLayout(grid);
+}
 
+void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     auto* buttons = new QHBoxLayout;
     auto addButton = [&](const QString& name, const QString& caption, void (CalculatorWindow::*handler)()) {
         auto* b = new QPushButton(caption, this);

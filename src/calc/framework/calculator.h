@@ -9,6 +9,7 @@
 
 #include <QHash>
 
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +64,9 @@ protected:
 
 private:
     void build();
+    void buildOptions(QBoxLayout* outer);
+    void buildBoxes(QBoxLayout* outer);
+    void buildButtons(QBoxLayout* outer);
     const Option& optionDefinition(int n) const;
     int optionCount() const { return int(m_def.options.size() + m_def.options2.size()); }
     void emptyAllBoxes();
