@@ -52,8 +52,12 @@ void end(int status) {
     QCoreApplication::exit(status);
 }
 
-bool ended() { return programEnded; }
-int exitStatus() { return programStatus; }
+bool ended() {
+    return programEnded;
+}
+int exitStatus() {
+    return programStatus;
+}
 
 void reset() {
     windows::unloadAll();

@@ -13,7 +13,9 @@ QFont formFont(double pointSize) {
     return f;
 }
 
-Qt::WindowFlags toolWindowFlags() { return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint; }
+Qt::WindowFlags toolWindowFlags() {
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
 
 Qt::WindowFlags mainWindowFlags() {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -12,7 +12,9 @@ Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-void Form::Unload() { windows::unload(this); }
+void Form::Unload() {
+    windows::unload(this);
+}
 
 void Form::centerOnScreen() {
     adjustSize();
@@ -31,14 +33,19 @@ void Form::installKeyPreview() {
 
 QChar Form::keyChar(const QKeyEvent* e) {
     switch (e->key()) {
-    case Qt::Key_Backspace: return QChar(8);
+    case Qt::Key_Backspace:
+        return QChar(8);
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QChar(13);
-    case Qt::Key_Escape: return QChar(27);
+    case Qt::Key_Enter:
+        return QChar(13);
+    case Qt::Key_Escape:
+        return QChar(27);
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete: return {};
-    default: break;
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
     }
     if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
         return QChar(e->key() - Qt::Key_A + 1);
@@ -48,9 +55,15 @@ QChar Form::keyChar(const QKeyEvent* e) {
     return {};
 }
 
-bool Form::Form_KeyDown(int, Qt::KeyboardModifiers) { return false; }
-bool Form::Form_KeyPress(QChar) { return false; }
-bool Form::Control_KeyPress(QWidget*, QChar) { return false; }
+bool Form::Form_KeyDown(int, Qt::KeyboardModifiers) {
+    return false;
+}
+bool Form::Form_KeyPress(QChar) {
+    return false;
+}
+bool Form::Control_KeyPress(QWidget*, QChar) {
+    return false;
+}
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)

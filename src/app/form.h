@@ -13,7 +13,7 @@ class QKeyEvent;
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form(const QString& className);
     QString className() const { return objectName(); }
 
@@ -39,7 +39,7 @@ public:
     // character for keys that send none (arrows, Delete, Tab, function keys).
     static QChar keyChar(const QKeyEvent* e);
 
-protected:
+  protected:
     // Return true to discard the key.
     virtual bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     virtual bool Form_KeyPress(QChar ch);
@@ -50,7 +50,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QPushButton* m_default = nullptr;
     QPushButton* m_cancel = nullptr;
 };

@@ -16,7 +16,9 @@
 namespace {
 
 // Sizes are laid out in twips, as the window was drawn: 15 twips to a pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
 
 struct ButtonSpec {
     const char* name;
@@ -42,12 +44,9 @@ const ButtonSpec topicButtons[2][7] = {
      {"cmdMiscellaneous", "Miscellaneous", "frmMiscellaneous"}},
 };
 const ButtonSpec toolButtons[7] = {
-    {"cmdConstants", "Constants", "frmConstants"},
-    {"cmdPeriodic", "Periodic Table", "frmPeriodic"},
-    {"Command17", "Coeff. of Friction", "frmCoefficients"},
-    {"Command18", "Conversion Data", "frmUnits"},
-    {"Command20", "Refraction Indices", "frmIndex"},
-    {"Command23", "Help", nullptr},
+    {"cmdConstants", "Constants", "frmConstants"},          {"cmdPeriodic", "Periodic Table", "frmPeriodic"},
+    {"Command17", "Coeff. of Friction", "frmCoefficients"}, {"Command18", "Conversion Data", "frmUnits"},
+    {"Command20", "Refraction Indices", "frmIndex"},        {"Command23", "Help", nullptr},
     {"cmdCalculatorChoice", "Calculator", nullptr},
 };
 
@@ -125,7 +124,9 @@ const std::vector<MenuTitle>& menuTitles() {
           {"mnuPascalsPrinciple", "Pascal's Principle", "frmPascal"}}},
         {"mnuAbout",
          "&About",
-         {{"mnuQuellorin", "Quellorin", "frmAbout"}, {"mnuHelp", "Help", "frmHelp"}, {"mnuExit", "Exit", nullptr}}},
+         {{"mnuQuellorin", "Quellorin", "frmAbout"},
+          {"mnuHelp", "Help", "frmHelp"},
+          {"mnuExit", "Exit", nullptr}}},
     };
     return titles;
 }
@@ -261,11 +262,11 @@ void frmmain::buildButtons(int top) {
     };
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 7; ++col)
-            add(topicButtons[row][col], px(col * 1710), top + px(row * 345), px(col == 6 ? 1730 : 1690), px(350),
-                9.75);
+            add(topicButtons[row][col], px(col * 1710), top + px(row * 345), px(col == 6 ? 1730 : 1690),
+                px(350), 9.75);
     for (int col = 0; col < 7; ++col) {
-        QPushButton* b =
-            add(toolButtons[col], px(col * 1710), top + px(7755 - 400), px(col == 6 ? 1730 : 1690), px(400), 9.0);
+        QPushButton* b = add(toolButtons[col], px(col * 1710), top + px(7755 - 400),
+                             px(col == 6 ? 1730 : 1690), px(400), 9.0);
         if (b->objectName() == QLatin1String("Command23"))
             connect(b, &QPushButton::clicked, this, &frmmain::Command23_Click);
         else if (b->objectName() == QLatin1String("cmdCalculatorChoice"))
@@ -320,7 +321,9 @@ bool frmmain::Form_QueryUnload() {
     return true;
 }
 
-void frmmain::mnuExit_Click() { program::end(0); }
+void frmmain::mnuExit_Click() {
+    program::end(0);
+}
 
 void frmmain::Command23_Click() {
     platform::message(QStringLiteral("Quellorin"),
@@ -331,8 +334,8 @@ void frmmain::Command23_Click() {
 }
 
 const QStringList& frmmain::calculatorPrograms() {
-    static const QStringList programs = {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "speedcrunch",
-                                         "xcalc"};
+    static const QStringList programs = {"gnome-calculator", "kcalc",       "galculator",
+                                         "qalculate-gtk",    "speedcrunch", "xcalc"};
     return programs;
 }
 
@@ -348,8 +351,9 @@ void frmmain::cmdCalculatorChoice_Click() {
                           platform::Icon::Information, this);
         return;
     }
-    platform::message(QStringLiteral("Quellorin"),
-                      QStringLiteral("No calculator program was found on this computer. Install a desktop calculator "
-                                     "(for example gnome-calculator or galculator) to use this button."),
-                      platform::Icon::Information, this);
+    platform::message(
+        QStringLiteral("Quellorin"),
+        QStringLiteral("No calculator program was found on this computer. Install a desktop calculator "
+                       "(for example gnome-calculator or galculator) to use this button."),
+        platform::Icon::Information, this);
 }

@@ -9,23 +9,23 @@ class QMenuBar;
 
 class frmmain : public Form {
     Q_OBJECT
-public:
+  public:
     frmmain();
 
-    void Command23_Click();          // "Help"
+    void Command23_Click();           // "Help"
     void cmdCalculatorChoice_Click(); // "Calculator"
     void mnuExit_Click();
 
     // The desktop calculators tried, in order, by the "Calculator" button.
     static const QStringList& calculatorPrograms();
 
-protected:
+  protected:
     void Form_Load() override;
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     bool Form_KeyPress(QChar ch) override;
     bool Form_QueryUnload() override;
 
-private:
+  private:
     void buildButtons(int top);
     void buildMenus(QMenuBar* bar);
 };

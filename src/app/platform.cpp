@@ -15,17 +15,25 @@ namespace platform {
 namespace {
 
 class DesktopMessages : public MessageBoxes {
-public:
+  public:
     void show(QWidget* owner, const QString& title, const QString& text, Icon icon) override {
         QMessageBox box(owner ? owner : QApplication::activeWindow());
         box.setWindowTitle(title);
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
         switch (icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
         }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -33,7 +41,7 @@ public:
 };
 
 class DesktopLauncher : public Launcher {
-public:
+  public:
     QString locate(const QString& program) override {
         const QFileInfo direct(program);
         if (direct.isAbsolute())
@@ -46,7 +54,7 @@ public:
 };
 
 class ApplicationFolder : public ProgramFolder {
-public:
+  public:
     QString path() override { return QCoreApplication::applicationDirPath(); }
 };
 
@@ -62,15 +70,31 @@ ProgramFolder* currentFolder = &applicationFolder;
 
 } // namespace
 
-MessageBoxes& messages() { return *currentMessages; }
-Printer& printer() { return *currentPrinter; }
-Launcher& launcher() { return *currentLauncher; }
-ProgramFolder& programFolder() { return *currentFolder; }
+MessageBoxes& messages() {
+    return *currentMessages;
+}
+Printer& printer() {
+    return *currentPrinter;
+}
+Launcher& launcher() {
+    return *currentLauncher;
+}
+ProgramFolder& programFolder() {
+    return *currentFolder;
+}
 
-void setMessages(MessageBoxes* m) { currentMessages = m ? m : &desktopMessages; }
-void setPrinter(Printer* p) { currentPrinter = p ? p : &desktopPrinter; }
-void setLauncher(Launcher* l) { currentLauncher = l ? l : &desktopLauncher; }
-void setProgramFolder(ProgramFolder* f) { currentFolder = f ? f : &applicationFolder; }
+void setMessages(MessageBoxes* m) {
+    currentMessages = m ? m : &desktopMessages;
+}
+void setPrinter(Printer* p) {
+    currentPrinter = p ? p : &desktopPrinter;
+}
+void setLauncher(Launcher* l) {
+    currentLauncher = l ? l : &desktopLauncher;
+}
+void setProgramFolder(ProgramFolder* f) {
+    currentFolder = f ? f : &applicationFolder;
+}
 
 void message(const QString& title, const QString& text, Icon icon, QWidget* owner) {
     messages().show(owner, title, text, icon);
@@ -81,8 +105,9 @@ bool DesktopPrinter::printWindow(QWidget* window, QString* error) {
     // a print that goes nowhere must not look like a success.
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull()) {
-        *error = QStringLiteral("No printer is installed. Add a printer and make it the default printer, then "
-                                "press Print again.");
+        *error =
+            QStringLiteral("No printer is installed. Add a printer and make it the default printer, then "
+                           "press Print again.");
         return false;
     }
     const QPixmap image = window->grab();

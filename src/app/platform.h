@@ -14,14 +14,14 @@ namespace platform {
 enum class Icon { None, Information, Exclamation, Critical };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // A modal box with an OK button; returns once it has been closed.
     virtual void show(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
 };
 
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     // Sends the window's image, as shown on screen, to the default printer without a dialog.
     // Returns false with a description when it could not be printed.
@@ -29,7 +29,7 @@ public:
 };
 
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     // The full path of an installed program (a name looked up on the PATH, or a path that exists
     // and can be run), or an empty string.
@@ -39,7 +39,7 @@ public:
 };
 
 class ProgramFolder {
-public:
+  public:
     virtual ~ProgramFolder() = default;
     // The folder of the program, where its database and help files live; no trailing separator.
     virtual QString path() = 0;
@@ -61,7 +61,7 @@ void message(const QString& title, const QString& text, Icon icon = Icon::None, 
 
 // The real implementations, for tests that exercise them directly.
 class DesktopPrinter : public Printer {
-public:
+  public:
     bool printWindow(QWidget* window, QString* error) override;
 };
 

@@ -194,10 +194,15 @@ TopicWindow::TopicWindow(const TopicDefinition& definition)
 void TopicWindow::click(const TopicButton& button) {
     const QString target = button.opens ? QString::fromLatin1(button.opens) : QString();
     switch (button.leave) {
-    case Leave::Stay: break;
+    case Leave::Stay:
+        break;
     case Leave::UnloadFirst:
-    case Leave::Close: Unload(); break;
-    case Leave::HideFirst: hide(); break;
+    case Leave::Close:
+        Unload();
+        break;
+    case Leave::HideFirst:
+        hide();
+        break;
     }
     if (!target.isEmpty())
         windows::show(target);

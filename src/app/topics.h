@@ -24,25 +24,25 @@ struct TopicButton {
 struct TopicDefinition {
     const char* className;
     const char* caption;
-    const char* frameCaption; // nullptr: the buttons sit on the window itself
+    const char* frameCaption;         // nullptr: the buttons sit on the window itself
     std::vector<TopicButton> buttons; // in tab order
     int columns = 1;                  // the buttons other than the close button, row by row
     const char* defaultButton = nullptr;
     const char* cancelButton = nullptr;
-    bool helpKey = true;        // F1 opens the help viewer
+    bool helpKey = true; // F1 opens the help viewer
     bool minimizeButton = true;
 };
 
 class TopicWindow : public Form {
     Q_OBJECT
-public:
+  public:
     explicit TopicWindow(const TopicDefinition& definition);
     void click(const TopicButton& button);
 
-protected:
+  protected:
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
 
-private:
+  private:
     const TopicDefinition& m_def;
 };
 

@@ -21,9 +21,13 @@ QList<QPointer<Form>>& instances() {
 
 } // namespace
 
-void registerClass(const QString& className, Factory factory) { factories().insert(className, std::move(factory)); }
+void registerClass(const QString& className, Factory factory) {
+    factories().insert(className, std::move(factory));
+}
 
-bool isRegistered(const QString& className) { return factories().contains(className); }
+bool isRegistered(const QString& className) {
+    return factories().contains(className);
+}
 
 Form* find(const QString& className) {
     for (const QPointer<Form>& f : instances())
@@ -73,7 +77,9 @@ void unload(Form* form) {
     form->deleteLater();
 }
 
-void unload(const QString& className) { unload(find(className)); }
+void unload(const QString& className) {
+    unload(find(className));
+}
 
 QList<Form*> loaded() {
     QList<Form*> out;

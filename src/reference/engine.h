@@ -3,10 +3,10 @@
 // "QuellorinData.mdb" (a SQLite database, opened read-only). Every failure throws EngineError
 // with a description a user can read.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QList>
 
 #include <memory>
 #include <stdexcept>
@@ -16,7 +16,7 @@ struct sqlite3;
 namespace reference {
 
 class EngineError : public std::runtime_error {
-public:
+  public:
     explicit EngineError(const QString& description);
     QString description() const { return QString::fromUtf8(what()); }
 };
@@ -25,7 +25,7 @@ enum RecordsetType { dbOpenDynaset = 2 };
 
 // The rows of one SELECT, read once when it is opened, positioned on the first row.
 class Recordset {
-public:
+  public:
     Recordset() = default;
     // True once the last row has been passed; true at once for an empty result or a closed set.
     bool atEnd() const;
@@ -40,7 +40,7 @@ public:
     QStringList columns() const { return m_columns; }
     void close();
 
-private:
+  private:
     friend class Database;
     QStringList m_columns;
     QList<QList<QVariant>> m_rows;
@@ -48,21 +48,21 @@ private:
 };
 
 class Database {
-public:
+  public:
     Database() = default;
     bool isOpen() const { return bool(m_db); }
     QString path() const { return m_path; }
     // Runs a SELECT. A missing table, a syntax error or a closed database: EngineError.
     Recordset openRecordset(const QString& sql, RecordsetType type = dbOpenDynaset) const;
 
-private:
+  private:
     friend class Workspace;
     std::shared_ptr<sqlite3> m_db;
     QString m_path;
 };
 
 class Workspace {
-public:
+  public:
     // Opens an existing database file read-only. A missing file, a file that is not a database
     // or cannot be read: EngineError naming the file. Never creates a file.
     Database openDatabase(const QString& path) const;

@@ -18,17 +18,60 @@ class TestMainWindow : public QObject {
 
     static const QStringList& stubbed() {
         // Windows other parts of the program provide; here they only need to open.
-        static const QStringList names = {
-            "frmGeneralChoice", "frmMotion", "frmAccelerationChoice", "frmVectors", "frmForces", "frmFriction",
-            "frmEnergyChoice", "frmEquilibrium", "frmMomentumChoices", "frmGravitation", "frmRotationChoice",
-            "frmCircularMotion", "frmHarmonicMotion", "frmMiscellaneous", "frmConstants", "frmPeriodic",
-            "frmCoefficients", "frmUnits", "frmIndex", "frmMetrics", "frmSignificantFigures", "frmTemperatures",
-            "frmStatistics", "frmTrigValues", "frmAreaFormulas", "frmPythagorean", "frmEquations",
-            "frmConstantAcceleration", "frmAcceleration", "frmFallingObject", "frmProjectile", "frmResultant",
-            "FRMrESOLVING", "frmAddingVectors", "frmKineticEnergy", "frmWork", "frmPotentialenergy", "frmPower",
-            "frmMomentum", "frmCollisions", "frmInelastic", "frmAngularDisplacement", "frmAngularSpeed",
-            "frmAngularAcceleration", "frmTorque", "frmAngularMomentum", "frmAngularEnergy", "frmHookes",
-            "frmPendulum", "frmArchimedes", "frmPascal", "frmAbout", "frmHelp", "frmSplash"};
+        static const QStringList names = {"frmGeneralChoice",
+                                          "frmMotion",
+                                          "frmAccelerationChoice",
+                                          "frmVectors",
+                                          "frmForces",
+                                          "frmFriction",
+                                          "frmEnergyChoice",
+                                          "frmEquilibrium",
+                                          "frmMomentumChoices",
+                                          "frmGravitation",
+                                          "frmRotationChoice",
+                                          "frmCircularMotion",
+                                          "frmHarmonicMotion",
+                                          "frmMiscellaneous",
+                                          "frmConstants",
+                                          "frmPeriodic",
+                                          "frmCoefficients",
+                                          "frmUnits",
+                                          "frmIndex",
+                                          "frmMetrics",
+                                          "frmSignificantFigures",
+                                          "frmTemperatures",
+                                          "frmStatistics",
+                                          "frmTrigValues",
+                                          "frmAreaFormulas",
+                                          "frmPythagorean",
+                                          "frmEquations",
+                                          "frmConstantAcceleration",
+                                          "frmAcceleration",
+                                          "frmFallingObject",
+                                          "frmProjectile",
+                                          "frmResultant",
+                                          "FRMrESOLVING",
+                                          "frmAddingVectors",
+                                          "frmKineticEnergy",
+                                          "frmWork",
+                                          "frmPotentialenergy",
+                                          "frmPower",
+                                          "frmMomentum",
+                                          "frmCollisions",
+                                          "frmInelastic",
+                                          "frmAngularDisplacement",
+                                          "frmAngularSpeed",
+                                          "frmAngularAcceleration",
+                                          "frmTorque",
+                                          "frmAngularMomentum",
+                                          "frmAngularEnergy",
+                                          "frmHookes",
+                                          "frmPendulum",
+                                          "frmArchimedes",
+                                          "frmPascal",
+                                          "frmAbout",
+                                          "frmHelp",
+                                          "frmSplash"};
         return names;
     }
 
@@ -40,7 +83,7 @@ class TestMainWindow : public QObject {
         return out;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         registerWindows();
         for (const QString& name : stubbed())
@@ -106,10 +149,11 @@ private slots:
     }
 
     void tabOrderRowByRow() {
-        const QStringList expected = {"cmdGeneral", "cmdMotion", "cmdAcceleration", "cmdVectors", "Command5",
-                                      "Command14", "Command9", "Command8", "Command12", "Command7", "Command10",
-                                      "Command6", "Command13", "cmdMiscellaneous", "cmdConstants", "cmdPeriodic",
-                                      "Command17", "Command18", "Command20", "Command23", "cmdCalculatorChoice"};
+        const QStringList expected = {
+            "cmdGeneral", "cmdMotion",        "cmdAcceleration",    "cmdVectors",  "Command5",  "Command14",
+            "Command9",   "Command8",         "Command12",          "Command7",    "Command10", "Command6",
+            "Command13",  "cmdMiscellaneous", "cmdConstants",       "cmdPeriodic", "Command17", "Command18",
+            "Command20",  "Command23",        "cmdCalculatorChoice"};
         QWidget* w = main->findChild<QPushButton*>(expected.first());
         for (qsizetype i = 1; i < expected.size(); ++i) {
             w = w->nextInFocusChain();
@@ -130,13 +174,14 @@ private slots:
                                       "&Friction", "&Energy", "E&quilibrium", "M&omentum", "Grav&itation",
                                       "&Rotational Energy", "&Circular Motion", "&Harmonic Motion",
                                       "Misce&llaneous ", "&About"}));
-        for (const char* empty : {"mnuNewton", "mnuFriction", "mnuEquilibrium", "mnuGravitation", "mnuCircular"})
+        for (const char* empty :
+             {"mnuNewton", "mnuFriction", "mnuEquilibrium", "mnuGravitation", "mnuCircular"})
             QVERIFY(main->findChild<QMenu*>(empty)->actions().isEmpty());
         QStringList general;
         for (QAction* a : main->findChild<QMenu*>("mnuGeneral")->actions())
             general.append(a->text());
-        QCOMPARE(general, QStringList({"Metrics", "Significant Figures", "Temperatures", "Statistics", "Trig Values",
-                                       "Areas/Volumes", "Pythagorean", "Equations/Graphs"}));
+        QCOMPARE(general, QStringList({"Metrics", "Significant Figures", "Temperatures", "Statistics",
+                                       "Trig Values", "Areas/Volumes", "Pythagorean", "Equations/Graphs"}));
     }
 
     void menuItems_data() {

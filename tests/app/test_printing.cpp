@@ -160,37 +160,35 @@ void TestPrinting::initTestCase() {
     for (const char* sub : {"spool/tmp", "cache", "state", "log", "home"})
         QVERIFY(root.mkpath(QLatin1String(sub)));
 
-    QVERIFY(writeFile(path(QStringLiteral("cups-files.conf")),
-                      QStringLiteral("ServerRoot %1\n"
-                                     "RequestRoot %1/spool\n"
-                                     "TempDir %1/spool/tmp\n"
-                                     "CacheDir %1/cache\n"
-                                     "StateDir %1/state\n"
-                                     "AccessLog %1/log/access_log\n"
-                                     "ErrorLog %1/log/error_log\n"
-                                     "PageLog %1/log/page_log\n"
-                                     "Printcap %1/printcap\n"
-                                     "FileDevice Yes\n"
-                                     "Sandboxing Relaxed\n")
-                          .arg(folder->path())));
+    QVERIFY(writeFile(path(QStringLiteral("cups-files.conf")), QStringLiteral("ServerRoot %1\n"
+                                                                              "RequestRoot %1/spool\n"
+                                                                              "TempDir %1/spool/tmp\n"
+                                                                              "CacheDir %1/cache\n"
+                                                                              "StateDir %1/state\n"
+                                                                              "AccessLog %1/log/access_log\n"
+                                                                              "ErrorLog %1/log/error_log\n"
+                                                                              "PageLog %1/log/page_log\n"
+                                                                              "Printcap %1/printcap\n"
+                                                                              "FileDevice Yes\n"
+                                                                              "Sandboxing Relaxed\n")
+                                                                   .arg(folder->path())));
     // Only the socket, no network port, no sharing or browsing, and anyone who can reach the
     // socket may manage queues: the socket's folder is the test's own.
-    QVERIFY(writeFile(path(QStringLiteral("cupsd.conf")),
-                      QStringLiteral("LogLevel warn\n"
-                                     "Listen %1\n"
-                                     "Browsing No\n"
-                                     "WebInterface No\n"
-                                     "DefaultAuthType None\n"
-                                     "<Policy default>\n"
-                                     "  JobPrivateAccess all\n"
-                                     "  JobPrivateValues none\n"
-                                     "  SubscriptionPrivateAccess all\n"
-                                     "  SubscriptionPrivateValues none\n"
-                                     "  <Limit All>\n"
-                                     "    Order deny,allow\n"
-                                     "  </Limit>\n"
-                                     "</Policy>\n")
-                          .arg(socket)));
+    QVERIFY(writeFile(path(QStringLiteral("cupsd.conf")), QStringLiteral("LogLevel warn\n"
+                                                                         "Listen %1\n"
+                                                                         "Browsing No\n"
+                                                                         "WebInterface No\n"
+                                                                         "DefaultAuthType None\n"
+                                                                         "<Policy default>\n"
+                                                                         "  JobPrivateAccess all\n"
+                                                                         "  JobPrivateValues none\n"
+                                                                         "  SubscriptionPrivateAccess all\n"
+                                                                         "  SubscriptionPrivateValues none\n"
+                                                                         "  <Limit All>\n"
+                                                                         "    Order deny,allow\n"
+                                                                         "  </Limit>\n"
+                                                                         "</Policy>\n")
+                                                              .arg(socket)));
 
     // Every talk with a print server, the client tools' and the program's own (through Qt's
     // print support, which reads these when it first asks for printers, so before any printer
@@ -204,10 +202,12 @@ void TestPrinting::initTestCase() {
 
     server.setProcessChannelMode(QProcess::MergedChannels);
     server.setWorkingDirectory(folder->path());
-    server.start(serverProgram, {QStringLiteral("-f"), QStringLiteral("-c"), path(QStringLiteral("cupsd.conf")),
-                                 QStringLiteral("-s"), path(QStringLiteral("cups-files.conf"))});
+    server.start(serverProgram,
+                 {QStringLiteral("-f"), QStringLiteral("-c"), path(QStringLiteral("cupsd.conf")),
+                  QStringLiteral("-s"), path(QStringLiteral("cups-files.conf"))});
     if (!server.waitForStarted(5000))
-        QSKIP(qPrintable(QStringLiteral("The print server could not be started: %1").arg(server.errorString())));
+        QSKIP(qPrintable(
+            QStringLiteral("The print server could not be started: %1").arg(server.errorString())));
 
     QDeadlineTimer deadline(15000);
     bool answers = false;
@@ -228,7 +228,9 @@ void TestPrinting::cleanupTestCase() {
 
 // Printing, or refusing to, goes without a warning from Qt; a refusal that comes from a printer
 // that would not start (QPainter::begin) rather than from finding no printer shows up here.
-void TestPrinting::init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
+void TestPrinting::init() {
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+}
 
 void TestPrinting::refusesWithoutPrinter() {
     if (queueExists())
@@ -261,12 +263,14 @@ void TestPrinting::printsToDefaultPrinter() {
     const QString output = path(QStringLiteral("out.pdf"));
     QFile::remove(output);
     if (!queueExists()) {
-        const QStringList queue = {QStringLiteral("-p"), queueName, QStringLiteral("-E"), QStringLiteral("-v"),
-                                   QStringLiteral("file://") + output};
+        const QStringList queue = {QStringLiteral("-p"), queueName, QStringLiteral("-E"),
+                                   QStringLiteral("-v"), QStringLiteral("file://") + output};
         QString log;
         // The driver by its name in the server's driver list, or else the driver file itself.
-        if (runTool(lpadmin, queue + QStringList{QStringLiteral("-m"),
-                                                 QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")}) != 0)
+        if (runTool(lpadmin,
+                    queue + QStringList{QStringLiteral("-m"),
+                                        QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")}) !=
+            0)
             QVERIFY2(runTool(lpadmin, queue + QStringList{QStringLiteral("-P"), pdfDriver}, &log) == 0,
                      qPrintable(log + serverLog()));
     }
@@ -293,7 +297,8 @@ void TestPrinting::printsToDefaultPrinter() {
     while (!(arrived = fileBytes(output).contains("%PDF-") && !jobsPending()) && !deadline.hasExpired() &&
            server.state() == QProcess::Running)
         QTest::qWait(200);
-    QVERIFY2(arrived, qPrintable(QStringLiteral("No PDF document arrived at %1:\n").arg(output) + serverLog()));
+    QVERIFY2(arrived,
+             qPrintable(QStringLiteral("No PDF document arrived at %1:\n").arg(output) + serverLog()));
     // The job carries the window's title as its name, which this queue's job header repeats.
     QVERIFY(fileBytes(output).contains('"' + title.toUtf8() + '"'));
 }

@@ -27,7 +27,9 @@ namespace {
 QString quote(const QString& s) {
     QString q = s;
     q.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
-    q.replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n")).replace(u'\t', QLatin1String("\\t"));
+    q.replace(u'\r', QLatin1String("\\r"))
+        .replace(u'\n', QLatin1String("\\n"))
+        .replace(u'\t', QLatin1String("\\t"));
     return u'"' + q + u'"';
 }
 
@@ -94,7 +96,7 @@ bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch) {
         return true;
     }
     static const QHash<QString, Qt::Key> named = {
-        {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},       {"F1", Qt::Key_F1},
+        {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},          {"F1", Qt::Key_F1},
         {"Tab", Qt::Key_Tab},      {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
     };
     const auto it = named.constFind(w.text);
@@ -129,12 +131,17 @@ void sendKey(QWidget* target, Qt::Key key, QChar ch) {
 
 Qt::Key keyForChar(QChar c) {
     switch (c.unicode()) {
-    case 8: return Qt::Key_Backspace;
-    case 9: return Qt::Key_Tab;
+    case 8:
+        return Qt::Key_Backspace;
+    case 9:
+        return Qt::Key_Tab;
     case 10:
-    case 13: return Qt::Key_Return;
-    case 27: return Qt::Key_Escape;
-    default: break;
+    case 13:
+        return Qt::Key_Return;
+    case 27:
+        return Qt::Key_Escape;
+    default:
+        break;
     }
     const QChar up = c.toUpper();
     if (up.unicode() < 128)
@@ -233,7 +240,8 @@ QObject* ScenarioRunner::control(const QString& address, Form** owner, Failure* 
     const QString name = address.mid(dot + 1);
     QObject* c = form->findChild<QObject*>(name);
     if (!c)
-        *f = {QStringLiteral("a control named %1 in %2").arg(name, form->className()), QStringLiteral("none")};
+        *f = {QStringLiteral("a control named %1 in %2").arg(name, form->className()),
+              QStringLiteral("none")};
     return c;
 }
 
@@ -289,7 +297,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
         if (!arity(2))
             return false;
         if (!windows::isRegistered(w[1].text)) {
-            *f = {QStringLiteral("a window of the program"), QStringLiteral("no window named %1").arg(w[1].text)};
+            *f = {QStringLiteral("a window of the program"),
+                  QStringLiteral("no window named %1").arg(w[1].text)};
             return false;
         }
         windows::show(w[1].text);
@@ -303,7 +312,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
         if (!form)
             return false;
         if (!form->grab().save(w[2].text)) {
-            *f = {QStringLiteral("the picture saved"), QStringLiteral("it could not be written to %1").arg(w[2].text)};
+            *f = {QStringLiteral("the picture saved"),
+                  QStringLiteral("it could not be written to %1").arg(w[2].text)};
             return false;
         }
         return true;
@@ -385,7 +395,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
                 a->trigger();
             return true;
         }
-        *f = {QStringLiteral("a button, option or menu item"), QStringLiteral("%1 (%2)").arg(w[1].text, c->metaObject()->className())};
+        *f = {QStringLiteral("a button, option or menu item"),
+              QStringLiteral("%1 (%2)").arg(w[1].text, c->metaObject()->className())};
         return false;
     }
     if (cmd == QLatin1String("type") || cmd == QLatin1String("paste")) {
@@ -425,7 +436,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
     if (auto* l = qobject_cast<QListWidget*>(c)) {
         const QList<QListWidgetItem*> found = l->findItems(w[2].text, Qt::MatchExactly);
         if (found.isEmpty()) {
-            *f = {QStringLiteral("an item %1 in %2").arg(quote(w[2].text), w[1].text), QStringLiteral("none")};
+            *f = {QStringLiteral("an item %1 in %2").arg(quote(w[2].text), w[1].text),
+                  QStringLiteral("none")};
             return false;
         }
         l->setCurrentItem(found.first());
@@ -436,7 +448,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
     if (auto* t = qobject_cast<QTreeWidget*>(c)) {
         const QList<QTreeWidgetItem*> found = t->findItems(w[2].text, Qt::MatchExactly | Qt::MatchRecursive);
         if (found.isEmpty()) {
-            *f = {QStringLiteral("an item %1 in %2").arg(quote(w[2].text), w[1].text), QStringLiteral("none")};
+            *f = {QStringLiteral("an item %1 in %2").arg(quote(w[2].text), w[1].text),
+                  QStringLiteral("none")};
             return false;
         }
         t->setCurrentItem(found.first());
@@ -456,7 +469,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     const QString what = w[1].text;
     if (what == QLatin1String("message") && !w[1].quoted) {
         if (w.size() != 5) {
-            *f = {QStringLiteral("expect message \"TITLE\" \"TEXT\" ICON"), QStringLiteral("%1 words").arg(w.size())};
+            *f = {QStringLiteral("expect message \"TITLE\" \"TEXT\" ICON"),
+                  QStringLiteral("%1 words").arg(w.size())};
             return false;
         }
         const QString icon = w[4].text;
@@ -474,7 +488,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         const bool anyText = !w[3].quoted && w[3].text == QLatin1String("*");
         const bool textOk = anyText ? !m.text.isEmpty() : m.text == w[3].text;
         if (m.title != w[2].text || !textOk || iconName(m.icon) != icon) {
-            *f = {expected, QStringLiteral("message %1 %2 %3").arg(quote(m.title), quote(m.text), iconName(m.icon))};
+            *f = {expected,
+                  QStringLiteral("message %1 %2 %3").arg(quote(m.title), quote(m.text), iconName(m.icon))};
             return false;
         }
         return true;
@@ -507,7 +522,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         const int n = m_platform.printer.printed.value(w[2].text);
         m_platform.printer.printed.remove(w[2].text);
         if (n != 1) {
-            *f = {QStringLiteral("%1 printed once").arg(w[2].text), QStringLiteral("printed %1 times").arg(n)};
+            *f = {QStringLiteral("%1 printed once").arg(w[2].text),
+                  QStringLiteral("printed %1 times").arg(n)};
             return false;
         }
         return true;
@@ -524,7 +540,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
             if (any || s.endsWith(w[2].text))
                 return true;
         *f = {QStringLiteral("a program %1 started").arg(any ? QStringLiteral("*") : quote(w[2].text)),
-              started.isEmpty() ? QStringLiteral("none started") : QStringLiteral("started %1").arg(started.join(", "))};
+              started.isEmpty() ? QStringLiteral("none started")
+                                : QStringLiteral("started %1").arg(started.join(", "))};
         return false;
     }
 
@@ -546,7 +563,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
                 return QStringLiteral("closed");
             return form->isVisible() ? QStringLiteral("open") : QStringLiteral("hidden");
         };
-        if (state == QLatin1String("open") || state == QLatin1String("hidden") || state == QLatin1String("closed")) {
+        if (state == QLatin1String("open") || state == QLatin1String("hidden") ||
+            state == QLatin1String("closed")) {
             if (status() != state) {
                 *f = {QStringLiteral("%1 %2").arg(what, state), status()};
                 return false;
@@ -557,14 +575,16 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
             QWidget* active = QApplication::activeWindow();
             if (!form || active != form) {
                 *f = {QStringLiteral("%1 front").arg(what),
-                      active ? QStringLiteral("%1 is in front").arg(active->objectName()) : QStringLiteral("no window in front")};
+                      active ? QStringLiteral("%1 is in front").arg(active->objectName())
+                             : QStringLiteral("no window in front")};
                 return false;
             }
             return true;
         }
         if (state == QLatin1String("caption")) {
             if (w.size() != 4) {
-                *f = {QStringLiteral("expect WINDOW caption \"TEXT\""), QStringLiteral("%1 words").arg(w.size())};
+                *f = {QStringLiteral("expect WINDOW caption \"TEXT\""),
+                      QStringLiteral("%1 words").arg(w.size())};
                 return false;
             }
             if (!form) {
@@ -572,7 +592,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
                 return false;
             }
             if (form->windowTitle() != w[3].text) {
-                *f = {QStringLiteral("caption %1").arg(quote(w[3].text)), QStringLiteral("caption %1").arg(quote(form->windowTitle()))};
+                *f = {QStringLiteral("caption %1").arg(quote(w[3].text)),
+                      QStringLiteral("caption %1").arg(quote(form->windowTitle()))};
                 return false;
             }
             return true;
@@ -603,7 +624,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
                                : act                          ? act->toolTip()
                                                               : QString();
         if (actual != w[3].text) {
-            *f = {QStringLiteral("%1 %2").arg(state, quote(w[3].text)), QStringLiteral("%1 %2").arg(state, quote(actual))};
+            *f = {QStringLiteral("%1 %2").arg(state, quote(w[3].text)),
+                  QStringLiteral("%1 %2").arg(state, quote(actual))};
             return false;
         }
         return true;
@@ -655,7 +677,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         QWidget* focus = owner->focusWidget();
         if (focus != widget) {
             *f = {QStringLiteral("%1 focused").arg(what),
-                  focus ? QStringLiteral("%1 has the focus").arg(focus->objectName()) : QStringLiteral("no focus")};
+                  focus ? QStringLiteral("%1 has the focus").arg(focus->objectName())
+                        : QStringLiteral("no focus")};
             return false;
         }
         return true;
@@ -690,7 +713,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
             return false;
         }
         if (k > texts.size()) {
-            *f = {QStringLiteral("item %1 %2").arg(k).arg(quote(w[4].text)), QStringLiteral("%1 items").arg(texts.size())};
+            *f = {QStringLiteral("item %1 %2").arg(k).arg(quote(w[4].text)),
+                  QStringLiteral("%1 items").arg(texts.size())};
             return false;
         }
         if (texts[k - 1] != w[4].text) {
@@ -700,6 +724,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         }
         return true;
     }
-    *f = {QStringLiteral("an expectation such as text, empty, enabled, shown, checked, focused, items"), state};
+    *f = {QStringLiteral("an expectation such as text, empty, enabled, shown, checked, focused, items"),
+          state};
     return false;
 }

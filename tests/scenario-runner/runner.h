@@ -15,12 +15,12 @@ class QWidget;
 class Form;
 
 class ScenarioRunner {
-public:
+  public:
     explicit ScenarioRunner(QString programDir);
     // Runs one file; prints its failure (if any) and returns whether it passed.
     bool runFile(const QString& path);
 
-private:
+  private:
     struct Failure {
         QString expected;
         QString got;

@@ -13,19 +13,20 @@ class TestScript : public QObject {
         return out;
     }
 
-private slots:
+  private slots:
     void split_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("words");
         QTest::newRow("plain") << "click frmmain.mnuWork" << QStringList{"click", "frmmain.mnuWork"};
-        QTest::newRow("extra blanks") << "  expect   frmWork open  " << QStringList{"expect", "frmWork", "open"};
-        QTest::newRow("quoted with spaces") << "type frmWork.Text1 \"1 2  3\""
-                                            << QStringList{"type", "frmWork.Text1", "[1 2  3]"};
-        QTest::newRow("empty quotes") << "expect frmWork.Label4 text \"\""
-                                      << QStringList{"expect", "frmWork.Label4", "text", "[]"};
+        QTest::newRow("extra blanks")
+            << "  expect   frmWork open  " << QStringList{"expect", "frmWork", "open"};
+        QTest::newRow("quoted with spaces")
+            << "type frmWork.Text1 \"1 2  3\"" << QStringList{"type", "frmWork.Text1", "[1 2  3]"};
+        QTest::newRow("empty quotes")
+            << "expect frmWork.Label4 text \"\"" << QStringList{"expect", "frmWork.Label4", "text", "[]"};
         QTest::newRow("escapes") << "x \"a\\\"b\\\\c\\rd\\ne\\tf\"" << QStringList{"x", "[a\"b\\c\rd\ne\tf]"};
-        QTest::newRow("star stays unquoted") << "expect message \"T\" * info"
-                                             << QStringList{"expect", "message", "[T]", "*", "info"};
+        QTest::newRow("star stays unquoted")
+            << "expect message \"T\" * info" << QStringList{"expect", "message", "[T]", "*", "info"};
         QTest::newRow("quoted star") << "expect message \"T\" \"*\" info"
                                      << QStringList{"expect", "message", "[T]", "[*]", "info"};
         QTest::newRow("backslash outside quotes is plain") << "a\\b" << QStringList{"a\\b"};

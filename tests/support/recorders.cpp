@@ -50,10 +50,14 @@ RecordingPlatform::~RecordingPlatform() {
 
 QString iconName(platform::Icon icon) {
     switch (icon) {
-    case platform::Icon::None: return QStringLiteral("none");
-    case platform::Icon::Information: return QStringLiteral("info");
-    case platform::Icon::Exclamation: return QStringLiteral("warning");
-    case platform::Icon::Critical: return QStringLiteral("critical");
+    case platform::Icon::None:
+        return QStringLiteral("none");
+    case platform::Icon::Information:
+        return QStringLiteral("info");
+    case platform::Icon::Exclamation:
+        return QStringLiteral("warning");
+    case platform::Icon::Critical:
+        return QStringLiteral("critical");
     }
     return {};
 }

@@ -18,7 +18,7 @@ struct RecordedMessage {
 };
 
 class RecordingMessages : public platform::MessageBoxes {
-public:
+  public:
     void show(QWidget* owner, const QString& title, const QString& text, platform::Icon icon) override;
     QList<RecordedMessage> messages;
     // Takes the oldest message off the record; an empty title when there is none.
@@ -26,14 +26,14 @@ public:
 };
 
 class RecordingPrinter : public platform::Printer {
-public:
+  public:
     bool printWindow(QWidget* window, QString* error) override;
     // Prints by window class name (the window's objectName) since the last reset.
     QHash<QString, int> printed;
 };
 
 class RecordingLauncher : public platform::Launcher {
-public:
+  public:
     QString locate(const QString& program) override;
     bool start(const QString& path, const QStringList& arguments) override;
     // Programs that locate() reports as installed; when empty, every program is.
@@ -43,7 +43,7 @@ public:
 };
 
 class FixedFolder : public platform::ProgramFolder {
-public:
+  public:
     explicit FixedFolder(QString path = {}) : folder(std::move(path)) {}
     QString path() override { return folder; }
     QString folder;
@@ -52,7 +52,7 @@ public:
 // Puts all four recorders in place for its lifetime (the program's folder defaults to the build
 // folder, where the database is generated).
 class RecordingPlatform {
-public:
+  public:
     RecordingPlatform();
     ~RecordingPlatform();
     RecordingPlatform(const RecordingPlatform&) = delete;

@@ -10,7 +10,7 @@
 
 class StubForm : public Form {
     Q_OBJECT
-public:
+  public:
     explicit StubForm(const QString& name) : Form(name) {}
 };
 
@@ -25,12 +25,12 @@ inline void settle() {
 }
 
 // Like QTEST_MAIN, on the offscreen platform, with the program's own quit rule.
-#define QUELLORIN_TEST_MAIN(TestObject)                                                                         \
-    int main(int argc, char* argv[]) {                                                                          \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                \
-        QApplication app(argc, argv);                                                                           \
-        app.setQuitOnLastWindowClosed(false);                                                                   \
-        TestObject tc;                                                                                          \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                              \
-        return QTest::qExec(&tc, argc, argv);                                                                   \
+#define QUELLORIN_TEST_MAIN(TestObject)                                                                      \
+    int main(int argc, char* argv[]) {                                                                       \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                             \
+        QApplication app(argc, argv);                                                                        \
+        app.setQuitOnLastWindowClosed(false);                                                                \
+        TestObject tc;                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
     }

@@ -1,7 +1,7 @@
 #include "calc/framework/calculator.h"
 
-#include "app/windows.h"
 #include "app/appearance.h"
+#include "app/windows.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -17,7 +17,8 @@
 
 namespace calc {
 
-CalculatorWindow::CalculatorWindow(Definition definition) : Form(definition.className), m_def(std::move(definition)) {
+CalculatorWindow::CalculatorWindow(Definition definition)
+    : Form(definition.className), m_def(std::move(definition)) {
     if (m_def.firstBox.isEmpty() && !m_def.inputs.empty())
         m_def.firstBox = m_def.inputs.front().box;
     build();
@@ -147,8 +148,10 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     m_ok = addButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"), &CalculatorWindow::cmdOk_Click);
     addButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"), &CalculatorWindow::cmdClear_Click);
     QPushButton* close = addButton(m_def.closeButton, m_def.closeCaption, &CalculatorWindow::cmdClose_Click);
-    m_print = addButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"), &CalculatorWindow::cmdPrint_Click);
-    QPushButton* help = addButton(QStringLiteral("cmdHelp"), QStringLiteral("?"), &CalculatorWindow::cmdHelp_Click);
+    m_print =
+        addButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"), &CalculatorWindow::cmdPrint_Click);
+    QPushButton* help =
+        addButton(QStringLiteral("cmdHelp"), QStringLiteral("?"), &CalculatorWindow::cmdHelp_Click);
     appearance::styleHelpButton(help);
     outer->addLayout(buttons);
 
@@ -270,7 +273,9 @@ void CalculatorWindow::cmdPrint_Click() {
         say({error, QStringLiteral("Quellorin"), Icon::Information});
 }
 
-void CalculatorWindow::cmdHelp_Click() { say({m_def.help, m_def.helpTitle, Icon::Information}); }
+void CalculatorWindow::cmdHelp_Click() {
+    say({m_def.help, m_def.helpTitle, Icon::Information});
+}
 
 bool CalculatorWindow::Form_KeyDown(int key, Qt::KeyboardModifiers) {
     if (key != Qt::Key_F1)
@@ -305,9 +310,15 @@ void CalculatorWindow::setText(const QString& name, const QString& text) {
         b->setText(text);
 }
 
-void CalculatorWindow::showResult(num::Single value) { setText(m_def.resultBox, num::result(value)); }
-void CalculatorWindow::showResult(num::Double value) { setText(m_def.resultBox, num::result(value)); }
-void CalculatorWindow::showFormula(const QString& formula) { setText(m_def.formulaBox, formula); }
+void CalculatorWindow::showResult(num::Single value) {
+    setText(m_def.resultBox, num::result(value));
+}
+void CalculatorWindow::showResult(num::Double value) {
+    setText(m_def.resultBox, num::result(value));
+}
+void CalculatorWindow::showFormula(const QString& formula) {
+    setText(m_def.formulaBox, formula);
+}
 
 int CalculatorWindow::selectedOption() const {
     for (int n = 1; n <= int(m_def.options.size()); ++n)
@@ -316,15 +327,23 @@ int CalculatorWindow::selectedOption() const {
     return 0;
 }
 
-void CalculatorWindow::say(const Message& m) { platform::message(m.title, m.text, m.icon, this); }
+void CalculatorWindow::say(const Message& m) {
+    platform::message(m.title, m.text, m.icon, this);
+}
 
-QLineEdit* CalculatorWindow::box(const QString& name) const { return m_boxes.value(name); }
+QLineEdit* CalculatorWindow::box(const QString& name) const {
+    return m_boxes.value(name);
+}
 bool CalculatorWindow::isShown(const QString& name) const {
     const QLineEdit* b = box(name);
     return b && b->isVisibleTo(this);
 }
-QLabel* CalculatorWindow::label(const QString& name) const { return m_labels.value(name); }
-QRadioButton* CalculatorWindow::option(int n) const { return n >= 1 && n <= m_options.size() ? m_options[n - 1] : nullptr; }
+QLabel* CalculatorWindow::label(const QString& name) const {
+    return m_labels.value(name);
+}
+QRadioButton* CalculatorWindow::option(int n) const {
+    return n >= 1 && n <= m_options.size() ? m_options[n - 1] : nullptr;
+}
 
 void registerCalculator(Definition (*define)()) {
     const QString name = define().className;

@@ -20,7 +20,7 @@ namespace calc {
 
 class CalculatorWindow : public Form {
     Q_OBJECT
-public:
+  public:
     explicit CalculatorWindow(Definition definition);
     const Definition& definition() const { return m_def; }
 
@@ -57,12 +57,12 @@ public:
     void cmdPrint_Click();
     void cmdHelp_Click();
 
-protected:
+  protected:
     void Form_Load() override;
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     bool Control_KeyPress(QWidget* control, QChar ch) override;
 
-private:
+  private:
     void build();
     void buildOptions(QBoxLayout* outer);
     void buildBoxes(QBoxLayout* outer);

@@ -6,12 +6,8 @@ namespace calc {
 
 const std::vector<DefineFunction>& allCalculators() {
     static const std::vector<DefineFunction> all = {
-        frmCalculateDisplacement,
-        frmVelocity,
-        frmConstantAcceleration,
-        frmAcceleration,
-        frmFallingObject,
-        frmProjectile,
+        frmCalculateDisplacement, frmVelocity,      frmConstantAcceleration,
+        frmAcceleration,          frmFallingObject, frmProjectile,
     };
     return all;
 }

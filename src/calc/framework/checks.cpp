@@ -24,20 +24,23 @@ Check fillIfEmpty(QString box, QString text) {
 }
 
 Check rule(QString box, std::function<bool(float)> holds, Message message) {
-    return [box = std::move(box), holds = std::move(holds), message = std::move(message)](CalculatorWindow& w) {
-        if (holds(w.single(box).value()))
-            return true;
-        w.say(message);
-        return false;
-    };
+    return
+        [box = std::move(box), holds = std::move(holds), message = std::move(message)](CalculatorWindow& w) {
+            if (holds(w.single(box).value()))
+                return true;
+            w.say(message);
+            return false;
+        };
 }
 
 Check atLeastZero(QString box, Message message) {
-    return rule(std::move(box), [](float v) { return v >= 0; }, std::move(message));
+    return rule(
+        std::move(box), [](float v) { return v >= 0; }, std::move(message));
 }
 
 Check aboveZero(QString box, Message message) {
-    return rule(std::move(box), [](float v) { return v > 0; }, std::move(message));
+    return rule(
+        std::move(box), [](float v) { return v > 0; }, std::move(message));
 }
 
 Check whenOption(int n, Check check) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -73,7 +74,7 @@ struct Definition {
     QString resultPrefix; // its caption in a window without options
     QString resultBox;    // "Text3"
     QString resultTooltip;
-    QString formulaBox;   // the worked-formula box, if the window has one
+    QString formulaBox;      // the worked-formula box, if the window has one
     QStringList unusedBoxes; // boxes the window has but never shows or writes
 
     QString frameCaption = QStringLiteral("Select one of the following");
@@ -103,6 +104,14 @@ struct Definition {
     // by default the first input.
     QString firstBox;
 };
+
+// Text assembled from literal pieces, in order, with nothing between them.
+inline QString concat(std::initializer_list<const char*> pieces) {
+    QString text;
+    for (const char* piece : pieces)
+        text += QString::fromUtf8(piece);
+    return text;
+}
 
 // Check builders.
 

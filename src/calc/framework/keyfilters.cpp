@@ -43,7 +43,9 @@ const QHash<Profile, KeyProfile>& profiles() {
 
 } // namespace
 
-const KeyProfile& keyProfile(Profile p) { return *profiles().constFind(p); }
+const KeyProfile& keyProfile(Profile p) {
+    return *profiles().constFind(p);
+}
 
 bool accepts(Profile p, QChar ch, bool boxEnabled) {
     if (p == Profile::None)

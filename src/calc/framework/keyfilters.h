@@ -10,8 +10,30 @@ namespace calc {
 
 enum class Profile {
     None, // no filter: every keystroke passes
-    K1, K2, K3, K3e, K4, K5, K6, K7, K8, K9, K10, K11, K12,
-    K13, K14, K15, K16, K17, K18, K19, K20, K21, K22, K23,
+    K1,
+    K2,
+    K3,
+    K3e,
+    K4,
+    K5,
+    K6,
+    K7,
+    K8,
+    K9,
+    K10,
+    K11,
+    K12,
+    K13,
+    K14,
+    K15,
+    K16,
+    K17,
+    K18,
+    K19,
+    K20,
+    K21,
+    K22,
+    K23,
 };
 
 struct KeyProfile {

@@ -42,24 +42,48 @@ Double pow(Double x, Double y) {
         throw CalcError(DivisionByZero);
     return Double::checked(std::pow(x.value(), y.value()));
 }
-Single abs(Single x) { return Single(std::fabs(x.value())); }
-Double abs(Double x) { return Double(std::fabs(x.value())); }
-Single sin(Single x) { return Single::checked(std::sin(x.value())); }
-Single cos(Single x) { return Single::checked(std::cos(x.value())); }
-Single tan(Single x) { return Single::checked(std::tan(x.value())); }
-Single atan(Single x) { return Single::checked(std::atan(x.value())); }
+Single abs(Single x) {
+    return Single(std::fabs(x.value()));
+}
+Double abs(Double x) {
+    return Double(std::fabs(x.value()));
+}
+Single sin(Single x) {
+    return Single::checked(std::sin(x.value()));
+}
+Single cos(Single x) {
+    return Single::checked(std::cos(x.value()));
+}
+Single tan(Single x) {
+    return Single::checked(std::tan(x.value()));
+}
+Single atan(Single x) {
+    return Single::checked(std::atan(x.value()));
+}
 Single atan2(Single y, Single x) {
     if (y.value() == 0 && x.value() == 0)
         throw CalcError(InvalidArgument);
     return Single::checked(std::atan2(y.value(), x.value()));
 }
-Double sin(Double x) { return Double::checked(std::sin(x.value())); }
-Double cos(Double x) { return Double::checked(std::cos(x.value())); }
-Double tan(Double x) { return Double::checked(std::tan(x.value())); }
-Double atan(Double x) { return Double::checked(std::atan(x.value())); }
+Double sin(Double x) {
+    return Double::checked(std::sin(x.value()));
+}
+Double cos(Double x) {
+    return Double::checked(std::cos(x.value()));
+}
+Double tan(Double x) {
+    return Double::checked(std::tan(x.value()));
+}
+Double atan(Double x) {
+    return Double::checked(std::atan(x.value()));
+}
 
-Single radians(Single degrees) { return degrees * Single(Pi) / Single(180.0f); }
-Single degrees(Single radians) { return radians * Single(180.0f) / Single(Pi); }
+Single radians(Single degrees) {
+    return degrees * Single(Pi) / Single(180.0f);
+}
+Single degrees(Single radians) {
+    return radians * Single(180.0f) / Single(Pi);
+}
 
 namespace {
 
@@ -146,7 +170,9 @@ Single toSingle(const QString& text) {
     return Single(static_cast<float>(readNumber(text, std::numeric_limits<float>::max())));
 }
 
-Double toDouble(const QString& text) { return Double(readNumber(text, std::numeric_limits<double>::max())); }
+Double toDouble(const QString& text) {
+    return Double(readNumber(text, std::numeric_limits<double>::max()));
+}
 
 std::int16_t toInteger(const QString& text) {
     const double v = readNumber(text, std::numeric_limits<double>::max());
@@ -156,15 +182,27 @@ std::int16_t toInteger(const QString& text) {
     return static_cast<std::int16_t>(r);
 }
 
-bool isNumeric(const QString& text) { return !numberText(text).isEmpty(); }
+bool isNumeric(const QString& text) {
+    return !numberText(text).isEmpty();
+}
 
-QString plain(Single v) { return shortest(v.value(), 7); }
-QString plain(Double v) { return shortest(v.value(), 15); }
+QString plain(Single v) {
+    return shortest(v.value(), 7);
+}
+QString plain(Double v) {
+    return shortest(v.value(), 15);
+}
 
-QString result(Single v, const QLocale& locale) { return fixed(v.value(), 3, locale); }
-QString result(Double v, const QLocale& locale) { return fixed(v.value(), 3, locale); }
+QString result(Single v, const QLocale& locale) {
+    return fixed(v.value(), 3, locale);
+}
+QString result(Double v, const QLocale& locale) {
+    return fixed(v.value(), 3, locale);
+}
 
-QString standard(double v, const QLocale& locale) { return fixed(v, 2, locale); }
+QString standard(double v, const QLocale& locale) {
+    return fixed(v, 2, locale);
+}
 
 QString scientific(double v, const QLocale& locale) {
     char buf[64];

@@ -13,7 +13,7 @@ namespace num {
 
 // The one failure type of calculations. Its description is what an Ok handler's error trap shows.
 class CalcError : public std::runtime_error {
-public:
+  public:
     explicit CalcError(const QString& description);
     QString description() const { return QString::fromUtf8(what()); }
 };
@@ -28,7 +28,7 @@ inline const char* const InvalidArgument = "Invalid procedure call or argument";
 // "Overflow", a division by zero with "Division by zero", an undefined result (NaN) with
 // "Invalid procedure call or argument". T is float (single precision) or double.
 template <typename T> class Checked {
-public:
+  public:
     constexpr Checked() = default;
     constexpr Checked(T v) : m_v(v) {} // NOLINT(google-explicit-constructor): literals mix in freely
     constexpr T value() const { return m_v; }
@@ -53,7 +53,7 @@ public:
     friend auto operator<=>(Checked a, Checked b) { return a.m_v <=> b.m_v; }
     friend bool operator==(Checked a, Checked b) { return a.m_v == b.m_v; }
 
-private:
+  private:
     T m_v = 0;
 };
 
@@ -61,7 +61,7 @@ using Single = Checked<float>;
 using Double = Checked<double>;
 
 // Checked functions (arguments and results in the value's own precision).
-Single sqrt(Single x);      // x < 0: invalid argument
+Single sqrt(Single x); // x < 0: invalid argument
 Double sqrt(Double x);
 Single pow(Single x, Single y);
 Double pow(Double x, Double y);

@@ -28,14 +28,17 @@ Definition frmAcceleration() {
              w.showResult((v + v0) * t / 2.0f);
              w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) + " / 2");
          }},
-        {"Find velocity", {"Enter the initial velocity.", "Enter the acceleration.", "Enter the time."},
+        {"Find velocity",
+         {"Enter the initial velocity.", "Enter the acceleration.", "Enter the time."},
          "The velocity is",
          [](CalculatorWindow& w) {
              const num::Single v0 = w.single("Text1"), a = w.single("Text2"), t = w.single("Text3");
              w.showResult(t * a + v0);
              w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
          }},
-        {"Find time", {"Enter the acceleration.", "Enter the distance.", ""}, "The time is",
+        {"Find time",
+         {"Enter the acceleration.", "Enter the distance.", ""},
+         "The time is",
          [](CalculatorWindow& w) {
              const num::Single a = w.single("Text1"), dist = w.single("Text2");
              w.showResult(num::sqrt(2.0f * dist / a));
@@ -67,10 +70,11 @@ Definition frmAcceleration() {
     d.closeButton = QStringLiteral("cmdCancel");
     d.closeCaption = QStringLiteral("Cancel");
     d.showAfterClose = QStringLiteral("frmAccelerationChoice");
-    d.help = QStringLiteral("Constant acceleration means that the rate of increase or decrease will stay the same. "
-                            "Your acceleration will ") +
-             QStringLiteral("not change. Remember that acceleration is negative when you are slowing down and ") +
-             QStringLiteral("positive when you are speeding up.");
+    d.help = concat({
+        "Constant acceleration means that the rate of increase or decrease will stay the same. Your acceleration will ",
+        "not change. Remember that acceleration is negative when you are slowing down and ",
+        "positive when you are speeding up.",
+    });
     return d;
 }
 

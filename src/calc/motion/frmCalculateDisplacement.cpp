@@ -26,9 +26,10 @@ Definition frmCalculateDisplacement() {
         w.showFormula(num::plain(x) + " - " + num::plain(x0));
     };
     d.showAfterClose = QStringLiteral("frmMotion");
-    d.help = QStringLiteral("Displacement is the distance between the starting position and the final ending "
-                            "position. It is ") +
-             QStringLiteral("not the total distance traveled. ");
+    d.help = concat({
+        "Displacement is the distance between the starting position and the final ending position. It is ",
+        "not the total distance traveled. ",
+    });
     return d;
 }
 

@@ -30,7 +30,9 @@ Definition frmConstantAcceleration() {
     d.closeButton = QStringLiteral("cmdCancel");
     d.closeCaption = QStringLiteral("Cancel");
     d.showAfterClose = QStringLiteral("frmAccelerationChoice");
-    d.help = QStringLiteral("Average acceleration is the change in velocity divided by the change in time. ");
+    d.help = concat({
+        "Average acceleration is the change in velocity divided by the change in time. ",
+    });
     return d;
 }
 

@@ -20,7 +20,8 @@ Definition frmFallingObject() {
     d.resultTooltip = QStringLiteral("Positive or negative?");
     d.formulaBox = QStringLiteral("Text8");
     d.frameCaption = QStringLiteral("Select one of the following options");
-    const QStringList fall = {"Enter the initial velocity.", "Enter the acceleration.", "Enter the distance."};
+    const QStringList fall = {"Enter the initial velocity.", "Enter the acceleration.",
+                              "Enter the distance."};
     d.options = {
         // v = sqrt(v0^2 + 2as)
         {"Find velocity", fall, "The final velocity is ",
@@ -36,11 +37,12 @@ Definition frmFallingObject() {
              const num::Single v0 = num::abs(w.single("Text1")), a = num::abs(w.single("Text2")),
                                s = num::abs(w.single("Text3"));
              w.showResult((num::sqrt(v0 * v0 + 2.0f * a * s) - v0) / a);
-             w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ") - " + plain(v0) +
-                           ") / " + plain(a));
+             w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ") - " +
+                           plain(v0) + ") / " + plain(a));
          }},
         // d = t^2 (a / 2) + t v0
-        {"Find distance", {"Enter the initial velocity.", "Enter the acceleration.", "Enter the time."},
+        {"Find distance",
+         {"Enter the initial velocity.", "Enter the acceleration.", "Enter the time."},
          "The distance is ",
          [](CalculatorWindow& w) {
              const num::Single v0 = num::abs(w.single("Text1")), a = num::abs(w.single("Text2")),
@@ -55,13 +57,12 @@ Definition frmFallingObject() {
     d.closeButton = QStringLiteral("cmdCancel");
     d.closeCaption = QStringLiteral("Cancel");
     d.showAfterClose = QStringLiteral("frmAccelerationChoice");
-    d.help = QStringLiteral("The free fall of falling objects is caused by acceleration towards the center of the "
-                            "Earth by the force ") +
-             QStringLiteral("of gravity. On Earth, the downward acceleration is -9.81 meters per second per second. "
-                            "The ") +
-             QStringLiteral("negative sign reflects downward acceleration. The downward acceleration remains "
-                            "constant ") +
-             QStringLiteral("and does not change. ");
+    d.help = concat({
+        "The free fall of falling objects is caused by acceleration towards the center of the Earth by the force ",
+        "of gravity. On Earth, the downward acceleration is -9.81 meters per second per second. The ",
+        "negative sign reflects downward acceleration. The downward acceleration remains constant ",
+        "and does not change. ",
+    });
     return d;
 }
 

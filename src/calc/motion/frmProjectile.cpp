@@ -18,25 +18,34 @@ Layout layoutFor(int launch, int quantity) {
         switch (quantity) {
         case Velocity:
             return {{"Enter the distance.", "Enter the height.", ""}, "The forward velocity is "};
-        case Time: return {{"Enter the height in meters.", "", ""}, "The time is "};
+        case Time:
+            return {{"Enter the height in meters.", "", ""}, "The time is "};
         case Height:
-            return {{"Enter the horizontal distance in meters.", "Enter the initial velocity in meters / second.", ""},
+            return {{"Enter the horizontal distance in meters.",
+                     "Enter the initial velocity in meters / second.", ""},
                     "The height is "};
         default: // the angle cannot be sought for a horizontal launch
-            return {{"Enter the time in seconds.", "Enter the initial velocity.", ""}, "The horizontal distance is "};
+            return {{"Enter the time in seconds.", "Enter the initial velocity.", ""},
+                    "The horizontal distance is "};
         }
     }
     switch (quantity) {
-    case Velocity: return {{"Enter the distance.", "Enter the angle.", ""}, "The initial velocity is "};
+    case Velocity:
+        return {{"Enter the distance.", "Enter the angle.", ""}, "The initial velocity is "};
     case AngleOf:
         return {{"Enter the initial velocity.", "Enter the time.", "Enter the distance."}, "The angle is "};
-    case Time: return {{"Enter the angle.", "Enter the initial velocity.", ""}, "The time is "};
-    case Height: return {{"Enter the angle.", "Enter the initial velocity.", ""}, "The height is "};
-    default: return {{"Enter the angle.", "Enter the initial velocity.", ""}, "The distance is "};
+    case Time:
+        return {{"Enter the angle.", "Enter the initial velocity.", ""}, "The time is "};
+    case Height:
+        return {{"Enter the angle.", "Enter the initial velocity.", ""}, "The height is "};
+    default:
+        return {{"Enter the angle.", "Enter the initial velocity.", ""}, "The distance is "};
     }
 }
 
-int launchType(const CalculatorWindow& w) { return w.isSelected(Angled) ? Angled : Horizontal; }
+int launchType(const CalculatorWindow& w) {
+    return w.isSelected(Angled) ? Angled : Horizontal;
+}
 
 int quantity(const CalculatorWindow& w) {
     for (int n = Distance; n <= Height; ++n)
@@ -46,7 +55,9 @@ int quantity(const CalculatorWindow& w) {
 }
 
 // The angle typed in degrees, the sine and cosine taken of it in radians.
-QString deg(Single theta) { return plain(theta); }
+QString deg(Single theta) {
+    return plain(theta);
+}
 
 } // namespace
 
@@ -76,7 +87,9 @@ Definition frmProjectile() {
     };
     d.frame2Caption = QStringLiteral("Now select one of these options");
     d.options2 = {
-        {"Horizontal distance", {}, {},
+        {"Horizontal distance",
+         {},
+         {},
          [](CalculatorWindow& w) {
              if (launchType(w) == Horizontal) {
                  const Single t = w.single("Text1"), v = w.single("Text2");
@@ -90,7 +103,9 @@ Definition frmProjectile() {
                                deg(theta) + ") / 9.8)");
              }
          }},
-        {"Initial forward velocity", {}, {},
+        {"Initial forward velocity",
+         {},
+         {},
          [](CalculatorWindow& w) {
              if (launchType(w) == Horizontal) {
                  const Single x = w.single("Text1"), h = w.single("Text2");
@@ -100,19 +115,23 @@ Definition frmProjectile() {
                  const Single x = w.single("Text1"), theta = w.single("Text2");
                  const Single r = num::radians(theta);
                  w.showResult(num::sqrt(x * 9.8f / (num::sin(r) * 2.0f * num::cos(r))));
-                 w.showFormula("sqrt(" + plain(x) + " * 9.8 / (sin(" + deg(theta) + ") * 2 * cos(" + deg(theta) +
-                               ")))");
+                 w.showFormula("sqrt(" + plain(x) + " * 9.8 / (sin(" + deg(theta) + ") * 2 * cos(" +
+                               deg(theta) + ")))");
              }
          }},
         // The initial velocity is read (it must be a number) but does not enter the formula.
-        {"Angle", {}, {},
+        {"Angle",
+         {},
+         {},
          [](CalculatorWindow& w) {
              w.single("Text1");
              const Single t = w.single("Text2"), x = w.single("Text3");
              w.showResult(num::degrees(num::atan(t * t * 4.9f / x)));
              w.showFormula("atan(" + plain(t) + "^2 * 4.9 / " + plain(x) + ")");
          }},
-        {"Time", {}, {},
+        {"Time",
+         {},
+         {},
          [](CalculatorWindow& w) {
              if (launchType(w) == Horizontal) {
                  const Single h = w.single("Text1");
@@ -124,7 +143,9 @@ Definition frmProjectile() {
                  w.showFormula(plain(v) + " * sin(" + deg(theta) + ") * 2 / 9.8");
              }
          }},
-        {"Height", {}, {},
+        {"Height",
+         {},
+         {},
          [](CalculatorWindow& w) {
              if (launchType(w) == Horizontal) {
                  const Single x = w.single("Text1"), v = w.single("Text2");
@@ -147,13 +168,12 @@ Definition frmProjectile() {
     d.closeButton = QStringLiteral("cmdCancel");
     d.closeCaption = QStringLiteral("Cancel");
     d.showAfterClose = QStringLiteral("frmAccelerationChoice");
-    d.help = QStringLiteral("There are two kinds of projectile motion. One deals with objects that are launched or "
-                            "projected horizontally. ") +
-             QStringLiteral("The other deals with objects that are launched or projected at an angle. In this case, "
-                            "the vertical ") +
-             QStringLiteral("and horizontal components of the angle become important. With objects launched "
-                            "horizontally, ") +
-             QStringLiteral("you only deal with vertical and horizontal distances.  ");
+    d.help = concat({
+        "There are two kinds of projectile motion. One deals with objects that are launched or projected horizontally. ",
+        "The other deals with objects that are launched or projected at an angle. In this case, the vertical ",
+        "and horizontal components of the angle become important. With objects launched horizontally, ",
+        "you only deal with vertical and horizontal distances.  ",
+    });
     return d;
 }
 

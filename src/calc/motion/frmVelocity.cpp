@@ -20,8 +20,8 @@ Definition frmVelocity() {
     d.unusedBoxes = {QStringLiteral("Text1")};
     d.options = {
         {"Average Velocity",
-         {"Enter the final position", "Enter the initial position (0 is the default)", "Enter the ending time",
-          "Enter the initial time (0 is the default)"},
+         {"Enter the final position", "Enter the initial position (0 is the default)",
+          "Enter the ending time", "Enter the initial time (0 is the default)"},
          "The average velocity is",
          [](CalculatorWindow& w) {
              const num::Single d = w.single("Text2") - w.single("Text3");
@@ -31,7 +31,9 @@ Definition frmVelocity() {
         {"Instantaneous Velocity",
          {"Enter the starting velocity", "Enter the acceleration", "Enter the time", ""},
          "The instantaneous velocity is",
-         [](CalculatorWindow& w) { w.showResult(w.single("Text4") * w.single("Text3") + w.single("Text2")); }},
+         [](CalculatorWindow& w) {
+             w.showResult(w.single("Text4") * w.single("Text3") + w.single("Text2"));
+         }},
     };
     // An empty initial position or initial time is taken as 0: the box is filled in and the next
     // Ok computes with it.
@@ -43,17 +45,14 @@ Definition frmVelocity() {
         whenOption(1, fillIfEmpty("Text5", "0")),
     };
     d.trap = {"Quellorin", Icon::Information};
-    d.help = QStringLiteral("Velocity tells you how fast an object moves and in what direction it is moving. Speed "
-                            "only tells you how ") +
-             QStringLiteral("fast an object is moving. Average velocity is the total displacement divided by the "
-                            "time period ") +
-             QStringLiteral("during which that displacement occurred. It also must include the direction. "
-                            "Instantaneous velocity ") +
-             QStringLiteral("is the velocity of an object at a particular point in time. It is found by calculating "
-                            "the slope of the ") +
-             QStringLiteral("line representing the velocity equation for a particular time value. This can be "
-                            "calculated by using ") +
-             QStringLiteral("the rise / run method. ");
+    d.help = concat({
+        "Velocity tells you how fast an object moves and in what direction it is moving. Speed only tells you how ",
+        "fast an object is moving. Average velocity is the total displacement divided by the time period ",
+        "during which that displacement occurred. It also must include the direction. Instantaneous velocity ",
+        "is the velocity of an object at a particular point in time. It is found by calculating the slope of the ",
+        "line representing the velocity equation for a particular time value. This can be calculated by using ",
+        "the rise / run method. ",
+    });
     return d;
 }
 

@@ -29,13 +29,17 @@ Definition testCalculator() {
     d.resultBox = QStringLiteral("Text4");
     d.formulaBox = QStringLiteral("Text5");
     d.options = {
-        {"Sum", {"First", "Second", "Third"}, "The sum is ",
+        {"Sum",
+         {"First", "Second", "Third"},
+         "The sum is ",
          [](CalculatorWindow& w) {
              const num::Single a = w.single("Text1"), b = w.single("Text2"), c = w.single("Text3");
              w.showResult(a + b + c);
              w.showFormula(num::plain(a) + " + " + num::plain(b) + " + " + num::plain(c));
          }},
-        {"Quotient", {"Dividend", "Divisor", ""}, "The quotient is ",
+        {"Quotient",
+         {"Dividend", "Divisor", ""},
+         "The quotient is ",
          [](CalculatorWindow& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
     };
     d.checks = {required({"Text1", "Text2"}, {"Fill both.", "Testing", Icon::Information})};
@@ -67,7 +71,7 @@ class TestCalculator : public QObject {
             QTest::keyClick(target, c.toLatin1());
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         registerCalculator(testCalculator);
         registerCalculator(noOptionSelected);
@@ -314,9 +318,26 @@ private slots:
     void everyCalculatorSurvivesGarbage() {
         QRandomGenerator random(20261207);
         const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
-        const QStringList pastes = {"", " ", "-", "E", ".", "1.2.3", "1E39", "-1E39", "1E-45", "0", "-0",
-                                    "\xe2\x82\xac", "NaN", "inf", "1e5", "12345678901234567890", "  7  ", "0x1F",
-                                    QString(300, u'9'), "\t3"};
+        const QStringList pastes = {"",
+                                    " ",
+                                    "-",
+                                    "E",
+                                    ".",
+                                    "1.2.3",
+                                    "1E39",
+                                    "-1E39",
+                                    "1E-45",
+                                    "0",
+                                    "-0",
+                                    "\xe2\x82\xac",
+                                    "NaN",
+                                    "inf",
+                                    "1e5",
+                                    "12345678901234567890",
+                                    "  7  ",
+                                    "0x1F",
+                                    QString(300, u'9'),
+                                    "\t3"};
         for (DefineFunction define : allCalculators()) {
             const QString name = define().className;
             registerCalculator(define);
@@ -337,8 +358,12 @@ private slots:
                     if (n > 0)
                         calc->option(1 + random.bounded(n))->click();
                     break;
-                case 1: calc->cmdClear_Click(); break;
-                default: calc->cmdOk_Click(); break;
+                case 1:
+                    calc->cmdClear_Click();
+                    break;
+                default:
+                    calc->cmdOk_Click();
+                    break;
                 }
                 calc->cmdOk_Click();
                 if (random.bounded(10) == 0) {

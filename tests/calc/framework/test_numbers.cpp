@@ -20,7 +20,7 @@ class TestNumbers : public QObject {
         return QStringLiteral("(no failure)");
     }
 
-private slots:
+  private slots:
     void toSingle_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("value");
@@ -45,8 +45,8 @@ private slots:
     void badText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("description");
-        for (const char* t : {"", "   ", "-", "+", "E", ".", "1.2.3", "12abc", "1E", "E5", "1,000", "--1", "1 2",
-                              "0x10", "inf", "nan", "\t"})
+        for (const char* t : {"", "   ", "-", "+", "E", ".", "1.2.3", "12abc", "1E", "E5", "1,000", "--1",
+                              "1 2", "0x10", "inf", "nan", "\t"})
             QTest::newRow(t) << QString::fromLatin1(t) << QStringLiteral("Type mismatch");
         QTest::newRow("beyond single") << "3.5E38" << QStringLiteral("Overflow");
         QTest::newRow("beyond single, negative") << "-1E39" << QStringLiteral("Overflow");
@@ -105,7 +105,8 @@ private slots:
         QCOMPARE(failure([&] { big + big; }), QStringLiteral("Overflow"));
         QCOMPARE(failure([] { Single(1.0f) / Single(0.0f); }), QStringLiteral("Division by zero"));
         QCOMPARE(failure([] { Single(0.0f) / Single(0.0f); }), QStringLiteral("Division by zero"));
-        QCOMPARE(failure([] { num::sqrt(Single(-1.0f)); }), QStringLiteral("Invalid procedure call or argument"));
+        QCOMPARE(failure([] { num::sqrt(Single(-1.0f)); }),
+                 QStringLiteral("Invalid procedure call or argument"));
         QCOMPARE(failure([] { num::pow(Single(0.0f), Single(-1.0f)); }), QStringLiteral("Division by zero"));
         QCOMPARE(failure([] { num::pow(Single(-8.0f), Single(0.5f)); }),
                  QStringLiteral("Invalid procedure call or argument"));
@@ -186,14 +187,22 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("scientific");
         QTest::addColumn<QString>("standard");
-        QTest::newRow("light") << "en_US" << 299792458.0 << "3.00E+08" << "299,792,458.00";
-        QTest::newRow("gravitation") << "en_US" << 6.67e-11 << "6.67E-11" << "0.00";
-        QTest::newRow("gravity") << "en_US" << 9.81 << "9.81E+00" << "9.81";
-        QTest::newRow("half") << "en_US" << 0.5 << "5.00E-01" << "0.50";
-        QTest::newRow("grouping") << "en_US" << 1234.5 << "1.23E+03" << "1,234.50";
-        QTest::newRow("negative") << "en_US" << -1.5 << "-1.50E+00" << "-1.50";
-        QTest::newRow("three exponent digits") << "en_US" << 1e-100 << "1.00E-100" << "0.00";
-        QTest::newRow("german") << "de_DE" << 1234.5 << "1,23E+03" << "1.234,50";
+        QTest::newRow("light") << "en_US" << 299792458.0 << "3.00E+08"
+                               << "299,792,458.00";
+        QTest::newRow("gravitation") << "en_US" << 6.67e-11 << "6.67E-11"
+                                     << "0.00";
+        QTest::newRow("gravity") << "en_US" << 9.81 << "9.81E+00"
+                                 << "9.81";
+        QTest::newRow("half") << "en_US" << 0.5 << "5.00E-01"
+                              << "0.50";
+        QTest::newRow("grouping") << "en_US" << 1234.5 << "1.23E+03"
+                                  << "1,234.50";
+        QTest::newRow("negative") << "en_US" << -1.5 << "-1.50E+00"
+                                  << "-1.50";
+        QTest::newRow("three exponent digits") << "en_US" << 1e-100 << "1.00E-100"
+                                               << "0.00";
+        QTest::newRow("german") << "de_DE" << 1234.5 << "1,23E+03"
+                                << "1.234,50";
     }
     void namedFormats() {
         QFETCH(QString, locale);
