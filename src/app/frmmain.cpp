@@ -20,14 +20,14 @@ constexpr int px(int twips) {
     return (twips + 7) / 15;
 }
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char* name;
     const char* caption;
     const char* opens; // a window class, or nullptr for a button with its own handler
 };
 
 // Row by row, left to right: the tab order.
-const ButtonSpec topicButtons[2][7] = {
+const ButtonEntry topicButtons[2][7] = {
     {{"cmdGeneral", "General", "frmGeneralChoice"},
      {"cmdMotion", "Motion", "frmMotion"},
      {"cmdAcceleration", "Acceleration", "frmAccelerationChoice"},
@@ -43,7 +43,7 @@ const ButtonSpec topicButtons[2][7] = {
      {"Command13", "Harmonic Motion", "frmHarmonicMotion"},
      {"cmdMiscellaneous", "Miscellaneous", "frmMiscellaneous"}},
 };
-const ButtonSpec toolButtons[7] = {
+const ButtonEntry toolButtons[7] = {
     {"cmdConstants", "Constants", "frmConstants"},          {"cmdPeriodic", "Periodic Table", "frmPeriodic"},
     {"Command17", "Coeff. of Friction", "frmCoefficients"}, {"Command18", "Conversion Data", "frmUnits"},
     {"Command20", "Refraction Indices", "frmIndex"},        {"Command23", "Help", nullptr},
@@ -245,14 +245,14 @@ frmmain::frmmain() : Form(QStringLiteral("frmmain")) {
 
 void frmmain::buildButtons(int top) {
     QWidget* previous = nullptr;
-    auto add = [&](const ButtonSpec& spec, int x, int y, int w, int h, double pointSize) {
-        auto* b = new QPushButton(QString::fromUtf8(spec.caption), this);
-        b->setObjectName(QString::fromLatin1(spec.name));
+    auto add = [&](const ButtonEntry& entry, int x, int y, int w, int h, double pointSize) {
+        auto* b = new QPushButton(QString::fromUtf8(entry.caption), this);
+        b->setObjectName(QString::fromLatin1(entry.name));
         b->setAutoDefault(false);
         b->setFont(appearance::formFont(pointSize));
         b->setGeometry(x, y, w, h);
-        if (spec.opens) {
-            const QString target = QString::fromLatin1(spec.opens);
+        if (entry.opens) {
+            const QString target = QString::fromLatin1(entry.opens);
             connect(b, &QPushButton::clicked, this, [target] { windows::show(target); });
         }
         if (previous)

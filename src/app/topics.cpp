@@ -164,10 +164,10 @@ TopicWindow::TopicWindow(const TopicDefinition& definition)
 
     QWidget* previous = nullptr;
     int placed = 0;
-    for (const TopicButton& spec : m_def.buttons) {
-        const bool isClose = spec.leave == Leave::Close;
-        auto* b = new QPushButton(QString::fromUtf8(spec.caption), isClose ? this : holder);
-        b->setObjectName(QString::fromLatin1(spec.name));
+    for (const TopicButton& entry : m_def.buttons) {
+        const bool isClose = entry.leave == Leave::Close;
+        auto* b = new QPushButton(QString::fromUtf8(entry.caption), isClose ? this : holder);
+        b->setObjectName(QString::fromLatin1(entry.name));
         b->setAutoDefault(false);
         b->setMinimumWidth(150);
         if (isClose) {
@@ -176,13 +176,13 @@ TopicWindow::TopicWindow(const TopicDefinition& definition)
             grid->addWidget(b, placed / m_def.columns, placed % m_def.columns);
             ++placed;
         }
-        connect(b, &QPushButton::clicked, this, [this, &spec] { click(spec); });
+        connect(b, &QPushButton::clicked, this, [this, &entry] { click(entry); });
         if (previous)
             setTabOrder(previous, b);
         previous = b;
-        if (m_def.defaultButton && spec.name == std::string_view(m_def.defaultButton))
+        if (m_def.defaultButton && entry.name == std::string_view(m_def.defaultButton))
             setDefaultButton(b);
-        if (m_def.cancelButton && spec.name == std::string_view(m_def.cancelButton))
+        if (m_def.cancelButton && entry.name == std::string_view(m_def.cancelButton))
             setCancelButton(b);
     }
     closeRow->addStretch();
