@@ -205,11 +205,9 @@ QString standard(double v, const QLocale& locale) {
 }
 
 QString scientific(double v, const QLocale& locale) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2E", v);
-    QString s = QString::fromLatin1(buf);
-    if (const QString point = locale.decimalPoint(); point != QLatin1String("."))
-        s.replace(u'.', point);
+    QString s = locale.toString(v, 'e', 2);
+    if (const QString e = locale.exponential(); e != QLatin1String("E"))
+        s.replace(e, QLatin1String("E"));
     return s;
 }
 

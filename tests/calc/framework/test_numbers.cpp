@@ -169,6 +169,8 @@ class TestNumbers : public QObject {
         QTest::newRow("negative") << "en_US" << -2.0f << "-2.000";
         QTest::newRow("single value") << "en_US" << 1234567.89f << "1,234,567.875";
         QTest::newRow("rounds") << "en_US" << 2.0006f << "2.001";
+        QTest::newRow("a half rounds up") << "en_US" << 0.0625f << "0.063";
+        QTest::newRow("a negative half rounds away from zero") << "en_US" << -1.0625f << "-1.063";
         QTest::newRow("tiny negative is not -0.000") << "en_US" << -0.0001f << "0.000";
         QTest::newRow("negative zero") << "en_US" << -0.0f << "0.000";
         QTest::newRow("german") << "de_DE" << 1234567.89f << "1.234.567,875";
