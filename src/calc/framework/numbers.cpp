@@ -22,61 +22,49 @@ template <typename T> Checked<T> Checked<T>::checked(T v) {
 template class Checked<float>;
 template class Checked<double>;
 
-Single sqrt(Single x) {
+template <typename T> Checked<T> sqrt(Checked<T> x) {
     if (x.value() < 0)
         throw CalcError(InvalidArgument);
-    return Single(std::sqrt(x.value()));
+    return Checked<T>(std::sqrt(x.value()));
 }
-Double sqrt(Double x) {
-    if (x.value() < 0)
-        throw CalcError(InvalidArgument);
-    return Double(std::sqrt(x.value()));
-}
-Single pow(Single x, Single y) {
+template <typename T> Checked<T> pow(Checked<T> x, Checked<T> y) {
     if (x.value() == 0 && y.value() < 0)
         throw CalcError(DivisionByZero);
-    return Single::checked(std::pow(x.value(), y.value()));
+    return Checked<T>::checked(std::pow(x.value(), y.value()));
 }
-Double pow(Double x, Double y) {
-    if (x.value() == 0 && y.value() < 0)
-        throw CalcError(DivisionByZero);
-    return Double::checked(std::pow(x.value(), y.value()));
+template <typename T> Checked<T> abs(Checked<T> x) {
+    return Checked<T>(std::fabs(x.value()));
 }
-Single abs(Single x) {
-    return Single(std::fabs(x.value()));
+template <typename T> Checked<T> sin(Checked<T> x) {
+    return Checked<T>::checked(std::sin(x.value()));
 }
-Double abs(Double x) {
-    return Double(std::fabs(x.value()));
+template <typename T> Checked<T> cos(Checked<T> x) {
+    return Checked<T>::checked(std::cos(x.value()));
 }
-Single sin(Single x) {
-    return Single::checked(std::sin(x.value()));
+template <typename T> Checked<T> tan(Checked<T> x) {
+    return Checked<T>::checked(std::tan(x.value()));
 }
-Single cos(Single x) {
-    return Single::checked(std::cos(x.value()));
+template <typename T> Checked<T> atan(Checked<T> x) {
+    return Checked<T>::checked(std::atan(x.value()));
 }
-Single tan(Single x) {
-    return Single::checked(std::tan(x.value()));
-}
-Single atan(Single x) {
-    return Single::checked(std::atan(x.value()));
-}
-Single atan2(Single y, Single x) {
+template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x) {
     if (y.value() == 0 && x.value() == 0)
         throw CalcError(InvalidArgument);
-    return Single::checked(std::atan2(y.value(), x.value()));
+    return Checked<T>::checked(std::atan2(y.value(), x.value()));
 }
-Double sin(Double x) {
-    return Double::checked(std::sin(x.value()));
-}
-Double cos(Double x) {
-    return Double::checked(std::cos(x.value()));
-}
-Double tan(Double x) {
-    return Double::checked(std::tan(x.value()));
-}
-Double atan(Double x) {
-    return Double::checked(std::atan(x.value()));
-}
+
+#define QUELLORIN_CHECKED_FUNCTIONS(T)                                                                       \
+    template Checked<T> sqrt(Checked<T>);                                                                    \
+    template Checked<T> pow(Checked<T>, Checked<T>);                                                         \
+    template Checked<T> abs(Checked<T>);                                                                     \
+    template Checked<T> sin(Checked<T>);                                                                     \
+    template Checked<T> cos(Checked<T>);                                                                     \
+    template Checked<T> tan(Checked<T>);                                                                     \
+    template Checked<T> atan(Checked<T>);                                                                    \
+    template Checked<T> atan2(Checked<T>, Checked<T>);
+QUELLORIN_CHECKED_FUNCTIONS(float)
+QUELLORIN_CHECKED_FUNCTIONS(double)
+#undef QUELLORIN_CHECKED_FUNCTIONS
 
 Single radians(Single degrees) {
     return degrees * Single(Pi) / Single(180.0f);

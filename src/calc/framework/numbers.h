@@ -60,22 +60,15 @@ template <typename T> class Checked {
 using Single = Checked<float>;
 using Double = Checked<double>;
 
-// Checked functions (arguments and results in the value's own precision).
-Single sqrt(Single x); // x < 0: invalid argument
-Double sqrt(Double x);
-Single pow(Single x, Single y);
-Double pow(Double x, Double y);
-Single abs(Single x);
-Double abs(Double x);
-Single sin(Single x);
-Single cos(Single x);
-Single tan(Single x);
-Single atan(Single x);
-Single atan2(Single y, Single x); // both zero: invalid argument
-Double sin(Double x);
-Double cos(Double x);
-Double tan(Double x);
-Double atan(Double x);
+// Checked functions, in the argument's own precision (defined for Single and Double).
+template <typename T> Checked<T> sqrt(Checked<T> x); // x < 0: invalid argument
+template <typename T> Checked<T> pow(Checked<T> x, Checked<T> y);
+template <typename T> Checked<T> abs(Checked<T> x);
+template <typename T> Checked<T> sin(Checked<T> x);
+template <typename T> Checked<T> cos(Checked<T> x);
+template <typename T> Checked<T> tan(Checked<T> x);
+template <typename T> Checked<T> atan(Checked<T> x);
+template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x); // both zero: invalid argument
 
 // Angles as the program converts them: with 3.14159265 exactly as written.
 inline constexpr float Pi = 3.14159265f;
