@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -640,33 +641,25 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         }
         return true;
     }
-    if (state == QLatin1String("enabled") || state == QLatin1String("disabled")) {
+    // The two-state expectations: the word for true, the word for false, and how to read it.
+    auto* button = qobject_cast<QAbstractButton*>(c);
+    const struct {
+        const char* yes;
+        const char* no;
+        std::function<bool()> read;
+    } flags[] = {
+        {"enabled", "disabled", [&] { return widget ? widget->isEnabled() : act && act->isEnabled(); }},
+        {"shown", "hidden", [&] { return widget ? widget->isVisibleTo(owner) : act && act->isVisible(); }},
+        {"checked", "unchecked", [&] { return button ? button->isChecked() : act && act->isChecked(); }},
+    };
+    for (const auto& flag : flags) {
+        if (state != QLatin1String(flag.yes) && state != QLatin1String(flag.no))
+            continue;
         if (!needArgs(3))
             return false;
-        const bool enabled = widget ? widget->isEnabled() : act ? act->isEnabled() : false;
-        if (enabled != (state == QLatin1String("enabled"))) {
-            *f = {state, enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")};
-            return false;
-        }
-        return true;
-    }
-    if (state == QLatin1String("shown") || state == QLatin1String("hidden")) {
-        if (!needArgs(3))
-            return false;
-        const bool shown = widget ? widget->isVisibleTo(owner) : act ? act->isVisible() : false;
-        if (shown != (state == QLatin1String("shown"))) {
-            *f = {state, shown ? QStringLiteral("shown") : QStringLiteral("hidden")};
-            return false;
-        }
-        return true;
-    }
-    if (state == QLatin1String("checked") || state == QLatin1String("unchecked")) {
-        if (!needArgs(3))
-            return false;
-        auto* b = qobject_cast<QAbstractButton*>(c);
-        const bool checked = b ? b->isChecked() : act ? act->isChecked() : false;
-        if (checked != (state == QLatin1String("checked"))) {
-            *f = {state, checked ? QStringLiteral("checked") : QStringLiteral("unchecked")};
+        const bool actual = flag.read();
+        if (actual != (state == QLatin1String(flag.yes))) {
+            *f = {state, QString::fromLatin1(actual ? flag.yes : flag.no)};
             return false;
         }
         return true;
