@@ -118,6 +118,11 @@ void Recordset::close() {
 // Database
 
 Recordset Database::openRecordset(const QString& sql, RecordsetType type) const {
+    return openRecordset(sql, {}, type);
+}
+
+Recordset Database::openRecordset(const QString& sql, const QStringList& parameters,
+                                  RecordsetType type) const {
     if (!m_db)
         throw EngineError(QStringLiteral("The database is not open."));
     if (type != dbOpenDynaset)
@@ -139,6 +144,17 @@ Recordset Database::openRecordset(const QString& sql, RecordsetType type) const 
         const int restCode = sqlite3_prepare_v2(db, tail, int(end - tail), &rest.handle, nullptr);
         if (restCode != SQLITE_OK || rest.handle)
             throw EngineError(QStringLiteral("The SQL text holds more than one statement."));
+    }
+
+    if (sqlite3_bind_parameter_count(stmt.handle) != parameters.size())
+        throw EngineError(QStringLiteral("The query expects %1 parameters, %2 were given.")
+                              .arg(sqlite3_bind_parameter_count(stmt.handle))
+                              .arg(parameters.size()));
+    for (int i = 0; i < parameters.size(); ++i) {
+        const QByteArray value = parameters[i].toUtf8();
+        if (sqlite3_bind_text(stmt.handle, i + 1, value.constData(), int(value.size()), SQLITE_TRANSIENT) !=
+            SQLITE_OK)
+            throw EngineError(describeQueryError(db, m_path));
     }
 
     Recordset result;

@@ -54,6 +54,9 @@ class Database {
     QString path() const { return m_path; }
     // Runs a SELECT. A missing table, a syntax error or a closed database: EngineError.
     Recordset openRecordset(const QString& sql, RecordsetType type = dbOpenDynaset) const;
+    // The same with the values of the statement's "?" parameters, in order, bound as text.
+    Recordset openRecordset(const QString& sql, const QStringList& parameters,
+                            RecordsetType type = dbOpenDynaset) const;
 
   private:
     friend class Workspace;

@@ -1,6 +1,7 @@
 // The reference database engine: opening files, reading rows, and the errors a user sees.
 
 #include "reference/engine.h"
+#include "testdb.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -12,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sqlite3.h>
-
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -23,21 +22,6 @@ using reference::EngineError;
 using reference::Recordset;
 
 namespace {
-
-// Writes a new SQLite database at path from a script; false (with a warning) on failure.
-bool makeDatabase(const QString& path, const char* script) {
-    sqlite3* db = nullptr;
-    const QByteArray name = QFile::encodeName(path);
-    int code = sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    char* error = nullptr;
-    if (code == SQLITE_OK)
-        code = sqlite3_exec(db, script, nullptr, nullptr, &error);
-    if (code != SQLITE_OK)
-        qWarning("cannot build %s: %s", name.constData(), error ? error : sqlite3_errmsg(db));
-    sqlite3_free(error);
-    sqlite3_close(db);
-    return code == SQLITE_OK;
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -457,6 +441,40 @@ class TestEngine : public QObject {
         QTest::newRow("empty table") << QStringLiteral("SELECT * FROM Vacant") << QStringList{"A", "B"};
         QTest::newRow("no match") << QStringLiteral("SELECT Name FROM Items WHERE Amount > 100")
                                   << QStringList{"Name"};
+    }
+
+    // A parameter is a value, never SQL: quotes and SQL words in it match only themselves.
+    void boundParameters_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("plain") << QStringLiteral("nut") << QStringList{"nut"};
+        QTest::newRow("no such row") << QStringLiteral("gear") << QStringList{};
+        QTest::newRow("quote") << QStringLiteral("nut'") << QStringList{};
+        QTest::newRow("injection") << QStringLiteral("x' OR '1'='1") << QStringList{};
+        QTest::newRow("statement") << QStringLiteral("'; DROP TABLE Items; --") << QStringList{};
+        QTest::newRow("empty") << QString() << QStringList{};
+    }
+
+    void boundParameters() {
+        QFETCH(QString, value);
+        QFETCH(QStringList, names);
+        const Database db = openSample();
+        QStringList found;
+        for (Recordset rs = db.openRecordset(QStringLiteral("SELECT * FROM Items WHERE Name = ?"), {value});
+             !rs.atEnd(); rs.moveNext())
+            found << rs.field(QStringLiteral("Name")).toString();
+        QCOMPARE(found, names);
+        QCOMPARE(db.openRecordset(QStringLiteral("SELECT * FROM Items")).atEnd(), false);
+    }
+
+    void parameterCountMustMatch() {
+        const Database db = openSample();
+        const auto tooFew =
+            errorOf([&] { db.openRecordset(QStringLiteral("SELECT * FROM Items WHERE Name = ?")); });
+        QCOMPARE(tooFew, QStringLiteral("The query expects 1 parameters, 0 were given."));
+        const auto tooMany = errorOf(
+            [&] { db.openRecordset(QStringLiteral("SELECT * FROM Items"), {QStringLiteral("nut")}); });
+        QCOMPARE(tooMany, QStringLiteral("The query expects 0 parameters, 1 were given."));
     }
 
     void emptyResultIsAtEnd() {
