@@ -2,15 +2,22 @@
 
 #include "app/frmmain.h"
 #include "app/platform.h"
+#include "app/splash.h"
 #include "app/topics.h"
 #include "app/windows.h"
 #include "calc/framework/calculators.h"
+#include "reference/frmHelp.h"
+#include "reference/frmPeriodic.h"
+#include "reference/lists.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 reference::Workspace ReferenceWorkspace;
 reference::Database ReferenceDatabase;
+QString ReferenceQuery;
+reference::Recordset ReferenceRecordset;
+QString SelectedElementSymbol;
 
 namespace {
 bool programEnded = false;
@@ -19,8 +26,12 @@ int programStatus = 0;
 
 void registerWindows() {
     windows::registerClass(QStringLiteral("frmmain"), [] { return new frmmain; });
+    registerSplashAndAbout();
     registerTopicWindows();
     calc::registerCalculators();
+    reference::registerListWindows();
+    registerPeriodicWindows();
+    registerHelpWindow();
 }
 
 void Main() {
@@ -62,6 +73,9 @@ int exitStatus() {
 void reset() {
     windows::unloadAll();
     ReferenceDatabase = {};
+    ReferenceQuery.clear();
+    ReferenceRecordset = {};
+    SelectedElementSymbol.clear();
     ReferenceWorkspace = {};
     programEnded = false;
     programStatus = 0;

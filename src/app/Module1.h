@@ -8,6 +8,11 @@
 // The database engine's default workspace and the open reference database, set once at start-up.
 extern reference::Workspace ReferenceWorkspace;
 extern reference::Database ReferenceDatabase;
+// The text of the reference query being run and its rows; each reference window overwrites them.
+extern QString ReferenceQuery;
+extern reference::Recordset ReferenceRecordset;
+// The symbol of the element last clicked in the periodic table.
+extern QString SelectedElementSymbol;
 
 inline const char* const ReferenceDatabaseFile = "QuellorinData.mdb";
 

@@ -13,6 +13,14 @@ QFont formFont(double pointSize) {
     return f;
 }
 
+QFont fixedFont(double pointSize) {
+    QFont f(QStringLiteral("Courier"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSizeF(pointSize);
+    return f;
+}
+
 Qt::WindowFlags toolWindowFlags() {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 }

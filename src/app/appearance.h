@@ -10,6 +10,12 @@ namespace appearance {
 
 // Times New Roman 9.75 pt (a metric-compatible serif where that face is not installed).
 QFont formFont(double pointSize = 9.75);
+// Courier, fixed pitch, for lists whose fields line up in columns.
+QFont fixedFont(double pointSize = 9.75);
+// A length given in twips (1/1440 inch) in pixels at the program's 96 dots per inch.
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
 // A fixed window with a title but no system menu, close or maximise button.
 Qt::WindowFlags toolWindowFlags();
 // A fixed window with a title, a minimise and a close button, no maximise button.

@@ -55,8 +55,11 @@ QChar Form::keyChar(const QKeyEvent* e) {
     return {};
 }
 
-bool Form::Form_KeyDown(int, Qt::KeyboardModifiers) {
-    return false;
+bool Form::Form_KeyDown(int key, Qt::KeyboardModifiers) {
+    if (key != Qt::Key_F1 || !m_helpOnF1)
+        return false;
+    windows::show(QStringLiteral("frmHelp"));
+    return true;
 }
 bool Form::Form_KeyPress(QChar) {
     return false;
@@ -69,7 +72,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (Form_KeyDown(key->key(), key->modifiers()))
+    if (m_keyPreview && Form_KeyDown(key->key(), key->modifiers()))
         return true;
     const QChar ch = keyChar(key);
     // Enter and Esc go to the window's buttons before any key handler sees them.
@@ -88,7 +91,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     }
     if (ch.isNull())
         return false;
-    if (Form_KeyPress(ch))
+    if (m_keyPreview && Form_KeyPress(ch))
         return true;
     auto* control = qobject_cast<QWidget*>(watched);
     return control && control != this && Control_KeyPress(control, ch);

@@ -23,6 +23,13 @@ class Form : public QWidget {
     // Unloads this window (see windows::unload).
     void Unload();
 
+    // F1 shows the help viewer (off unless a window asks for it).
+    void setHelpOnF1(bool on) { m_helpOnF1 = on; }
+    // Key preview: the window's own key handlers (F1 included) see every keystroke first. On by
+    // default; without it only Enter and Esc still reach the default and cancel buttons.
+    void setKeyPreview(bool on) { m_keyPreview = on; }
+    bool keyPreview() const { return m_keyPreview; }
+
     void setDefaultButton(QPushButton* b) { m_default = b; }
     void setCancelButton(QPushButton* b) { m_cancel = b; }
     QPushButton* defaultButton() const { return m_default; }
@@ -40,7 +47,7 @@ class Form : public QWidget {
     static QChar keyChar(const QKeyEvent* e);
 
   protected:
-    // Return true to discard the key.
+    // Return true to discard the key. By default: F1 shows the help viewer when the window asks.
     virtual bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     virtual bool Form_KeyPress(QChar ch);
     virtual bool Control_KeyPress(QWidget* control, QChar ch);
@@ -53,4 +60,6 @@ class Form : public QWidget {
   private:
     QPushButton* m_default = nullptr;
     QPushButton* m_cancel = nullptr;
+    bool m_helpOnF1 = false;
+    bool m_keyPreview = true;
 };

@@ -194,6 +194,7 @@ frmmain::frmmain() : Form(QStringLiteral("frmmain")) {
     setWindowTitle(QStringLiteral("Carvido Software - Quellorin"));
     setWindowFlags(appearance::mainWindowFlags());
     setFont(appearance::formFont());
+    setHelpOnF1(true);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 128, 128));
@@ -298,14 +299,6 @@ void frmmain::Form_Load() {
     // The splash window goes if it is still up; then the window gets one chance to paint.
     windows::unload(QStringLiteral("frmSplash"));
     QCoreApplication::processEvents();
-}
-
-bool frmmain::Form_KeyDown(int key, Qt::KeyboardModifiers) {
-    if (key == Qt::Key_F1) {
-        windows::show(QStringLiteral("frmHelp"));
-        return true;
-    }
-    return false;
 }
 
 bool frmmain::Form_KeyPress(QChar ch) {

@@ -21,7 +21,6 @@ class frmmain : public Form {
 
   protected:
     void Form_Load() override;
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     bool Form_KeyPress(QChar ch) override;
     bool Form_QueryUnload() override;
 

@@ -100,6 +100,12 @@ void message(const QString& title, const QString& text, Icon icon, QWidget* owne
     messages().show(owner, title, text, icon);
 }
 
+void printWindow(QWidget* window) {
+    QString error;
+    if (!printer().printWindow(window, &error))
+        message(QStringLiteral("Quellorin"), error, Icon::Information, window);
+}
+
 bool DesktopPrinter::printWindow(QWidget* window, QString* error) {
     // Without a configured printer QPrinter quietly turns into a PDF writer with no file name;
     // a print that goes nowhere must not look like a success.

@@ -56,6 +56,9 @@ void setPrinter(Printer* p);
 void setLauncher(Launcher* l);
 void setProgramFolder(ProgramFolder* f);
 
+// Prints the window's image; when that fails, says why in a box titled "Quellorin".
+void printWindow(QWidget* window);
+
 // Shortcut for the commonest call.
 void message(const QString& title, const QString& text, Icon icon = Icon::None, QWidget* owner = nullptr);
 

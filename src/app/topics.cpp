@@ -144,6 +144,7 @@ TopicWindow::TopicWindow(const TopicDefinition& definition)
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
     setFont(appearance::formFont());
+    setHelpOnF1(m_def.helpKey);
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
@@ -206,11 +207,4 @@ void TopicWindow::click(const TopicButton& button) {
     }
     if (!target.isEmpty())
         windows::show(target);
-}
-
-bool TopicWindow::Form_KeyDown(int key, Qt::KeyboardModifiers) {
-    if (key != Qt::Key_F1 || !m_def.helpKey)
-        return false;
-    windows::show(QStringLiteral("frmHelp"));
-    return true;
 }

@@ -39,9 +39,6 @@ class TopicWindow : public Form {
     explicit TopicWindow(const TopicDefinition& definition);
     void click(const TopicButton& button);
 
-  protected:
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
-
   private:
     const TopicDefinition& m_def;
 };

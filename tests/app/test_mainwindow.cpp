@@ -95,6 +95,8 @@ class TestMainWindow : public QObject {
         settle();
         main = static_cast<frmmain*>(windows::show(QStringLiteral("frmmain")));
         QVERIFY(main);
+        // The reference windows read the database the program opens at start-up.
+        QVERIFY(OpenReferenceDatabase());
     }
     void cleanup() {
         program::reset();

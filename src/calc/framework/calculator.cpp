@@ -21,6 +21,7 @@ CalculatorWindow::CalculatorWindow(Definition definition)
     : Form(definition.className), m_def(std::move(definition)) {
     if (m_def.firstBox.isEmpty() && !m_def.inputs.empty())
         m_def.firstBox = m_def.inputs.front().box;
+    setHelpOnF1(true);
     build();
 }
 
@@ -268,20 +269,11 @@ void CalculatorWindow::cmdClose_Click() {
 }
 
 void CalculatorWindow::cmdPrint_Click() {
-    QString error;
-    if (!platform::printer().printWindow(this, &error))
-        say({error, QStringLiteral("Quellorin"), Icon::Information});
+    platform::printWindow(this);
 }
 
 void CalculatorWindow::cmdHelp_Click() {
     say({m_def.help, m_def.helpTitle, Icon::Information});
-}
-
-bool CalculatorWindow::Form_KeyDown(int key, Qt::KeyboardModifiers) {
-    if (key != Qt::Key_F1)
-        return false;
-    windows::show(QStringLiteral("frmHelp"));
-    return true;
 }
 
 const Input* CalculatorWindow::inputFor(const QWidget* control) const {

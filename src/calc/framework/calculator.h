@@ -59,7 +59,6 @@ class CalculatorWindow : public Form {
 
   protected:
     void Form_Load() override;
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     bool Control_KeyPress(QWidget* control, QChar ch) override;
 
   private:

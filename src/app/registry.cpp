@@ -1,0 +1,40 @@
+#include "app/registry.h"
+
+#include "app/platform.h"
+
+namespace platform {
+namespace {
+
+DesktopRegistry desktopRegistry;
+Registry* currentRegistry = &desktopRegistry;
+
+} // namespace
+
+Registry& registry() {
+    return *currentRegistry;
+}
+
+void setRegistry(Registry* r) {
+    currentRegistry = r ? r : &desktopRegistry;
+}
+
+QStringList systemInfoPrograms() {
+    return {QStringLiteral("kinfocenter"), QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
+            QStringLiteral("gnome-system-monitor")};
+}
+
+std::optional<RegistryValue> DesktopRegistry::read(RegistryRoot root, const QString& subKey,
+                                                   const QString& valueName) {
+    if (root != RegistryRoot::LocalMachine ||
+        subKey.compare(QLatin1String(SystemInfoKey), Qt::CaseInsensitive) != 0 ||
+        valueName.compare(QLatin1String(SystemInfoValue), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    for (const QString& program : systemInfoPrograms()) {
+        const QString path = launcher().locate(program);
+        if (!path.isEmpty())
+            return RegistryValue{RegString, path.toLocal8Bit() + '\0'};
+    }
+    return std::nullopt;
+}
+
+} // namespace platform

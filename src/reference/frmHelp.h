@@ -1,0 +1,43 @@
+#pragma once
+// The help viewer: a tree of topics; double-clicking a topic shows its plain-text file from the
+// program's folder.
+
+#include "app/form.h"
+
+#include <vector>
+
+class QTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+struct HelpNode {
+    const char* text;
+    const char* key;    // unique: a level prefix ("r", "s" or "t"), a blank, a name
+    const char* parent; // the parent's key; nullptr for the root
+    int picture;        // 1 to 5 in the window's image list
+    int selectedPicture;
+    const char* file; // the topic file, or nullptr for a node that only groups others
+};
+
+// The nodes in the order they are added: every parent before its children.
+const std::vector<HelpNode>& helpNodes();
+
+class frmHelp : public Form {
+    Q_OBJECT
+  public:
+    frmHelp();
+    void Form_Load() override;
+    void TreeView1_DblClick(QTreeWidgetItem* item);
+    // Shows the topic file of that name from the program's folder; on failure says why and keeps
+    // what was shown.
+    void GetHelp(const QString& file);
+    void cmdClear_Click();
+    void cmdPrint_Click();
+    void cmdCancel_Click();
+
+  private:
+    QTreeWidget* m_tree;
+    QTextEdit* m_text;
+};
+
+void registerHelpWindow();
