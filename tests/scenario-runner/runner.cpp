@@ -396,7 +396,20 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
                 a->trigger();
             return true;
         }
-        *f = {QStringLiteral("a button, option or menu item"),
+        if (auto* widget = qobject_cast<QWidget*>(c)) {
+            // Any other control (a frame, a picture): a mouse click at its middle, received by
+            // whatever a person's click would reach there.
+            if (widget->isEnabled() && widget->isVisibleTo(owner)) {
+                QWidget* top = widget->window();
+                const QPoint at = widget->mapTo(top, widget->rect().center());
+                QWidget* target = top->childAt(at);
+                if (!target)
+                    target = top;
+                QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, at));
+            }
+            return true;
+        }
+        *f = {QStringLiteral("a control"),
               QStringLiteral("%1 (%2)").arg(w[1].text, c->metaObject()->className())};
         return false;
     }
