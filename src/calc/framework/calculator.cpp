@@ -21,7 +21,7 @@ CalculatorWindow::CalculatorWindow(Definition definition)
     : Form(definition.className), m_def(std::move(definition)) {
     if (m_def.firstBox.isEmpty() && !m_def.inputs.empty())
         m_def.firstBox = m_def.inputs.front().box;
-    setHelpOnF1(true);
+    setHelpOnF1(m_def.helpKey);
     build();
 }
 
@@ -29,15 +29,25 @@ namespace {
 
 // The width every prompt and the result prefix get: that of the longest caption any selection
 // gives them, so that the window keeps its size when an option changes the captions.
+// (Only the labels that start a row: a label beside a box is as wide as its own caption.)
 int labelWidth(const Definition& d, const QFontMetrics& metrics) {
     int width = metrics.horizontalAdvance(d.resultPrefix);
     for (const Input& in : d.inputs)
-        width = std::max(width, metrics.horizontalAdvance(in.prompt));
+        if (!in.beside)
+            width = std::max(width, metrics.horizontalAdvance(in.prompt));
+    const auto rowLabel = [&d](const QString& label) {
+        return std::any_of(d.moreResults.begin(), d.moreResults.end(),
+                           [&label](const ResultRow& r) { return r.label == label && !r.beside; });
+    };
     for (const auto* group : {&d.options, &d.options2}) {
         for (const Option& o : *group) {
             width = std::max(width, metrics.horizontalAdvance(o.resultPrefix));
-            for (const QString& prompt : o.prompts)
-                width = std::max(width, metrics.horizontalAdvance(prompt));
+            for (int i = 0; i < int(o.prompts.size()) && i < int(d.inputs.size()); ++i)
+                if (!d.inputs[size_t(i)].beside)
+                    width = std::max(width, metrics.horizontalAdvance(o.prompts[i]));
+            for (const auto& [label, caption] : o.captions)
+                if (rowLabel(label))
+                    width = std::max(width, metrics.horizontalAdvance(caption));
         }
     }
     return width + 8;
@@ -52,6 +62,13 @@ void CalculatorWindow::build() {
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
+    if (!m_def.headingLabel.isEmpty()) {
+        auto* heading = new QLabel(m_def.heading, this);
+        heading->setObjectName(m_def.headingLabel);
+        heading->setWordWrap(true);
+        m_labels.insert(m_def.headingLabel, heading);
+        outer->addWidget(heading);
+    }
     buildOptions(outer);
     buildBoxes(outer);
     buildButtons(outer);
@@ -84,12 +101,13 @@ void CalculatorWindow::buildOptions(QBoxLayout* outer) {
     addGroup("Frame2", m_def.frame2Caption, m_def.options2);
 }
 
-// Prompt labels, right-aligned against their boxes; the result row; the worked-formula box.
+// Prompt labels, right-aligned against their boxes (a row may hold more than one label and box);
+// the result rows with their units; the worked-formula box across the foot.
 void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     auto* grid = new QGridLayout;
     const int width = labelWidth(m_def, QFontMetrics(font()));
-    auto addBox = [&](const QString& name, QWidget* parent) {
-        auto* box = new QLineEdit(parent);
+    auto addBox = [&](const QString& name) {
+        auto* box = new QLineEdit(this);
         box->setObjectName(name);
         QSizePolicy p = box->sizePolicy();
         p.setRetainSizeWhenHidden(true);
@@ -98,42 +116,80 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         m_boxes.insert(name, box);
         return box;
     };
-    auto addLabel = [&](const QString& name, const QString& caption) {
+    auto addLabel = [&](const QString& name, const QString& caption, bool startsRow) {
         auto* label = new QLabel(caption, this);
         label->setObjectName(name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumWidth(width);
+        label->setAlignment((startsRow ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (startsRow)
+            label->setMinimumWidth(width);
         m_labels.insert(name, label);
         return label;
     };
 
-    int row = 0;
+    int row = -1;
+    int column = 0;
     for (const Input& in : m_def.inputs) {
-        grid->addWidget(addLabel(in.label, in.prompt), row, 0);
-        QLineEdit* box = addBox(in.box, this);
+        if (!in.beside || row < 0) {
+            ++row;
+            column = 0;
+        }
+        QLabel* prompt = addLabel(in.label, in.prompt, column == 0);
+        grid->addWidget(prompt, row, column++);
+        QLineEdit* box = addBox(in.box);
         if (!in.tooltip.isEmpty())
             box->setToolTip(in.tooltip);
-        grid->addWidget(box, row, 1);
-        ++row;
+        grid->addWidget(box, row, column++);
     }
-    if (!m_def.resultBox.isEmpty()) {
-        if (!m_def.resultLabel.isEmpty())
-            grid->addWidget(addLabel(m_def.resultLabel, m_def.resultPrefix), row, 0);
-        QLineEdit* result = addBox(m_def.resultBox, this);
+    auto addResult = [&](const ResultRow& r, const QString& prefix, const QString& tooltip) {
+        if (!r.beside || row < 0) {
+            ++row;
+            column = 0;
+        }
+        if (!r.label.isEmpty())
+            grid->addWidget(addLabel(r.label, prefix, column == 0), row, column);
+        ++column;
+        QLineEdit* result = addBox(r.box);
         result->setReadOnly(true);
-        result->setToolTip(m_def.resultTooltip);
-        grid->addWidget(result, row, 1);
-        ++row;
-    }
+        result->setToolTip(tooltip);
+        grid->addWidget(result, row, column++);
+        if (!r.unit.isEmpty())
+            grid->addWidget(addLabel(r.unit, QString(), false), row, column++);
+    };
+    if (!m_def.resultBox.isEmpty())
+        addResult({m_def.resultLabel, m_def.resultBox, m_def.resultUnit}, m_def.resultPrefix,
+                  m_def.resultTooltip);
+    for (const ResultRow& r : m_def.moreResults)
+        addResult(r, QString(), QString());
     if (!m_def.formulaBox.isEmpty()) {
-        QLineEdit* formula = addBox(m_def.formulaBox, this);
+        QLineEdit* formula = addBox(m_def.formulaBox);
         formula->setReadOnly(true);
-        grid->addWidget(formula, row, 0, 1, 2);
-        ++row;
+        grid->addWidget(formula, ++row, 0, 1, std::max(2, grid->columnCount()));
     }
     for (const QString& name : m_def.unusedBoxes)
-        addBox(name, this)->hide();
+        addBox(name)->hide();
     outer->addLayout(grid);
+
+    // A label keeps the width of the longest caption any selection gives it, so that the window
+    // keeps its size when an option changes the captions.
+    QHash<QString, QStringList> captions;
+    for (const auto* group : {&m_def.options, &m_def.options2}) {
+        for (const Option& o : *group) {
+            for (int i = 0; i < int(o.prompts.size()) && i < int(m_def.inputs.size()); ++i)
+                captions[m_def.inputs[size_t(i)].label] << o.prompts[i];
+            for (const auto& [label, caption] : o.captions)
+                captions[label] << caption;
+        }
+    }
+    const QFontMetrics metrics(font());
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
+        QLabel* l = label(it.key());
+        if (!l)
+            continue;
+        int widest = l->minimumWidth();
+        for (const QString& caption : it.value())
+            widest = std::max(widest, metrics.horizontalAdvance(caption) + 4);
+        l->setMinimumWidth(widest);
+    }
 }
 
 void CalculatorWindow::buildButtons(QBoxLayout* outer) {
@@ -151,15 +207,17 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     QPushButton* close = addButton(m_def.closeButton, m_def.closeCaption, &CalculatorWindow::cmdClose_Click);
     m_print =
         addButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"), &CalculatorWindow::cmdPrint_Click);
-    QPushButton* help =
-        addButton(QStringLiteral("cmdHelp"), QStringLiteral("?"), &CalculatorWindow::cmdHelp_Click);
-    appearance::styleHelpButton(help);
+    if (m_def.helpButton) {
+        QPushButton* help =
+            addButton(QStringLiteral("cmdHelp"), QStringLiteral("?"), &CalculatorWindow::cmdHelp_Click);
+        appearance::styleHelpButton(help);
+    }
     outer->addLayout(buttons);
 
     setDefaultButton(m_ok);
     setCancelButton(close);
 
-    if (QLineEdit* first = box(m_def.firstBox)) {
+    if (QLineEdit* first = box(m_def.firstBox); first && !m_def.okEnabledAtLoad) {
         connect(first, &QLineEdit::textChanged, this, [this] {
             m_ok->setEnabled(true);
             m_print->setEnabled(true);
@@ -175,8 +233,8 @@ void CalculatorWindow::Form_Load() {
         label(m_def.resultLabel)->setText(m_def.resultPrefix);
     if (!m_def.options.empty())
         applyLayout(m_def.layout ? m_def.layout(*this) : m_def.options.front().layout());
-    m_ok->setEnabled(false);
-    m_print->setEnabled(false);
+    m_ok->setEnabled(m_def.okEnabledAtLoad);
+    m_print->setEnabled(m_def.okEnabledAtLoad);
     if (!m_options.isEmpty() && m_def.selectFirstOption) {
         select(1);
         const int second = int(m_def.options.size()) + 1;
@@ -208,13 +266,42 @@ void CalculatorWindow::applyLayout(const Layout& layout) {
     }
     if (!m_def.resultLabel.isEmpty())
         label(m_def.resultLabel)->setText(layout.resultPrefix);
+    for (const QString& name : extraLabels()) {
+        QString caption;
+        for (const auto& [labelName, text] : layout.captions)
+            if (labelName == name)
+                caption = text;
+        label(name)->setText(caption);
+    }
+    for (const ResultRow& r : m_def.moreResults)
+        box(r.box)->setVisible(!layout.hiddenResults.contains(r.box));
+}
+
+QStringList CalculatorWindow::extraLabels() const {
+    QStringList names;
+    if (!m_def.resultUnit.isEmpty())
+        names << m_def.resultUnit;
+    for (const ResultRow& r : m_def.moreResults)
+        for (const QString& name : {r.label, r.unit})
+            if (!name.isEmpty())
+                names << name;
+    return names;
+}
+
+Layout CalculatorWindow::currentLayout() const {
+    if (m_def.layout)
+        return m_def.layout(*this);
+    for (int n = 1; n <= optionCount(); ++n)
+        if (isSelected(n))
+            return optionDefinition(n).layout();
+    return m_def.options.empty() ? Layout{} : m_def.options.front().layout();
 }
 
 void CalculatorWindow::opt_Click(int n) {
     if (m_def.optionClickEmptiesBoxes)
         emptyAllBoxes();
     const Option& o = optionDefinition(n);
-    applyLayout(m_def.layout ? m_def.layout(*this) : o.layout());
+    applyLayout(currentLayout());
     if (o.onClick)
         o.onClick(*this);
 }
@@ -255,7 +342,9 @@ void CalculatorWindow::cmdOk_Click() {
 
 void CalculatorWindow::cmdClear_Click() {
     emptyAllBoxes();
-    if (QLineEdit* first = box(m_def.firstBox))
+    if (m_def.clearRestoresLayout && !m_def.options.empty())
+        applyLayout(currentLayout());
+    if (QLineEdit* first = box(m_def.firstBox); first && m_def.clearFocusesFirstBox)
         first->setFocus();
     if (m_def.afterClear)
         m_def.afterClear(*this);
@@ -307,6 +396,13 @@ void CalculatorWindow::showResult(num::Single value) {
 }
 void CalculatorWindow::showResult(num::Double value) {
     setText(m_def.resultBox, num::result(value));
+}
+void CalculatorWindow::showResult(const QString& name, num::Single value) {
+    setText(name, num::result(value));
+}
+void CalculatorWindow::setCaption(const QString& name, const QString& caption) {
+    if (QLabel* l = label(name))
+        l->setText(caption);
 }
 void CalculatorWindow::showFormula(const QString& formula) {
     setText(m_def.formulaBox, formula);

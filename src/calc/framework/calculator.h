@@ -34,6 +34,9 @@ class CalculatorWindow : public Form {
     // Writes the value into the result box by the result rule (three decimals, regional format).
     void showResult(num::Single value);
     void showResult(num::Double value);
+    // The same into another result box.
+    void showResult(const QString& box, num::Single value);
+    void setCaption(const QString& label, const QString& caption);
     void showFormula(const QString& formula);
     // The selected solve-for option of the first group, from 1; 0 when none is selected.
     int selectedOption() const;
@@ -70,6 +73,9 @@ class CalculatorWindow : public Form {
     int optionCount() const { return int(m_def.options.size() + m_def.options2.size()); }
     void emptyAllBoxes();
     const Input* inputFor(const QWidget* control) const;
+    // The selection's layout: the definition's layout hook, or the selected option's.
+    Layout currentLayout() const;
+    QStringList extraLabels() const;
 
     Definition m_def;
     QHash<QString, QLineEdit*> m_boxes;

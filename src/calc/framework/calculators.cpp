@@ -6,8 +6,19 @@ namespace calc {
 
 const std::vector<DefineFunction>& allCalculators() {
     static const std::vector<DefineFunction> all = {
-        frmCalculateDisplacement, frmVelocity,      frmConstantAcceleration,
-        frmAcceleration,          frmFallingObject, frmProjectile,
+        frmCalculateDisplacement,
+        frmVelocity,
+        frmConstantAcceleration,
+        frmAcceleration,
+        frmFallingObject,
+        frmProjectile,
+        frmForces,
+        frmFriction,
+        frmEquilibrium,
+        frmGravitation,
+        frmHookes,
+        frmPascal,
+        frmArchimedes,
     };
     return all;
 }

@@ -18,5 +18,12 @@ Definition frmConstantAcceleration();
 Definition frmAcceleration();
 Definition frmFallingObject();
 Definition frmProjectile();
+Definition frmForces();
+Definition frmFriction();
+Definition frmEquilibrium();
+Definition frmGravitation();
+Definition frmHookes();
+Definition frmPascal();
+Definition frmArchimedes();
 
 } // namespace calc

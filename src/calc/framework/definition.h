@@ -37,7 +37,16 @@ struct Input {
     QString label; // its prompt label, "Label1"
     Profile profile = Profile::None;
     QString tooltip;
-    QString prompt; // the prompt's caption in a window without options
+    QString prompt;      // the prompt's caption in a window without options
+    bool beside = false; // stands to the right of the previous input, on the same row
+};
+
+// A result row beyond the first: a prefix label, a read-only box and a unit label after it.
+struct ResultRow {
+    QString label;
+    QString box;
+    QString unit;
+    bool beside = false; // continues the previous result row instead of starting a new one
 };
 
 using Formula = std::function<void(CalculatorWindow&)>;
@@ -52,6 +61,10 @@ struct Layout {
     QStringList prompts;
     QString resultPrefix;
     std::optional<QStringList> shown; // the visible input boxes, when not the prompted ones
+    // Captions of the window's other labels (units, the prefixes of further result rows); every
+    // such label not named here is emptied.
+    QList<std::pair<QString, QString>> captions;
+    QStringList hiddenResults; // result boxes of further rows that this selection hides
 };
 
 struct Option {
@@ -62,20 +75,27 @@ struct Option {
     std::optional<QStringList> shown;
     Formula onClick; // runs after the option's own click behaviour
     QString tooltip;
-    Layout layout() const { return {prompts, resultPrefix, shown}; }
+    QList<std::pair<QString, QString>> captions; // as in Layout
+    QStringList hiddenResults;
+    Layout layout() const { return {prompts, resultPrefix, shown, captions, hiddenResults}; }
 };
 
 struct Definition {
     QString className;
     QString caption;
+    // A description across the top of the window, above the options.
+    QString headingLabel;
+    QString heading;
     std::vector<Input> inputs;
 
     QString resultLabel;  // the result-prefix label, "Label3"
     QString resultPrefix; // its caption in a window without options
     QString resultBox;    // "Text3"
     QString resultTooltip;
-    QString formulaBox;      // the worked-formula box, if the window has one
-    QStringList unusedBoxes; // boxes the window has but never shows or writes
+    QString resultUnit;                 // a unit label after the result box
+    std::vector<ResultRow> moreResults; // further results, below or beside the first
+    QString formulaBox;                 // the worked-formula box, if the window has one
+    QStringList unusedBoxes;            // boxes the window has but never shows or writes
 
     QString frameCaption = QStringLiteral("Select one of the following");
     std::vector<Option> options; // opt1, opt2, ... in Frame1
@@ -92,6 +112,9 @@ struct Definition {
     Trap trap;
 
     Formula afterClear; // what Clear does besides emptying the boxes and focusing the first
+    bool clearFocusesFirstBox = true;
+    // Clear also puts back the selected option's layout (prompts, shown boxes, units).
+    bool clearRestoresLayout = false;
 
     QString closeButton = QStringLiteral("cmdClose");
     QString closeCaption = QStringLiteral("Close");
@@ -99,6 +122,11 @@ struct Definition {
 
     QString help; // the topic explanation
     QString helpTitle = QStringLiteral("Quellorin");
+    bool helpButton = true; // the "?" button showing the explanation
+    bool helpKey = true;    // F1 opens the help viewer
+
+    // Ok and Print are enabled from the start instead of by the first change of firstBox.
+    bool okEnabledAtLoad = false;
 
     // The box whose first change enables Ok and Print, and where Clear puts the cursor;
     // by default the first input.

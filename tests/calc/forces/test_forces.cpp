@@ -1,0 +1,161 @@
+// The forces and fluids calculators against worked examples of introductory physics textbooks:
+// each option, typical numbers, the textbook's answer (to the textbook's own precision).
+
+#include "app/Module1.h"
+#include "calc/framework/calculator.h"
+#include "recorders.h"
+#include "uitest.h"
+
+#include <QLineEdit>
+
+using calc::CalculatorWindow;
+
+using Entries = QList<QPair<QString, QString>>;
+Q_DECLARE_METATYPE(Entries)
+
+class TestForces : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform* m_rec = nullptr;
+
+    // The number a result box shows (English grouping), or NaN when it shows none.
+    static double shown(const CalculatorWindow* w, const QString& box) {
+        bool ok = false;
+        const double v = QLocale(QLocale::English, QLocale::UnitedStates).toDouble(w->text(box), &ok);
+        return ok ? v : qQNaN();
+    }
+
+  private slots:
+    void initTestCase() { registerWindows(); }
+    void init() {
+        m_rec = new RecordingPlatform;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() {
+        program::reset();
+        settle();
+        delete m_rec;
+    }
+
+    void textbookExamples_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<Entries>("inputs");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<double>("answer");
+        QTest::addColumn<double>("tolerance"); // relative
+
+        const auto row = [](const char* tag, const char* window, int option, Entries inputs, const char* box,
+                            double answer, double tolerance = 5e-4) {
+            QTest::newRow(tag) << QString::fromLatin1(window) << option << inputs << QString::fromLatin1(box)
+                               << answer << tolerance;
+        };
+        // A 70 kg person weighs 686 N; a 1500 kg car needs 3000 N to speed up at 2 m/s^2.
+        row("weight of a person", "frmForces", 1, {{"Text1", "70"}, {"Text2", "9.8"}}, "Text3", 686);
+        row("force on a car", "frmForces", 2, {{"Text1", "1500"}, {"Text2", "2"}}, "Text3", 3000);
+        row("acceleration of a car", "frmForces", 3, {{"Text1", "3000"}, {"Text2", "1500"}}, "Text3", 2);
+        row("mass from force", "frmForces", 4, {{"Text1", "3000"}, {"Text2", "2"}}, "Text3", 1500);
+        // 3 N east and 4 N north: 5 N at 53.13 degrees; a third force west of 3 N leaves 4 N north.
+        const Entries threeFour = {{"Text1", "3"},  {"Text5", "0"}, {"Text2", "4"},
+                                   {"Text6", "90"}, {"Text8", "0"}, {"Text10", "0"}};
+        row("3-4-5 magnitude", "frmForces", 5, threeFour, "Text3", 5);
+        row("3-4-5 direction", "frmForces", 5, threeFour, "Text7", 53.1301);
+        row("two tugs", "frmForces", 5,
+            {{"Text1", "2700"},
+             {"Text5", "45"},
+             {"Text2", "3600"},
+             {"Text6", "-32"},
+             {"Text8", "0"},
+             {"Text10", "0"}},
+            "Text3", 4962.16, 1e-4);
+        row("south-west", "frmForces", 5,
+            {{"Text1", "30"},
+             {"Text5", "180"},
+             {"Text2", "40"},
+             {"Text6", "-90"},
+             {"Text8", "0"},
+             {"Text10", "0"}},
+            "Text7", -126.87);
+        // A 50 N pull at 37 degrees: 39.9 N along, 30.1 N up.
+        row("x-component", "frmForces", 6, {{"Text1", "50"}, {"Text2", "37"}}, "Text3", 39.932);
+        row("y-component", "frmForces", 6, {{"Text1", "50"}, {"Text2", "37"}}, "Text7", 30.091);
+        // A 60 kg skier on a 25 degree slope: 533 N.
+        row("skier on a slope", "frmForces", 7, {{"Text1", "60"}, {"Text2", "25"}}, "Text3", 532.9, 1e-3);
+
+        // A 10 kg crate, coefficient 0.5 (g = 9.81).
+        row("friction coefficient", "frmFriction", 1, {{"Text1", "49.05"}, {"Text2", "10"}}, "Text3", 0.5);
+        row("friction force", "frmFriction", 2, {{"Text1", "0.5"}, {"Text2", "10"}}, "Text3", 49.05);
+        row("mass from friction", "frmFriction", 3, {{"Text1", "49.05"}, {"Text2", "0.5"}}, "Text3", 10);
+        // A 50 N push on a 10 kg crate against kinetic friction 0.3: 2.06 m/s^2.
+        row("pushed crate", "frmFriction", 4, {{"Text1", "50"}, {"Text2", "0.3"}, {"Text5", "10"}}, "Text3",
+            2.057);
+
+        // A 100 N sign hung from two cables.
+        row("parallel cables", "frmEquilibrium", 1, {{"Text1", "100"}}, "Text6", 50);
+        row("equal cables", "frmEquilibrium", 2, {{"Text1", "100"}, {"Text3", "30"}}, "Text6", 100);
+        row("cables at 30 and 60, first", "frmEquilibrium", 3,
+            {{"Text1", "100"}, {"Text3", "30"}, {"Text2", "60"}}, "Text6", 50);
+        row("cables at 30 and 60, second", "frmEquilibrium", 3,
+            {{"Text1", "100"}, {"Text3", "30"}, {"Text2", "60"}}, "Text5", 86.603);
+
+        // The Earth and the Moon: 1.99E20 N at 3.84E8 m; the Earth pulls a 70 kg student with 687 N.
+        QTest::newRow("earth and moon force")
+            << "frmGravitation" << 1
+            << Entries{{"Text1", "5.98E24"}, {"Text2", "7.36E22"}, {"Text3", "3.84E8"}} << "Text4" << 1.99e20
+            << 5e-3;
+        QTest::newRow("sun and earth force")
+            << "frmGravitation" << 1
+            << Entries{{"Text1", "1.99E30"}, {"Text2", "5.98E24"}, {"Text3", "1.50E11"}} << "Text4" << 3.53e22
+            << 5e-3;
+        QTest::newRow("mass of the moon")
+            << "frmGravitation" << 2
+            << Entries{{"Text1", "5.98E24"}, {"Text2", "3.84E8"}, {"Text3", "1.99E20"}} << "Text4" << 7.36e22
+            << 5e-3;
+        QTest::newRow("distance to the moon")
+            << "frmGravitation" << 3
+            << Entries{{"Text1", "5.98E24"}, {"Text2", "7.36E22"}, {"Text3", "1.99E20"}} << "Text4" << 3.84e8
+            << 5e-3;
+        QTest::newRow("student's weight")
+            << "frmGravitation" << 1 << Entries{{"Text1", "5.97E24"}, {"Text2", "70"}, {"Text3", "6.37E6"}}
+            << "Text4" << 687.25 << 1e-4;
+
+        // A spring stretched 0.05 m by 10 N.
+        row("spring constant", "frmHookes", 1, {{"Text1", "10"}, {"Text2", "0.05"}}, "Text3", -200);
+        row("stretch", "frmHookes", 2, {{"Text1", "10"}, {"Text2", "200"}}, "Text3", 0.05);
+        row("spring force", "frmHookes", 3, {{"Text1", "200"}, {"Text2", "0.05"}}, "Text3", 10);
+
+        // A hydraulic lift: 500 N on 0.01 m^2 lifts 25000 N on 0.5 m^2.
+        row("pressure", "frmPascal", 1, {{"Text1", "500"}, {"Text2", "0.01"}}, "Text3", 50000);
+        row("lift force", "frmPascal", 2, {{"Text1", "500"}, {"Text2", "0.01"}, {"Text5", "0.5"}}, "Text3",
+            25000);
+        row("small piston", "frmPascal", 3, {{"Text1", "500"}, {"Text2", "25000"}, {"Text5", "0.5"}}, "Text3",
+            0.01, 0.05);
+
+        // Half a cubic meter of water displaced: 4900 N.
+        row("buoyant force", "frmArchimedes", 1, {{"Text1", "1000"}, {"Text2", "0.5"}}, "Text3", 4900);
+        row("density", "frmArchimedes", 2, {{"Text1", "4900"}, {"Text2", "0.5"}}, "Text3", 1000);
+        row("volume", "frmArchimedes", 3, {{"Text1", "4900"}, {"Text2", "1000"}}, "Text3", 0.5);
+    }
+
+    void textbookExamples() {
+        QFETCH(QString, window);
+        QFETCH(int, option);
+        QFETCH(Entries, inputs);
+        QFETCH(QString, box);
+        QFETCH(double, answer);
+        QFETCH(double, tolerance);
+        auto* w = static_cast<CalculatorWindow*>(windows::show(window));
+        QVERIFY(w);
+        w->select(option);
+        for (const auto& [name, value] : inputs)
+            w->setText(name, value);
+        w->cmdOk_Click();
+        QVERIFY2(m_rec->messages.messages.isEmpty(), qPrintable(m_rec->messages.take().text));
+        const double value = shown(w, box);
+        QVERIFY2(std::abs(value - answer) <= std::abs(answer) * tolerance + 0.0005,
+                 qPrintable(QStringLiteral("%1 shows %2").arg(box, w->text(box))));
+    }
+};
+
+QUELLORIN_TEST_MAIN(TestForces)
+#include "test_forces.moc"
