@@ -56,6 +56,46 @@ Definition noOptionSelected() {
     return d;
 }
 
+// Two boxes to a row, a unit after the result, a second result row, captions per option, and a
+// Clear that puts the selected option's layout back.
+Definition rowsCalculator() {
+    Definition d;
+    d.className = QStringLiteral("frmTestRows");
+    d.caption = QStringLiteral("Rows");
+    d.inputs = {
+        {"Text1", "Label1", Profile::K3},
+        {"Text5", "Label4", Profile::K9, {}, {}, true},
+        {"Text2", "Label2", Profile::K3},
+    };
+    d.resultLabel = QStringLiteral("Label3");
+    d.resultBox = QStringLiteral("Text3");
+    d.resultUnit = QStringLiteral("Label6");
+    d.moreResults = {{"Label11", "Text7", "Label12"}};
+    d.options = {
+        {.caption = "One",
+         .prompts = {"First", "", "Second"},
+         .resultPrefix = "One is ",
+         .solve = [](CalculatorWindow& w) { w.showResult(w.single("Text1")); },
+         .captions = {{"Label6", "units"}},
+         .hiddenResults = {"Text7"}},
+        {.caption = "Both",
+         .prompts = {"First", "Angle", "Second"},
+         .resultPrefix = "Both are ",
+         .solve =
+             [](CalculatorWindow& w) {
+                 w.showResult(w.single("Text1"));
+                 w.showResult("Text7", w.single("Text5"));
+             },
+         .captions = {{"Label11", "The other is"}, {"Label12", "degrees"}}},
+    };
+    d.clearRestoresLayout = true;
+    d.clearFocusesFirstBox = false;
+    d.helpButton = false;
+    d.helpKey = false;
+    d.okEnabledAtLoad = true;
+    return d;
+}
+
 } // namespace
 
 class TestCalculator : public QObject {
@@ -75,6 +115,7 @@ class TestCalculator : public QObject {
     void initTestCase() {
         registerCalculator(testCalculator);
         registerCalculator(noOptionSelected);
+        registerCalculator(rowsCalculator);
         registerStub(QStringLiteral("frmTestTopic"));
         registerStub(QStringLiteral("frmHelp"));
     }
@@ -315,6 +356,49 @@ class TestCalculator : public QObject {
 
     // Whatever the keyboard or a paste sends, into any box of any calculator, followed by any
     // button, ends in a result or a message, never in a crash.
+    void rowsAndCaptions() {
+        auto* r = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestRows")));
+        // Ok and Print work from the start; there is no "?" button and F1 opens nothing.
+        QVERIFY(r->findChild<QPushButton*>(QStringLiteral("cmdOk"))->isEnabled());
+        QVERIFY(r->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->isEnabled());
+        QVERIFY(!r->findChild<QPushButton*>(QStringLiteral("cmdHelp")));
+        QTest::keyClick(r->box("Text1"), Qt::Key_F1);
+        QVERIFY(!windows::find(QStringLiteral("frmHelp")));
+
+        // The angle box stands on the first box's row, to its right.
+        QCOMPARE(r->box("Text5")->y(), r->box("Text1")->y());
+        QVERIFY(r->box("Text5")->x() > r->box("Text1")->x());
+        QVERIFY(r->box("Text2")->y() > r->box("Text1")->y());
+        QVERIFY(!r->isShown("Text5"));
+        QVERIFY(!r->isShown("Text7"));
+        QCOMPARE(r->label("Label6")->text(), QStringLiteral("units"));
+        QCOMPARE(r->label("Label11")->text(), QString());
+        const QSize size = r->size();
+
+        r->select(2);
+        QVERIFY(r->isShown("Text5"));
+        QVERIFY(r->isShown("Text7"));
+        QCOMPARE(r->label("Label4")->text(), QStringLiteral("Angle"));
+        QCOMPARE(r->label("Label6")->text(), QString()); // not named by this option: emptied
+        QCOMPARE(r->label("Label12")->text(), QStringLiteral("degrees"));
+        QCOMPARE(r->size(), size); // captions changing do not resize the window
+        r->setText("Text1", "2");
+        r->setText("Text5", "30");
+        r->cmdOk_Click();
+        QCOMPARE(r->text("Text3"), QStringLiteral("2.000"));
+        QCOMPARE(r->text("Text7"), QStringLiteral("30.000"));
+
+        // Clear empties everything and keeps this option's layout; the focus stays where it was.
+        r->box("Text2")->setFocus();
+        r->setText("Text2", "5");
+        r->cmdClear_Click();
+        QVERIFY(r->option(2)->isChecked());
+        QVERIFY(r->text("Text1").isEmpty() && r->text("Text7").isEmpty() && r->text("Text2").isEmpty());
+        QVERIFY(r->isShown("Text5"));
+        QCOMPARE(r->label("Label11")->text(), QStringLiteral("The other is"));
+        QCOMPARE(r->focusWidget(), r->box("Text2"));
+    }
+
     void everyCalculatorSurvivesGarbage() {
         QRandomGenerator random(20261207);
         const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
