@@ -51,6 +51,16 @@ QPixmap bookPicture() {
 
 } // namespace
 
+QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
+                           std::function<void()> onClick) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(twips(1215));
+    QObject::connect(b, &QPushButton::clicked, parent, std::move(onClick));
+    return b;
+}
+
 void styleHelpButton(QPushButton* button) {
     QFont f = button->font();
     f.setBold(true);

@@ -2,9 +2,13 @@
 // The look the program's windows share.
 
 #include <QFont>
+#include <QString>
+
 #include <Qt>
+#include <functional>
 
 class QPushButton;
+class QWidget;
 
 namespace appearance {
 
@@ -20,6 +24,10 @@ constexpr int twips(int t) {
 Qt::WindowFlags toolWindowFlags();
 // A fixed window with a title, a minimise and a close button, no maximise button.
 Qt::WindowFlags mainWindowFlags();
+// A command button of the usual width that runs onClick; it is never pressed by Enter on its own
+// (the window's default button is).
+QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
+                           std::function<void()> onClick);
 // The calculators' help button: "?" in bold 18 pt beside a small picture, "Press for help".
 void styleHelpButton(QPushButton* button);
 

@@ -155,16 +155,11 @@ frmAbout::frmAbout() : Form(QStringLiteral("frmAbout")) {
     disclaimer->setWordWrap(true);
     disclaimer->setFixedWidth(twips(4000));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    for (QPushButton* b : {ok, sysInfo}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(twips(1245));
-    }
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    QPushButton* ok = appearance::commandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"),
+                                                [this] { cmdOK_Click(); });
+    QPushButton* sysInfo =
+        appearance::commandButton(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."),
+                                  [this] { cmdSysInfo_Click(); });
     setDefaultButton(ok);
     setCancelButton(ok);
 

@@ -197,19 +197,13 @@ frmHelp::frmHelp() : Form(QStringLiteral("frmHelp")) {
     const QFontMetrics fm(m_text->font());
     m_text->setMinimumSize(fm.horizontalAdvance(QString(80, u'0')) + 40, 30 * fm.lineSpacing());
 
-    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
-    clear->setObjectName(QStringLiteral("cmdClear"));
-    auto* print = new QPushButton(QStringLiteral("Print"), this);
-    print->setObjectName(QStringLiteral("cmdPrint"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* b : {clear, print, cancel}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(appearance::twips(1215));
-    }
-    connect(clear, &QPushButton::clicked, this, &frmHelp::cmdClear_Click);
-    connect(print, &QPushButton::clicked, this, &frmHelp::cmdPrint_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmHelp::cmdCancel_Click);
+    using appearance::commandButton;
+    QPushButton* clear = commandButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"),
+                                       [this] { cmdClear_Click(); });
+    QPushButton* print = commandButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"),
+                                       [this] { cmdPrint_Click(); });
+    QPushButton* cancel = commandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"),
+                                        [this] { cmdCancel_Click(); });
     setCancelButton(cancel);
 
     auto* panes = new QHBoxLayout;

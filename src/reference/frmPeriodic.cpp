@@ -131,12 +131,10 @@ frmPeriodic::frmPeriodic() : Form(QStringLiteral("frmPeriodic")) {
         left += 1200;
     }
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    QPushButton* cancel = appearance::commandButton(this, QStringLiteral("cmdCancel"),
+                                                    QStringLiteral("Cancel"), [this] { cmdCancel_Click(); });
     cancel->setToolTip(QStringLiteral("Close the screen and return to the main screen."));
     cancel->setGeometry(twips(columnLeft(15)), twips(5520), twips(1530), twips(400));
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &frmPeriodic::cmdCancel_Click);
     setCancelButton(cancel);
 
     setFixedSize(twips(columnLeft(18) + 500 + 360), twips(5520 + 400 + 240));
@@ -184,16 +182,10 @@ frmPeriodicData::frmPeriodicData() : Form(QStringLiteral("frmPeriodicData")) {
     }
     grid->setColumnMinimumWidth(2, twips(1500));
 
-    auto* print = new QPushButton(QStringLiteral("Print"), this);
-    print->setObjectName(QStringLiteral("cmdPrint"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* b : {print, cancel}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(twips(1215));
-    }
-    connect(print, &QPushButton::clicked, this, &frmPeriodicData::cmdPrint_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmPeriodicData::cmdCancel_Click);
+    QPushButton* print = appearance::commandButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"),
+                                                   [this] { cmdPrint_Click(); });
+    QPushButton* cancel = appearance::commandButton(this, QStringLiteral("cmdCancel"),
+                                                    QStringLiteral("Cancel"), [this] { cmdCancel_Click(); });
     setCancelButton(cancel);
 
     auto* buttons = new QHBoxLayout;

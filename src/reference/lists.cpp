@@ -148,11 +148,9 @@ ReferenceList::ReferenceList(const ListDefinition& definition)
         std::max(fixed.horizontalAdvance(QString(chars, u'0')) + frame, header->sizeHint().width()));
     m_list->setFixedHeight(16 * fixed.lineSpacing() + 2 * m_list->frameWidth() + 4);
 
-    auto* close = new QPushButton(QString::fromLatin1(m_def.closeCaption), this);
-    close->setObjectName(QStringLiteral("cmdCancel"));
-    close->setAutoDefault(false);
-    close->setMinimumWidth(appearance::twips(1215));
-    connect(close, &QPushButton::clicked, this, &ReferenceList::cmdCancel_Click);
+    QPushButton* close =
+        appearance::commandButton(this, QStringLiteral("cmdCancel"), QString::fromLatin1(m_def.closeCaption),
+                                  [this] { cmdCancel_Click(); });
     setCancelButton(close);
 
     auto* layout = new QVBoxLayout(this);
