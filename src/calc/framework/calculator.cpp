@@ -89,10 +89,9 @@ void CalculatorWindow::buildOptions(QBoxLayout* outer) {
             opt->setObjectName(QStringLiteral("opt%1").arg(number));
             opt->setToolTip(options[size_t(i)].tooltip);
             grid->addWidget(opt, i % perColumn, i / perColumn);
-            connect(opt, &QRadioButton::toggled, this, [this, number](bool on) {
-                if (on)
-                    opt_Click(number);
-            });
+            // Every click runs the option's click, also on the option already selected (it
+            // empties the boxes and puts its layout back); arrow keys moving the selection click too.
+            connect(opt, &QRadioButton::clicked, this, [this, number] { opt_Click(number); });
             m_options.append(opt);
         }
         outer->addWidget(frame);
@@ -317,8 +316,11 @@ void CalculatorWindow::setOptionEnabled(int n, bool enabled) {
 }
 
 void CalculatorWindow::select(int n) {
-    if (QRadioButton* o = option(n))
-        o->setChecked(true);
+    QRadioButton* o = option(n);
+    if (!o || o->isChecked())
+        return;
+    o->setChecked(true);
+    opt_Click(n);
 }
 
 void CalculatorWindow::cmdOk_Click() {

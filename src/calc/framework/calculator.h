@@ -41,7 +41,7 @@ class CalculatorWindow : public Form {
     // The selected solve-for option of the first group, from 1; 0 when none is selected.
     int selectedOption() const;
     bool isSelected(int n) const;
-    // Selects option n as a click would (its click behaviour runs).
+    // Selects option n; when that changes the selection, its click behaviour runs.
     void select(int n);
     void setOptionEnabled(int n, bool enabled);
     // Shows the layout: prompts, visible boxes, result prefix.

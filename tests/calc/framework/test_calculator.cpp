@@ -161,6 +161,29 @@ class TestCalculator : public QObject {
         QVERIFY(button("cmdPrint")->isEnabled());
     }
 
+    // A click on the option already selected runs its click again: the boxes are emptied.
+    // Arrow keys moving the selection click the option they reach.
+    void reclickAndArrowKeys() {
+        type(box("Text1"), "1");
+        w->option(1)->click();
+        QVERIFY(box("Text1")->text().isEmpty());
+        QVERIFY(w->option(1)->isChecked());
+        type(box("Text1"), "1");
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->option(1)->setFocus();
+        QTest::keyClick(w->option(1), Qt::Key_Down);
+        QVERIFY(w->option(2)->isChecked());
+        QVERIFY(box("Text1")->text().isEmpty());
+        QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
+        // Selecting from code runs the click only when the selection changes.
+        type(box("Text1"), "1");
+        w->select(2);
+        QCOMPARE(box("Text1")->text(), QStringLiteral("1"));
+        w->select(1);
+        QVERIFY(box("Text1")->text().isEmpty());
+    }
+
     void optionClickLayout() {
         type(box("Text1"), "1");
         type(box("Text2"), "2");
