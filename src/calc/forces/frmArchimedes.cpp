@@ -19,6 +19,7 @@ Definition frmArchimedes() {
     d.resultLabel = QStringLiteral("Label3");
     d.resultBox = QStringLiteral("Text3");
     d.formulaBox = QStringLiteral("Text4");
+    d.optionColumns = 3;
     d.options = {
         {.caption = "Buoyant Force",
          .prompts = {"Enter the density.", "Enter the volume."},

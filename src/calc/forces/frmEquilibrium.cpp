@@ -27,6 +27,7 @@ Definition frmEquilibrium() {
 
     const QString both = QStringLiteral("The 2 forces required to reach equilibrium are ");
     const QList<std::pair<QString, QString>> atDegrees = {{"Label5", "at"}, {"Label6", "degrees"}};
+    d.optionColumns = 3;
     d.options = {
         // Two vertical forces share the weight: W / 2 each, at 0 degrees.
         {.caption = "2 Equal Parallel Forces",

@@ -73,6 +73,7 @@ Definition frmForces() {
     };
     const QStringList second = {"Text7"};
     const Single g = 9.8f;
+    d.optionColumns = 4;
     d.options = {
         {.caption = "Weight",
          .prompts = two("Enter the mass in kilograms.", "Enter the acceleration."),
@@ -140,6 +141,7 @@ Definition frmForces() {
     d.clearRestoresLayout = true;
     d.clearFocusesFirstBox = false;
     d.closeButton = QStringLiteral("cmdCancel");
+    d.closeButtonFirst = true;
     d.helpButton = false;
     d.helpKey = false;
     d.okEnabledAtLoad = true;

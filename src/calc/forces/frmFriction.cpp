@@ -20,6 +20,7 @@ Definition frmFriction() {
     d.resultBox = QStringLiteral("Text3");
     d.resultUnit = QStringLiteral("Label4");
     d.formulaBox = QStringLiteral("Text4");
+    d.optionColumns = 2;
     d.options = {
         // mu = F / (m g)
         {.caption = "Coefficient of friction",

@@ -20,6 +20,7 @@ Definition frmGravitation() {
     d.resultLabel = QStringLiteral("Label4");
     d.resultBox = QStringLiteral("Text4");
     d.formulaBox = QStringLiteral("Text5");
+    d.optionColumns = 3;
     d.options = {
         // F = G m1 m2 / d^2
         {.caption = "Gravitational Force",

@@ -15,6 +15,7 @@ Definition frmHookes() {
     d.resultLabel = QStringLiteral("Label3");
     d.resultBox = QStringLiteral("Text3");
     d.formulaBox = QStringLiteral("Text4");
+    d.optionColumns = 3;
     d.options = {
         {.caption = "Spring Constant",
          .prompts = {"Enter the force in Newtons.", "Enter the displacement in meters."},

@@ -15,6 +15,7 @@ Definition frmPascal() {
     d.resultLabel = QStringLiteral("Label3");
     d.resultBox = QStringLiteral("Text3");
     d.formulaBox = QStringLiteral("Text4");
+    d.optionColumns = 3;
     d.options = {
         {.caption = "Pressure",
          .prompts = {"Enter the force in Newtons.", "Enter the area in meters.", ""},

@@ -83,12 +83,16 @@ void CalculatorWindow::buildOptions(QBoxLayout* outer) {
         auto* grid = new QGridLayout(frame);
         const int count = int(options.size());
         const int perColumn = count > 4 ? (count + 1) / 2 : count;
+        const int perRow = m_def.optionColumns;
         for (int i = 0; i < count; ++i) {
             const int number = int(m_options.size()) + 1;
             auto* opt = new QRadioButton(options[size_t(i)].caption, frame);
             opt->setObjectName(QStringLiteral("opt%1").arg(number));
             opt->setToolTip(options[size_t(i)].tooltip);
-            grid->addWidget(opt, i % perColumn, i / perColumn);
+            if (perRow > 0)
+                grid->addWidget(opt, i / perRow, i % perRow);
+            else
+                grid->addWidget(opt, i % perColumn, i / perColumn);
             // Every click runs the option's click, also on the option already selected (it
             // empties the boxes and puts its layout back); arrow keys moving the selection click too.
             connect(opt, &QRadioButton::clicked, this, [this, number] { opt_Click(number); });
@@ -154,15 +158,22 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         if (!r.unit.isEmpty())
             grid->addWidget(addLabel(r.unit, QString(), false), row, column++);
     };
-    if (!m_def.resultBox.isEmpty())
+    int resultRow = -1;
+    if (!m_def.resultBox.isEmpty()) {
         addResult({m_def.resultLabel, m_def.resultBox, m_def.resultUnit}, m_def.resultPrefix,
                   m_def.resultTooltip);
+        resultRow = row;
+    }
     for (const ResultRow& r : m_def.moreResults)
         addResult(r, QString(), QString());
-    if (!m_def.formulaBox.isEmpty()) {
-        QLineEdit* formula = addBox(m_def.formulaBox);
-        formula->setReadOnly(true);
-        grid->addWidget(formula, ++row, 0, 1, std::max(2, grid->columnCount()));
+    // The "?" button stands at the right end of the first result row.
+    if (m_def.helpButton) {
+        auto* help = new QPushButton(QStringLiteral("?"), this);
+        help->setObjectName(QStringLiteral("cmdHelp"));
+        help->setAutoDefault(false);
+        appearance::styleHelpButton(help);
+        connect(help, &QPushButton::clicked, this, &CalculatorWindow::cmdHelp_Click);
+        grid->addWidget(help, std::max(resultRow, 0), std::max(grid->columnCount(), 3), Qt::AlignLeft);
     }
     for (const QString& name : m_def.unusedBoxes)
         addBox(name)->hide();
@@ -201,17 +212,29 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
         buttons->addWidget(b);
         return b;
     };
-    m_ok = addButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"), &CalculatorWindow::cmdOk_Click);
-    addButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"), &CalculatorWindow::cmdClear_Click);
-    QPushButton* close = addButton(m_def.closeButton, m_def.closeCaption, &CalculatorWindow::cmdClose_Click);
+    // Left to right: Print, Close, Clear, Ok (or Close first where the window has it so).
+    QPushButton* close = nullptr;
+    const auto addClose = [&] {
+        close = addButton(m_def.closeButton, m_def.closeCaption, &CalculatorWindow::cmdClose_Click);
+    };
+    if (m_def.closeButtonFirst)
+        addClose();
     m_print =
         addButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"), &CalculatorWindow::cmdPrint_Click);
-    if (m_def.helpButton) {
-        QPushButton* help =
-            addButton(QStringLiteral("cmdHelp"), QStringLiteral("?"), &CalculatorWindow::cmdHelp_Click);
-        appearance::styleHelpButton(help);
-    }
+    if (!m_def.closeButtonFirst)
+        addClose();
+    addButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"), &CalculatorWindow::cmdClear_Click);
+    m_ok = addButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"), &CalculatorWindow::cmdOk_Click);
     outer->addLayout(buttons);
+
+    // The worked-formula box across the foot of the window.
+    if (!m_def.formulaBox.isEmpty()) {
+        auto* formula = new QLineEdit(this);
+        formula->setObjectName(m_def.formulaBox);
+        formula->setReadOnly(true);
+        m_boxes.insert(m_def.formulaBox, formula);
+        outer->addWidget(formula);
+    }
 
     setDefaultButton(m_ok);
     setCancelButton(close);

@@ -99,6 +99,8 @@ struct Definition {
 
     QString frameCaption = QStringLiteral("Select one of the following");
     std::vector<Option> options; // opt1, opt2, ... in Frame1
+    // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
+    int optionColumns = 0;
     bool selectFirstOption = true;
     // A second, independent group in Frame2; its options are numbered on from the first group's.
     QString frame2Caption;
@@ -117,6 +119,7 @@ struct Definition {
     bool clearRestoresLayout = false;
 
     QString closeButton = QStringLiteral("cmdClose");
+    bool closeButtonFirst = false; // the button row starts with Close instead of Print
     QString closeCaption = QStringLiteral("Close");
     QString showAfterClose; // the window shown again once this one is closed
 
