@@ -27,30 +27,22 @@ CalculatorWindow::CalculatorWindow(Definition definition)
 
 namespace {
 
-// The width every prompt and the result prefix get: that of the longest caption any selection
-// gives them, so that the window keeps its size when an option changes the captions.
-// (Only the labels that start a row: a label beside a box is as wide as its own caption.)
-int labelWidth(const Definition& d, const QFontMetrics& metrics) {
-    int width = metrics.horizontalAdvance(d.resultPrefix);
+// Every caption each label can show: its own, and whatever any option gives it.
+QHash<QString, QStringList> captionsByLabel(const Definition& d) {
+    QHash<QString, QStringList> captions;
     for (const Input& in : d.inputs)
-        if (!in.beside)
-            width = std::max(width, metrics.horizontalAdvance(in.prompt));
-    const auto rowLabel = [&d](const QString& label) {
-        return std::any_of(d.moreResults.begin(), d.moreResults.end(),
-                           [&label](const ResultRow& r) { return r.label == label && !r.beside; });
-    };
+        captions[in.label] << in.prompt;
+    captions[d.resultLabel] << d.resultPrefix;
     for (const auto* group : {&d.options, &d.options2}) {
         for (const Option& o : *group) {
-            width = std::max(width, metrics.horizontalAdvance(o.resultPrefix));
             for (int i = 0; i < int(o.prompts.size()) && i < int(d.inputs.size()); ++i)
-                if (!d.inputs[size_t(i)].beside)
-                    width = std::max(width, metrics.horizontalAdvance(o.prompts[i]));
+                captions[d.inputs[size_t(i)].label] << o.prompts[i];
+            captions[d.resultLabel] << o.resultPrefix;
             for (const auto& [label, caption] : o.captions)
-                if (rowLabel(label))
-                    width = std::max(width, metrics.horizontalAdvance(caption));
+                captions[label] << caption;
         }
     }
-    return width + 8;
+    return captions;
 }
 
 } // namespace
@@ -108,7 +100,7 @@ void CalculatorWindow::buildOptions(QBoxLayout* outer) {
 // the result rows with their units; the worked-formula box across the foot.
 void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     auto* grid = new QGridLayout;
-    const int width = labelWidth(m_def, QFontMetrics(font()));
+    QList<QLabel*> rowStarts;
     auto addBox = [&](const QString& name) {
         auto* box = new QLineEdit(this);
         box->setObjectName(name);
@@ -124,7 +116,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         label->setObjectName(name);
         label->setAlignment((startsRow ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         if (startsRow)
-            label->setMinimumWidth(width);
+            rowStarts << label;
         m_labels.insert(name, label);
         return label;
     };
@@ -168,11 +160,9 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         addResult(r, QString(), QString());
     // The "?" button stands at the right end of the first result row.
     if (m_def.helpButton) {
-        auto* help = new QPushButton(QStringLiteral("?"), this);
-        help->setObjectName(QStringLiteral("cmdHelp"));
-        help->setAutoDefault(false);
+        QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
+                                                      [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
-        connect(help, &QPushButton::clicked, this, &CalculatorWindow::cmdHelp_Click);
         grid->addWidget(help, std::max(resultRow, 0), std::max(grid->columnCount(), 3), Qt::AlignLeft);
     }
     for (const QString& name : m_def.unusedBoxes)
@@ -180,35 +170,28 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     outer->addLayout(grid);
 
     // A label keeps the width of the longest caption any selection gives it, so that the window
-    // keeps its size when an option changes the captions.
-    QHash<QString, QStringList> captions;
-    for (const auto* group : {&m_def.options, &m_def.options2}) {
-        for (const Option& o : *group) {
-            for (int i = 0; i < int(o.prompts.size()) && i < int(m_def.inputs.size()); ++i)
-                captions[m_def.inputs[size_t(i)].label] << o.prompts[i];
-            for (const auto& [label, caption] : o.captions)
-                captions[label] << caption;
-        }
-    }
+    // keeps its size when an option changes the captions; the labels that start a row share one
+    // width, so that their boxes line up.
+    const QHash<QString, QStringList> captions = captionsByLabel(m_def);
     const QFontMetrics metrics(font());
-    for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
-        QLabel* l = label(it.key());
-        if (!l)
-            continue;
-        int widest = l->minimumWidth();
-        for (const QString& caption : it.value())
-            widest = std::max(widest, metrics.horizontalAdvance(caption) + 4);
-        l->setMinimumWidth(widest);
-    }
+    const auto widest = [&](const QString& name) {
+        int width = 0;
+        for (const QString& caption : captions.value(name))
+            width = std::max(width, metrics.horizontalAdvance(caption));
+        return width;
+    };
+    int rowStartWidth = 0;
+    for (const QLabel* l : std::as_const(rowStarts))
+        rowStartWidth = std::max(rowStartWidth, widest(l->objectName()));
+    for (QLabel* l : std::as_const(m_labels))
+        l->setMinimumWidth(rowStarts.contains(l) ? rowStartWidth + 8 : widest(l->objectName()) + 4);
 }
 
 void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     auto* buttons = new QHBoxLayout;
     auto addButton = [&](const QString& name, const QString& caption, void (CalculatorWindow::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        QPushButton* b =
+            appearance::commandButton(this, name, caption, [this, handler] { (this->*handler)(); });
         buttons->addWidget(b);
         return b;
     };
