@@ -95,8 +95,12 @@ int ColumnHeader::textOrigin() const {
     return m_list->viewport()->mapTo(window(), QPoint(inset, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
 }
 
+int ColumnHeader::columnOffset(int column) const {
+    return QFontMetrics(m_list->font()).horizontalAdvance(QString(column, u'0'));
+}
+
 int ColumnHeader::columnX(int column) const {
-    return textOrigin() + QFontMetrics(m_list->font()).horizontalAdvance(QString(column, u'0'));
+    return textOrigin() + columnOffset(column);
 }
 
 QSize ColumnHeader::sizeHint() const {
@@ -105,8 +109,7 @@ QSize ColumnHeader::sizeHint() const {
     const QFontMetrics fm(font());
     int width = 0;
     for (qsizetype i = 0; i < words.size() && i < qsizetype(m_columns.size()); ++i)
-        width = std::max(width, QFontMetrics(m_list->font()).horizontalAdvance(QString(m_columns[i], u'0')) +
-                                    fm.horizontalAdvance(words[i]) + 8);
+        width = std::max(width, columnOffset(m_columns[i]) + fm.horizontalAdvance(words[i]) + 8);
     return {width, fm.height() + 2};
 }
 

@@ -57,6 +57,8 @@ class ColumnHeader : public QLabel {
   private:
     // Where character column 0 of the list's lines is, in this label's coordinates.
     int textOrigin() const;
+    // The width of that many characters of the list's fixed-pitch font.
+    int columnOffset(int column) const;
     int columnX(int column) const;
     std::vector<int> m_columns;
     QListWidget* m_list;
