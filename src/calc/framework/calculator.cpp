@@ -96,18 +96,25 @@ void CalculatorWindow::buildOptions(QBoxLayout* outer) {
     addGroup("Frame2", m_def.frame2Caption, m_def.options2);
 }
 
-// Prompt labels, right-aligned against their boxes (a row may hold more than one label and box);
-// the result rows with their units; the worked-formula box across the foot.
+// Prompt labels, right-aligned against their boxes; the result rows with their units; the
+// worked-formula box across the foot. The first label and box of each row line up with the
+// rows above and below; what stands beside them (an angle, a unit, the "?") follows on in the
+// row's own strip, so a long row never spreads the short ones apart.
 void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     auto* grid = new QGridLayout;
     QList<QLabel*> rowStarts;
-    auto addBox = [&](const QString& name) {
+    QList<QHBoxLayout*> strips;
+    auto addBox = [&](const QString& name, bool beside) {
         auto* box = new QLineEdit(this);
         box->setObjectName(name);
         QSizePolicy p = box->sizePolicy();
         p.setRetainSizeWhenHidden(true);
         box->setSizePolicy(p);
-        box->setMinimumWidth(140);
+        // A box beside another holds an angle or a second short value.
+        if (beside)
+            box->setFixedWidth(80);
+        else
+            box->setMinimumWidth(140);
         m_boxes.insert(name, box);
         return box;
     };
@@ -122,33 +129,42 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     };
 
     int row = -1;
-    int column = 0;
+    int column = 0; // 0: the row's label, 1: its box, 2 and on: its strip
+    const auto newRow = [&] {
+        ++row;
+        column = 0;
+        strips << new QHBoxLayout;
+        grid->addLayout(strips.back(), row, 2);
+    };
+    const auto place = [&](QWidget* w) {
+        if (column < 2)
+            grid->addWidget(w, row, column);
+        else
+            strips.back()->addWidget(w);
+        ++column;
+    };
     for (const Input& in : m_def.inputs) {
-        if (!in.beside || row < 0) {
-            ++row;
-            column = 0;
-        }
-        QLabel* prompt = addLabel(in.label, in.prompt, column == 0);
-        grid->addWidget(prompt, row, column++);
-        QLineEdit* box = addBox(in.box);
+        if (!in.beside || row < 0)
+            newRow();
+        place(addLabel(in.label, in.prompt, column == 0));
+        QLineEdit* box = addBox(in.box, column > 1);
         if (!in.tooltip.isEmpty())
             box->setToolTip(in.tooltip);
-        grid->addWidget(box, row, column++);
+        place(box);
     }
     auto addResult = [&](const ResultRow& r, const QString& prefix, const QString& tooltip) {
-        if (!r.beside || row < 0) {
-            ++row;
-            column = 0;
-        }
-        if (!r.label.isEmpty())
-            grid->addWidget(addLabel(r.label, prefix, column == 0), row, column);
-        ++column;
-        QLineEdit* result = addBox(r.box);
+        if (!r.beside || row < 0)
+            newRow();
+        if (r.label.isEmpty())
+            ++column;
+        else
+            place(addLabel(r.label, prefix, column == 0));
+        QLineEdit* result = addBox(r.box, column > 1);
         result->setReadOnly(true);
         result->setToolTip(tooltip);
-        grid->addWidget(result, row, column++);
+        place(result);
         if (!r.unit.isEmpty())
-            grid->addWidget(addLabel(r.unit, QString(), false), row, column++);
+            place(addLabel(r.unit, QString(), false));
     };
     int resultRow = -1;
     if (!m_def.resultBox.isEmpty()) {
@@ -158,15 +174,19 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     }
     for (const ResultRow& r : m_def.moreResults)
         addResult(r, QString(), QString());
+    for (QHBoxLayout* strip : std::as_const(strips))
+        strip->addStretch();
     // The "?" button stands at the right end of the first result row.
     if (m_def.helpButton) {
+        if (strips.isEmpty())
+            newRow();
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
                                                       [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
-        grid->addWidget(help, std::max(resultRow, 0), std::max(grid->columnCount(), 3), Qt::AlignLeft);
+        strips[std::max(resultRow, 0)]->addWidget(help);
     }
     for (const QString& name : m_def.unusedBoxes)
-        addBox(name)->hide();
+        addBox(name, false)->hide();
     outer->addLayout(grid);
 
     // A label keeps the width of the longest caption any selection gives it, so that the window

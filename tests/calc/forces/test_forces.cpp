@@ -6,6 +6,7 @@
 #include "recorders.h"
 #include "uitest.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 using calc::CalculatorWindow;
@@ -154,6 +155,27 @@ class TestForces : public QObject {
         const double value = shown(w, box);
         QVERIFY2(std::abs(value - answer) <= std::abs(answer) * tolerance + 0.0005,
                  qPrintable(QStringLiteral("%1 shows %2").arg(box, w->text(box))));
+    }
+
+    // The angle boxes of the first row do not spread the result row apart: "at <angle> degrees"
+    // follows the first force closely, and the window keeps its size from option to option.
+    void equilibriumRowsStayCompact() {
+        auto* w = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmEquilibrium")));
+        QVERIFY(w);
+        const QSize size = w->size();
+        const QWidget* force = w->box("Text6");
+        const QWidget* at = w->label("Label5");
+        QCOMPARE(at->y() + at->height() / 2, force->y() + force->height() / 2);
+        QVERIFY2(at->x() - (force->x() + force->width()) < 20, "\"at\" stands apart from the force");
+        QVERIFY(w->box("Text4")->width() < force->width());
+        for (int option : {3, 2, 1}) {
+            w->select(option);
+            QCOMPARE(w->size(), size);
+        }
+        // The weight's row is the widest; nothing stands beyond its last angle box but the "?".
+        w->select(3);
+        const QWidget* lastAngle = w->box("Text2");
+        QVERIFY(w->width() - (lastAngle->x() + lastAngle->width()) < 40);
     }
 };
 

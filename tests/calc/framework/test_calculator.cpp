@@ -377,8 +377,8 @@ class TestCalculator : public QObject {
         QVERIFY(windows::find(QStringLiteral("frmTestCalc"))); // the calculator stays
     }
 
-    // Whatever the keyboard or a paste sends, into any box of any calculator, followed by any
-    // button, ends in a result or a message, never in a crash.
+    // Rows of more than one box, units, second results, captions per option, and a Clear that
+    // keeps the option's layout.
     void rowsAndCaptions() {
         auto* r = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestRows")));
         // Ok and Print work from the start; there is no "?" button and F1 opens nothing.
@@ -422,6 +422,8 @@ class TestCalculator : public QObject {
         QCOMPARE(r->focusWidget(), r->box("Text2"));
     }
 
+    // Whatever the keyboard or a paste sends, into any box of any calculator, followed by any
+    // button, ends in a result or a message, never in a crash.
     void everyCalculatorSurvivesGarbage() {
         QRandomGenerator random(20261207);
         const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
