@@ -35,7 +35,7 @@ Definition frmArchimedes() {
          .solve = [g](CalculatorWindow& w) { w.showResult(w.single("Text1") / (w.single("Text2") * g)); }},
     };
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1"}, invalid), required({"Text2"}, invalid)};
+    d.checks = {required({"Text1", "Text2"}, invalid)};
     d.trap.icon = Icon::Information;
     d.closeButton = QStringLiteral("cmdCancel");
     d.help = concat({

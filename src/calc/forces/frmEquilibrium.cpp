@@ -62,7 +62,7 @@ Definition frmEquilibrium() {
          .hiddenResults = {"Text4"}},
     };
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1"}, invalid), required({"Text3"}, invalid), required({"Text2"}, invalid)};
+    d.checks = {required({"Text1", "Text3", "Text2"}, invalid)};
     d.clearFocusesFirstBox = false;
     d.closeButton = QStringLiteral("cmdCancel");
     d.help = concat({

@@ -33,7 +33,7 @@ Definition frmHookes() {
          .solve = [](CalculatorWindow& w) { w.showResult(w.single("Text2") * w.single("Text1")); }},
     };
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1"}, invalid), required({"Text2"}, invalid)};
+    d.checks = {required({"Text1", "Text2"}, invalid)};
     d.trap.icon = Icon::Information;
     d.optionClickEmptiesBoxes = false;
     d.closeButton = QStringLiteral("cmdCancel");

@@ -39,7 +39,7 @@ Definition frmPascal() {
              }},
     };
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1"}, invalid), required({"Text2"}, invalid)};
+    d.checks = {required({"Text1", "Text2"}, invalid)};
     d.trap.icon = Icon::Information;
     d.closeButton = QStringLiteral("cmdCancel");
     d.help = concat({
