@@ -3,9 +3,9 @@
 // Run: build/bench_startup [runs]. Prints the median and the slowest of the runs, in milliseconds.
 
 #include "app/Module1.h"
-#include "app/form.h"
-#include "app/windows.h"
 #include "recorders.h"
+#include "ui/form.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,38 +1,15 @@
-#include "Module1.h"
+#include "app/Module1.h"
 
-#include "app/frmmain.h"
-#include "app/platform.h"
-#include "app/splash.h"
-#include "app/topics.h"
-#include "app/windows.h"
-#include "calc/framework/calculators.h"
-#include "reference/frmHelp.h"
-#include "reference/frmPeriodic.h"
-#include "reference/lists.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QCoreApplication>
 #include <QDir>
-
-reference::Workspace ReferenceWorkspace;
-reference::Database ReferenceDatabase;
-QString ReferenceQuery;
-reference::Recordset ReferenceRecordset;
-QString SelectedElementSymbol;
 
 namespace {
 bool programEnded = false;
 int programStatus = 0;
 } // namespace
-
-void registerWindows() {
-    windows::registerClass(QStringLiteral("frmmain"), [] { return new frmmain; });
-    registerSplashAndAbout();
-    registerTopicWindows();
-    calc::registerCalculators();
-    reference::registerListWindows();
-    registerPeriodicWindows();
-    registerHelpWindow();
-}
 
 void Main() {
     registerWindows();
@@ -72,11 +49,7 @@ int exitStatus() {
 
 void reset() {
     windows::unloadAll();
-    ReferenceDatabase = {};
-    ReferenceQuery.clear();
-    ReferenceRecordset = {};
-    SelectedElementSymbol.clear();
-    ReferenceWorkspace = {};
+    reference::resetSession();
     programEnded = false;
     programStatus = 0;
 }

@@ -1,20 +1,10 @@
 #pragma once
-// The program's entry procedure, its start and end, and the globals that live for the whole run.
+// The program's entry procedure, its start and end. The reference database it opens lives in the
+// reference session's globals.
 
-#include "reference/engine.h"
+#include "reference/session.h"
 
 #include <QString>
-
-// The database engine's default workspace and the open reference database, set once at start-up.
-extern reference::Workspace ReferenceWorkspace;
-extern reference::Database ReferenceDatabase;
-// The text of the reference query being run and its rows; each reference window overwrites them.
-extern QString ReferenceQuery;
-extern reference::Recordset ReferenceRecordset;
-// The symbol of the element last clicked in the periodic table.
-extern QString SelectedElementSymbol;
-
-inline const char* const ReferenceDatabaseFile = "QuellorinData.mdb";
 
 // Registers every window class of the program with the window registry (idempotent).
 void registerWindows();

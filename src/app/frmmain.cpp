@@ -1,9 +1,9 @@
 #include "app/frmmain.h"
 
 #include "app/Module1.h"
-#include "app/appearance.h"
-#include "app/platform.h"
-#include "app/windows.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -190,11 +190,9 @@ QPixmap decoration() {
 
 } // namespace
 
-frmmain::frmmain() : Form(QStringLiteral("frmmain")) {
-    setWindowTitle(QStringLiteral("Carvido Software - Quellorin"));
-    setWindowFlags(appearance::mainWindowFlags());
-    setFont(appearance::formFont());
-    setHelpOnF1(true);
+frmmain::frmmain()
+    : Form(QStringLiteral("frmmain"),
+           {QStringLiteral("Carvido Software - Quellorin"), appearance::mainWindowFlags(), true}) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 128, 128));

@@ -2,7 +2,7 @@
 // The main window: two rows of topic buttons, a row of reference and tool buttons, a decorative
 // picture between them and the menu bar. It computes nothing itself; it opens the other windows.
 
-#include "app/form.h"
+#include "ui/form.h"
 
 class QMenu;
 class QMenuBar;

@@ -1,8 +1,8 @@
 #include "app/splash.h"
 
-#include "app/appearance.h"
-#include "app/platform.h"
-#include "app/windows.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QDir>
 #include <QEvent>
@@ -57,10 +57,9 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text = {}) {
 
 // ----- the splash window ------------------------------------------------------------------------
 
-frmSplash::frmSplash() : Form(QStringLiteral("frmSplash")) {
-    // No title bar, no buttons, not in the task bar.
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setFont(appearance::formFont());
+// No title bar, no buttons, not in the task bar.
+frmSplash::frmSplash()
+    : Form(QStringLiteral("frmSplash"), {QString(), Qt::SplashScreen | Qt::FramelessWindowHint}) {
     setFixedSize(twips(8535), twips(4275));
 
     auto* frame = new QFrame(this);
@@ -134,9 +133,9 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
 
 // ----- the About window -------------------------------------------------------------------------
 
-frmAbout::frmAbout() : Form(QStringLiteral("frmAbout")) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(appearance::formFont());
+frmAbout::frmAbout()
+    : Form(QStringLiteral("frmAbout"), {QString(), Qt::Dialog | Qt::CustomizeWindowHint |
+                                                       Qt::WindowTitleHint | Qt::WindowCloseButtonHint}) {
 
     auto* image = addLabel(this, "imgLogo");
     image->setPixmap(logo());

@@ -1,8 +1,8 @@
 #pragma once
 // The splash window shown at start-up in front of the main window, and the About window.
 
-#include "app/form.h"
-#include "app/registry.h"
+#include "ui/form.h"
+#include "ui/registry.h"
 
 // The words the splash and About windows share.
 inline const char* const MakerName = "Carvido Software";

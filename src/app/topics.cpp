@@ -1,7 +1,7 @@
 #include "app/topics.h"
 
-#include "app/appearance.h"
-#include "app/windows.h"
+#include "ui/appearance.h"
+#include "ui/windows.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -137,14 +137,12 @@ void registerTopicWindows() {
 }
 
 TopicWindow::TopicWindow(const TopicDefinition& definition)
-    : Form(QString::fromLatin1(definition.className)), m_def(definition) {
-    setWindowTitle(QString::fromUtf8(m_def.caption));
-    Qt::WindowFlags flags = appearance::toolWindowFlags();
-    if (m_def.minimizeButton)
-        flags |= Qt::WindowMinimizeButtonHint;
-    setWindowFlags(flags);
-    setFont(appearance::formFont());
-    setHelpOnF1(m_def.helpKey);
+    : Form(QString::fromLatin1(definition.className),
+           {QString::fromUtf8(definition.caption),
+            appearance::toolWindowFlags() |
+                (definition.minimizeButton ? Qt::WindowMinimizeButtonHint : Qt::WindowFlags()),
+            definition.helpKey}),
+      m_def(definition) {
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,7 +2,7 @@
 // The topic windows: small menus of buttons, each opening a calculator or another topic window.
 // One class interprets the declarations of all ten.
 
-#include "app/form.h"
+#include "ui/form.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "engine.h"
+#include "reference/engine.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "reference/fields.h"
 
-#include "calc/framework/numbers.h"
+#include "core/numbers.h"
 #include "reference/engine.h"
 
 #include <QMetaType>

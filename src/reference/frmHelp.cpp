@@ -1,8 +1,8 @@
 #include "reference/frmHelp.h"
 
-#include "app/appearance.h"
-#include "app/platform.h"
-#include "app/windows.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QDir>
 #include <QFile>
@@ -171,10 +171,8 @@ QString readTopicFile(const QString& path) {
 
 } // namespace
 
-frmHelp::frmHelp() : Form(QStringLiteral("frmHelp")) {
-    setWindowTitle(QStringLiteral("Quellorin Help"));
-    setWindowFlags(appearance::mainWindowFlags());
-    setFont(appearance::formFont());
+frmHelp::frmHelp()
+    : Form(QStringLiteral("frmHelp"), {QStringLiteral("Quellorin Help"), appearance::mainWindowFlags()}) {
     // The viewer keeps its keys to its controls: no key preview, no F1 of its own.
     setKeyPreview(false);
 

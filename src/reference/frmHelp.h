@@ -2,7 +2,7 @@
 // The help viewer: a tree of topics; double-clicking a topic shows its plain-text file from the
 // program's folder.
 
-#include "app/form.h"
+#include "ui/form.h"
 
 #include <vector>
 

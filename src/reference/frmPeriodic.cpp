@@ -1,13 +1,13 @@
 #include "reference/frmPeriodic.h"
 
-#include "app/Module1.h"
-#include "app/appearance.h"
-#include "app/platform.h"
-#include "app/windows.h"
-#include "calc/framework/numbers.h"
+#include "core/numbers.h"
 #include "reference/elements.h"
 #include "reference/engine.h"
 #include "reference/fields.h"
+#include "reference/session.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,11 +61,8 @@ void registerPeriodicWindows() {
 
 // ----- the table --------------------------------------------------------------------------------
 
-frmPeriodic::frmPeriodic() : Form(QStringLiteral("frmPeriodic")) {
-    setWindowTitle(QString());
-    setHelpOnF1(true);
-    setWindowFlags(appearance::mainWindowFlags());
-    setFont(appearance::formFont());
+frmPeriodic::frmPeriodic()
+    : Form(QStringLiteral("frmPeriodic"), {QString(), appearance::mainWindowFlags(), true}) {
     colour(this, QPalette::Window, QColor(192, 192, 192));
 
     QFont symbolFont = appearance::formFont();
@@ -159,11 +156,9 @@ const char* const dataLabels[14] = {
 
 } // namespace
 
-frmPeriodicData::frmPeriodicData() : Form(QStringLiteral("frmPeriodicData")) {
-    setWindowTitle(QStringLiteral("Periodic Table Data"));
-    setHelpOnF1(true);
-    setWindowFlags(appearance::mainWindowFlags());
-    setFont(appearance::formFont());
+frmPeriodicData::frmPeriodicData()
+    : Form(QStringLiteral("frmPeriodicData"),
+           {QStringLiteral("Periodic Table Data"), appearance::mainWindowFlags(), true}) {
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
@@ -207,10 +202,8 @@ QLineEdit* frmPeriodicData::box(int number) const {
 
 void frmPeriodicData::Form_Load() {
     using reference::valueText;
-    try {
-        // The symbol is passed as a value of the query, never spliced into its text.
-        ReferenceQuery = QStringLiteral("SELECT * FROM GeneralInfo WHERE Symbol = ?");
-        ReferenceRecordset = ReferenceDatabase.openRecordset(ReferenceQuery, {SelectedElementSymbol});
+    // The symbol is passed as a value of the query, never spliced into its text.
+    const auto read = [this] {
         const auto field = [](const char* column) {
             return ReferenceRecordset.field(QString::fromLatin1(column));
         };
@@ -236,12 +229,9 @@ void frmPeriodicData::Form_Load() {
         fillIfNotEmpty(12, "Density");
         fillIfNotEmpty(13, "FreezingPoint");
         fillIfNotEmpty(14, "BoilingPoint");
-        ReferenceRecordset.close();
-    } catch (const std::runtime_error& e) {
-        ReferenceRecordset.close();
-        platform::message(QStringLiteral("Periodic Data"), QString::fromUtf8(e.what()),
-                          platform::Icon::Information, this);
-    }
+    };
+    reference::readRows(QStringLiteral("SELECT * FROM GeneralInfo WHERE Symbol = ?"), {SelectedElementSymbol},
+                        read, QStringLiteral("Periodic Data"), this);
 }
 
 void frmPeriodicData::cmdPrint_Click() {

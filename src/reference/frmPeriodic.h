@@ -2,7 +2,7 @@
 // The periodic table: one coloured button per element; the ten elements H to Ne open their data
 // sheet (frmPeriodicData), which reads the element's row of the reference database.
 
-#include "app/form.h"
+#include "ui/form.h"
 
 class QLineEdit;
 

@@ -1,10 +1,10 @@
 #include "reference/lists.h"
 
-#include "app/Module1.h"
-#include "app/appearance.h"
-#include "app/platform.h"
-#include "app/windows.h"
 #include "reference/engine.h"
+#include "reference/session.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -128,11 +128,9 @@ void ColumnHeader::paintEvent(QPaintEvent*) {
 // ----- the window -----------------------------------------------------------------------------------
 
 ReferenceList::ReferenceList(const ListDefinition& definition)
-    : Form(QString::fromLatin1(definition.className)), m_def(definition) {
-    setWindowTitle(QString::fromLatin1(m_def.caption));
-    setHelpOnF1(true);
-    setWindowFlags(appearance::mainWindowFlags());
-    setFont(appearance::formFont());
+    : Form(QString::fromLatin1(definition.className),
+           {QString::fromLatin1(definition.caption), appearance::mainWindowFlags(), true}),
+      m_def(definition) {
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
@@ -170,18 +168,14 @@ ReferenceList::ReferenceList(const ListDefinition& definition)
 }
 
 void ReferenceList::Form_Load() {
-    try {
-        ReferenceQuery = QString::fromLatin1(m_def.query);
-        ReferenceRecordset = ReferenceDatabase.openRecordset(ReferenceQuery, dbOpenDynaset);
-        for (ReferenceRecordset.moveFirst(); !ReferenceRecordset.atEnd(); ReferenceRecordset.moveNext())
-            m_list->addItem(
-                listLine(m_def, [](const QString& column) { return ReferenceRecordset.field(column); }));
-        ReferenceRecordset.close();
-    } catch (const std::runtime_error& e) {
-        ReferenceRecordset.close();
-        platform::message(QStringLiteral("Quellorin"), QString::fromUtf8(e.what()),
-                          platform::Icon::Information, this);
-    }
+    readRows(
+        QString::fromLatin1(m_def.query), {},
+        [this] {
+            for (ReferenceRecordset.moveFirst(); !ReferenceRecordset.atEnd(); ReferenceRecordset.moveNext())
+                m_list->addItem(
+                    listLine(m_def, [](const QString& column) { return ReferenceRecordset.field(column); }));
+        },
+        QStringLiteral("Quellorin"), this);
 }
 
 void ReferenceList::cmdCancel_Click() {

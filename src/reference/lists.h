@@ -3,8 +3,8 @@
 // and lists one fixed-width line per row, in the engine's order, under a header whose headings
 // stand over their columns. One class interprets the declarations of all four.
 
-#include "app/form.h"
 #include "reference/fields.h"
+#include "ui/form.h"
 
 #include <QLabel>
 

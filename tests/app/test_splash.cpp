@@ -2,9 +2,9 @@
 // program through the registry.
 
 #include "app/Module1.h"
-#include "app/registry.h"
 #include "app/splash.h"
 #include "recorders.h"
+#include "ui/registry.h"
 #include "uitest.h"
 
 #include <QFile>

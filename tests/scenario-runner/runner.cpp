@@ -1,8 +1,8 @@
 #include "runner.h"
 
 #include "app/Module1.h"
-#include "app/form.h"
-#include "app/windows.h"
+#include "ui/form.h"
+#include "ui/windows.h"
 
 #include <QAbstractButton>
 #include <QAction>

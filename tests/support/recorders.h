@@ -3,7 +3,7 @@
 // OK at once, prints and program starts are counted, and the program's folder is whatever the
 // caller says. Used by the tests and by the scenario runner.
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 #include <QHash>
 #include <QList>

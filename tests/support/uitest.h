@@ -2,8 +2,8 @@
 // Helpers for tests of the program's windows: the offscreen platform, a stand-in window for
 // classes a test only needs to see opened, and letting pending events (deferred deletes) run.
 
-#include "app/form.h"
-#include "app/windows.h"
+#include "ui/form.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,44 +1,61 @@
 // Archimedes' principle: the buoyant force is the weight of the fluid displaced,
 // F = density * volume * 9.8, solved for any of its three quantities.
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+using num::Single;
+constexpr auto first = "Text1", second = "Text2";
+const Single g = 9.8f;
+
+} // namespace
 
 Definition frmArchimedes() {
-    using num::Single;
-    const Single g = 9.8f;
-    Definition d;
-    d.className = QStringLiteral("frmArchimedes");
-    d.caption = QStringLiteral("Archimede's Principle");
+    Definition d{.className = "frmArchimedes", .caption = "Archimede's Principle"};
     d.inputs = {
-        {"Text1", "Label1", Profile::K1},
-        {"Text2", "Label2", Profile::K1,
+        {first, "Label1", Profile::K1},
+        {second,
+         "Label2",
+         Profile::K1,
+         {},
          "Volume depends on whether all or only part of the object is submerged."},
     };
-    d.resultLabel = QStringLiteral("Label3");
-    d.resultBox = QStringLiteral("Text3");
+    d.results = {{.label = "Label3", .box = "Text3"}};
     d.formulaBox = QStringLiteral("Text4");
-    d.optionColumns = 3;
-    d.options = {
-        {.caption = "Buoyant Force",
-         .prompts = {"Enter the density.", "Enter the volume."},
-         .resultPrefix = "The buoyant force is ",
-         .solve = [g](CalculatorWindow& w) { w.showResult(w.single("Text2") * w.single("Text1") * g); }},
-        {.caption = "Density",
-         .prompts = {"Enter the buoyant force.", "Enter the volume."},
-         .resultPrefix = "The density is ",
-         .solve = [g](CalculatorWindow& w) { w.showResult(w.single("Text1") / (w.single("Text2") * g)); }},
-        {.caption = "Volume",
-         .prompts = {"Enter the buoyant force.", "Enter the density."},
-         .resultPrefix = "The volume is ",
-         .solve = [g](CalculatorWindow& w) { w.showResult(w.single("Text1") / (w.single("Text2") * g)); }},
-    };
+    d.choices = {{.options =
+                      {
+                          {.caption = "Buoyant Force",
+                           .layout = {{{first, "Enter the density."}, {second, "Enter the volume."}},
+                                      "The buoyant force is "},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single density = w.single(first), volume = w.single(second);
+                                   w.showResult(volume * density * g);
+                               }},
+                          {.caption = "Density",
+                           .layout = {{{first, "Enter the buoyant force."}, {second, "Enter the volume."}},
+                                      "The density is "},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single force = w.single(first), volume = w.single(second);
+                                   w.showResult(force / (volume * g));
+                               }},
+                          {.caption = "Volume",
+                           .layout = {{{first, "Enter the buoyant force."}, {second, "Enter the density."}},
+                                      "The volume is "},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single force = w.single(first), density = w.single(second);
+                                   w.showResult(force / (density * g));
+                               }},
+                      },
+                  .perRow = 3}};
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1", "Text2"}, invalid)};
+    d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.closeButton = QStringLiteral("cmdCancel");
-    d.help = concat({
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
         "Archimede's Principle states that any object completely or partially submerged in a fluid ",
         "experiences an upward buoyant force equal in magnitude to the weight of the fluid displaced by the ",
         "object. Objects float because of this upward force. That force is equal to the weight of the object. ",

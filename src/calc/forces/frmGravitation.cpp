@@ -2,64 +2,77 @@
 // or the distance. G is applied first and the distance one factor at a time, so that planets and
 // stars (an Earth and a Moon multiply to 4.4E47) stay within single precision.
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+using num::Single;
+constexpr auto mass1 = "Text1", second = "Text2", third = "Text3";
+const Single G = 6.673e-11f;
+
+} // namespace
 
 Definition frmGravitation() {
-    using num::Single;
-    const Single G = 6.673e-11f;
-    Definition d;
-    d.className = QStringLiteral("frmGravitation");
-    d.caption = QStringLiteral("Newton's Universal Law Of Gravitation");
+    Definition d{.className = "frmGravitation", .caption = "Newton's Universal Law Of Gravitation"};
     d.inputs = {
-        {"Text1", "Label1", Profile::K16},
-        {"Text2", "Label2", Profile::K16},
-        {"Text3", "Label3", Profile::K16},
+        {mass1, "Label1", Profile::K16},
+        {second, "Label2", Profile::K16},
+        {third, "Label3", Profile::K16},
     };
-    d.resultLabel = QStringLiteral("Label4");
-    d.resultBox = QStringLiteral("Text4");
+    d.results = {{.label = "Label4", .box = "Text4"}};
     d.formulaBox = QStringLiteral("Text5");
-    d.optionColumns = 3;
-    d.options = {
-        // F = G m1 m2 / d^2
-        {.caption = "Gravitational Force",
-         .prompts = {"Enter Mass 1.", "Enter Mass 2.", "Enter distance between objects."},
-         .resultPrefix = "The gravitational force is ",
-         .solve =
-             [G](CalculatorWindow& w) {
-                 const Single distance = w.single("Text3");
-                 w.showResult(G * w.single("Text1") / distance * w.single("Text2") / distance);
-             }},
-        // m2 = F d^2 / (G m1)
-        {.caption = "Mass",
-         .prompts = {"Enter Mass 1.", "Enter the distance.", "Enter gravitational force."},
-         .resultPrefix = "The other mass is ",
-         .solve =
-             [G](CalculatorWindow& w) {
-                 const Single distance = w.single("Text2");
-                 w.showResult(w.single("Text3") / (G * w.single("Text1")) * distance * distance);
-             }},
-        // d = sqrt(G m1 m2 / F)
-        {.caption = "Distance",
-         .prompts = {"Enter Mass 1.", "Enter Mass 2.", "Enter gravitational force."},
-         .resultPrefix = "The distance is ",
-         .solve =
-             [G](CalculatorWindow& w) {
-                 w.showResult(num::sqrt(G * w.single("Text1") / w.single("Text3") * w.single("Text2")));
-             }},
-    };
+    // An option only changes the prompts.
+    d.choices = {{.options =
+                      {
+                          // F = G m1 m2 / d^2
+                          {.caption = "Gravitational Force",
+                           .layout = {{{mass1, "Enter Mass 1."},
+                                       {second, "Enter Mass 2."},
+                                       {third, "Enter distance between objects."}},
+                                      "The gravitational force is "},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single distance = w.single(third);
+                                   const Single m1 = w.single(mass1), m2 = w.single(second);
+                                   w.showResult(G * m1 / distance * m2 / distance);
+                               }},
+                          // m2 = F d^2 / (G m1)
+                          {.caption = "Mass",
+                           .layout = {{{mass1, "Enter Mass 1."},
+                                       {second, "Enter the distance."},
+                                       {third, "Enter gravitational force."}},
+                                      "The other mass is "},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single distance = w.single(second);
+                                   const Single force = w.single(third), m1 = w.single(mass1);
+                                   w.showResult(force / (G * m1) * distance * distance);
+                               }},
+                          // d = sqrt(G m1 m2 / F)
+                          {.caption = "Distance",
+                           .layout = {{{mass1, "Enter Mass 1."},
+                                       {second, "Enter Mass 2."},
+                                       {third, "Enter gravitational force."}},
+                                      "The distance is "},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single m1 = w.single(mass1), force = w.single(third),
+                                                m2 = w.single(second);
+                                   w.showResult(num::sqrt(G * m1 / force * m2));
+                               }},
+                      },
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
     const Message invalid{"You must enter valid data."};
     const Message positive{"You  must enter positive data."};
     d.checks = {
-        required({"Text1"}, invalid), aboveZero("Text1", positive), required({"Text2"}, invalid),
-        aboveZero("Text2", positive), required({"Text3"}, invalid), aboveZero("Text3", positive),
+        required({mass1}, invalid),  aboveZero(mass1, positive), required({second}, invalid),
+        aboveZero(second, positive), required({third}, invalid), aboveZero(third, positive),
     };
-    // An option only changes the prompts; Clear goes back to the force.
-    d.optionClickEmptiesBoxes = false;
-    d.afterClear = [](CalculatorWindow& w) { w.select(1); };
-    d.closeButton = QStringLiteral("cmdCancel");
-    d.help = concat({
+    // Clear goes back to the force.
+    d.clear.then = [](Sheet& w) { w.select(1); };
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
         "Gravity is the force of attraction between any two objects in the universe. The masses of the two ",
         "objects are required as well as the distance between them. ",
     });

@@ -1,43 +1,62 @@
 // Hooke's law for a spring: the spring constant k = -F / x, the displacement and the force.
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+using num::Single;
+constexpr auto first = "Text1", second = "Text2";
+
+} // namespace
 
 Definition frmHookes() {
-    Definition d;
-    d.className = QStringLiteral("frmHookes");
-    d.caption = QStringLiteral("Spring - Mass System (Hooke's Law)");
+    Definition d{.className = "frmHookes", .caption = "Spring - Mass System (Hooke's Law)"};
     d.inputs = {
-        {"Text1", "Label1", Profile::K17},
-        {"Text2", "Label2", Profile::K17, "Be careful of the sign."},
+        {first, "Label1", Profile::K17},
+        {second, "Label2", Profile::K17, {}, "Be careful of the sign."},
     };
-    d.resultLabel = QStringLiteral("Label3");
-    d.resultBox = QStringLiteral("Text3");
+    d.results = {{.label = "Label3", .box = "Text3"}};
     d.formulaBox = QStringLiteral("Text4");
-    d.optionColumns = 3;
-    d.options = {
-        {.caption = "Spring Constant",
-         .prompts = {"Enter the force in Newtons.", "Enter the displacement in meters."},
-         .resultPrefix = "The spring constant is ",
-         .solve = [](CalculatorWindow& w) { w.showResult(-w.single("Text1") / w.single("Text2")); }},
-        // The size of the stretch a force gives: x = F / k.
-        {.caption = "Displacement",
-         .prompts = {"Enter the force in Newtons.", "Enter the spring constant."},
-         .resultPrefix = "The displacement is ",
-         .solve = [](CalculatorWindow& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
-        // The force that holds the spring stretched: F = k x.
-        {.caption = "Force",
-         .prompts = {"Enter the spring constant.", "Enter the displacement in meters."},
-         .resultPrefix = "The force is ",
-         .solve = [](CalculatorWindow& w) { w.showResult(w.single("Text2") * w.single("Text1")); }},
-    };
+    // An option only changes the prompts.
+    d.choices = {
+        {.options =
+             {
+                 {.caption = "Spring Constant",
+                  .layout = {{{first, "Enter the force in Newtons."},
+                              {second, "Enter the displacement in meters."}},
+                             "The spring constant is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single force = w.single(first), x = w.single(second);
+                          w.showResult(-force / x);
+                      }},
+                 // The size of the stretch a force gives: x = F / k.
+                 {.caption = "Displacement",
+                  .layout = {{{first, "Enter the force in Newtons."}, {second, "Enter the spring constant."}},
+                             "The displacement is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single force = w.single(first), k = w.single(second);
+                          w.showResult(force / k);
+                      }},
+                 // The force that holds the spring stretched: F = k x.
+                 {.caption = "Force",
+                  .layout = {{{first, "Enter the spring constant."},
+                              {second, "Enter the displacement in meters."}},
+                             "The force is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single k = w.single(first), x = w.single(second);
+                          w.showResult(x * k);
+                      }},
+             },
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1", "Text2"}, invalid)};
+    d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.optionClickEmptiesBoxes = false;
-    d.closeButton = QStringLiteral("cmdCancel");
-    d.help = concat({
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
         "A mass-spring system, involves  what is known as Hooke's Law . Hooke's Law states that their is a ",
         "relationship between force and displacement. The equation is stated as the negative of the spring ",
         "constant  times displacement. The spring constant is negative because the movement of the spring is ",

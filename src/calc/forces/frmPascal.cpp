@@ -1,48 +1,55 @@
 // Pascal's principle: pressure from force and area, and the hydraulic press, where the pressure
 // is the same under both pistons (F1 / A1 = F2 / A2).
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+constexpr auto first = "Text1", second = "Text2", area2 = "Text5";
+
+} // namespace
 
 Definition frmPascal() {
-    Definition d;
-    d.className = QStringLiteral("frmPascal");
-    d.caption = QStringLiteral("Pascal's Principle");
-    d.inputs = {
-        {"Text1", "Label1", Profile::K1}, {"Text2", "Label2", Profile::K1}, {"Text5", "Label4"}, // area 2
-    };
-    d.resultLabel = QStringLiteral("Label3");
-    d.resultBox = QStringLiteral("Text3");
+    Definition d{.className = "frmPascal", .caption = "Pascal's Principle"};
+    d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}, {area2, "Label4"}};
+    d.results = {{.label = "Label3", .box = "Text3"}};
     d.formulaBox = QStringLiteral("Text4");
-    d.optionColumns = 3;
-    d.options = {
-        {.caption = "Pressure",
-         .prompts = {"Enter the force in Newtons.", "Enter the area in meters.", ""},
-         .resultPrefix = "The pressure is ",
-         .solve = [](CalculatorWindow& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
-        // F2 = F1 * A2 / A1
-        {.caption = "Force",
-         .prompts = {"Enter force 1 in Newtons.", "Enter area 1.", "Enter area 2."},
-         .resultPrefix = "Force 2 is ",
-         .solve =
-             [](CalculatorWindow& w) {
-                 w.showResult(w.single("Text1") * w.single("Text5") / w.single("Text2"));
-             }},
-        // A1 = F1 / F2 * A2
-        {.caption = "Area",
-         .prompts = {"Enter force 1 in Newtons.", "Enter force 2 in Newtons.", "Enter area 2 in meters."},
-         .resultPrefix = "Area 1 is  ",
-         .solve =
-             [](CalculatorWindow& w) {
-                 w.showResult(w.single("Text1") / w.single("Text2") * w.single("Text5"));
-             }},
-    };
+    d.choices = {
+        {.options =
+             {
+                 {.caption = "Pressure",
+                  .layout = {{{first, "Enter the force in Newtons."}, {second, "Enter the area in meters."}},
+                             "The pressure is "},
+                  .solve = [](Sheet& w) { w.showResult(w.single(first) / w.single(second)); }},
+                 // F2 = F1 * A2 / A1
+                 {.caption = "Force",
+                  .layout = {{{first, "Enter force 1 in Newtons."},
+                              {second, "Enter area 1."},
+                              {area2, "Enter area 2."}},
+                             "Force 2 is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const num::Single f1 = w.single(first), a1 = w.single(second), a2 = w.single(area2);
+                          w.showResult(f1 * a2 / a1);
+                      }},
+                 // A1 = F1 / F2 * A2
+                 {.caption = "Area",
+                  .layout = {{{first, "Enter force 1 in Newtons."},
+                              {second, "Enter force 2 in Newtons."},
+                              {area2, "Enter area 2 in meters."}},
+                             "Area 1 is  "},
+                  .solve =
+                      [](Sheet& w) {
+                          const num::Single f1 = w.single(first), f2 = w.single(second), a2 = w.single(area2);
+                          w.showResult(f1 / f2 * a2);
+                      }},
+             },
+         .perRow = 3}};
     const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
-    d.checks = {required({"Text1", "Text2"}, invalid)};
+    d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.closeButton = QStringLiteral("cmdCancel");
-    d.help = concat({
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
         "Pascal's principle refers to pressure applied to fluid enclosed in a container. The pressure applied ",
         "to the fluid  is transmitted to every part of the fluid. In a hydraulic lift, a small pressure applied ",
         "to a small area translates to a large pressure over a large area. Given the initial pressure and the ",

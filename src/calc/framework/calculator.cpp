@@ -1,7 +1,7 @@
 #include "calc/framework/calculator.h"
 
-#include "app/appearance.h"
-#include "app/windows.h"
+#include "ui/appearance.h"
+#include "ui/windows.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -17,28 +17,34 @@
 
 namespace calc {
 
-CalculatorWindow::CalculatorWindow(Definition definition)
-    : Form(definition.className), m_def(std::move(definition)) {
-    if (m_def.firstBox.isEmpty() && !m_def.inputs.empty())
-        m_def.firstBox = m_def.inputs.front().box;
-    setHelpOnF1(m_def.helpKey);
-    build();
+namespace {
+
+QString captionOf(const Captions& captions, const QString& name) {
+    for (const auto& [key, caption] : captions)
+        if (key == name)
+            return caption;
+    return {};
 }
 
-namespace {
+bool hasSolveFor(const Definition& d) {
+    return std::any_of(d.choices.begin(), d.choices.end(),
+                       [](const ChoiceGroup& g) { return g.role == ChoiceGroup::Role::SolveFor; });
+}
 
 // Every caption each label can show: its own, and whatever any option gives it.
 QHash<QString, QStringList> captionsByLabel(const Definition& d) {
     QHash<QString, QStringList> captions;
-    for (const Input& in : d.inputs)
+    for (const NumberInput& in : d.inputs)
         captions[in.label] << in.prompt;
-    captions[d.resultLabel] << d.resultPrefix;
-    for (const auto* group : {&d.options, &d.options2}) {
-        for (const Option& o : *group) {
-            for (int i = 0; i < int(o.prompts.size()) && i < int(d.inputs.size()); ++i)
-                captions[d.inputs[size_t(i)].label] << o.prompts[i];
-            captions[d.resultLabel] << o.resultPrefix;
-            for (const auto& [label, caption] : o.captions)
+    for (const ResultRow& r : d.results)
+        captions[r.label] << r.prefix;
+    const QString resultLabel = d.results.empty() ? QString() : d.results.front().label;
+    for (const ChoiceGroup& group : d.choices) {
+        for (const Option& o : group.options) {
+            for (const NumberInput& in : d.inputs)
+                captions[in.label] << captionOf(o.layout.prompts, in.box);
+            captions[resultLabel] << o.layout.resultPrefix;
+            for (const auto& [label, caption] : o.layout.captions)
                 captions[label] << caption;
         }
     }
@@ -47,53 +53,63 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
 
 } // namespace
 
-void CalculatorWindow::build() {
-    setWindowTitle(m_def.caption);
-    setWindowFlags(appearance::toolWindowFlags());
-    setFont(appearance::formFont());
+CalculatorWindow::CalculatorWindow(Definition definition)
+    : Form(definition.className, {definition.caption, appearance::toolWindowFlags(), definition.help.f1}),
+      m_def(std::move(definition)) {
+    if (m_def.load.firstBox.isEmpty() && !m_def.inputs.empty())
+        m_def.load.firstBox = m_def.inputs.front().box;
+    build();
+    checkNames();
+}
 
+void CalculatorWindow::build() {
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    if (!m_def.headingLabel.isEmpty()) {
-        auto* heading = new QLabel(m_def.heading, this);
-        heading->setObjectName(m_def.headingLabel);
+    if (!m_def.heading.label.isEmpty()) {
+        auto* heading = new QLabel(m_def.heading.text, this);
+        heading->setObjectName(m_def.heading.label);
         heading->setWordWrap(true);
-        m_labels.insert(m_def.headingLabel, heading);
+        m_labels.insert(m_def.heading.label, heading);
         outer->addWidget(heading);
     }
-    buildOptions(outer);
+    buildChoices(outer);
     buildBoxes(outer);
     buildButtons(outer);
 }
 
-void CalculatorWindow::buildOptions(QBoxLayout* outer) {
-    auto addGroup = [&](const char* frameName, const QString& caption, const std::vector<Option>& options) {
-        if (options.empty())
-            return;
-        auto* frame = new QGroupBox(caption, this);
-        frame->setObjectName(QString::fromLatin1(frameName));
+void CalculatorWindow::buildChoices(QBoxLayout* outer) {
+    for (int g = 0; g < int(m_def.choices.size()); ++g) {
+        const ChoiceGroup& group = m_def.choices[size_t(g)];
+        if (group.options.empty())
+            continue;
+        QWidget* frame = nullptr;
+        if (group.frame.isEmpty()) {
+            frame = new QWidget(this);
+        } else {
+            frame = new QGroupBox(group.caption, this);
+            frame->setObjectName(group.frame);
+        }
         auto* grid = new QGridLayout(frame);
-        const int count = int(options.size());
+        const int count = int(group.options.size());
         const int perColumn = count > 4 ? (count + 1) / 2 : count;
-        const int perRow = m_def.optionColumns;
         for (int i = 0; i < count; ++i) {
+            const Option& o = group.options[size_t(i)];
             const int number = int(m_options.size()) + 1;
-            auto* opt = new QRadioButton(options[size_t(i)].caption, frame);
-            opt->setObjectName(QStringLiteral("opt%1").arg(number));
-            opt->setToolTip(options[size_t(i)].tooltip);
-            if (perRow > 0)
-                grid->addWidget(opt, i / perRow, i % perRow);
+            auto* opt = new QRadioButton(o.caption, frame);
+            opt->setObjectName(o.name.isEmpty() ? QStringLiteral("opt%1").arg(number) : o.name);
+            opt->setToolTip(o.tooltip);
+            if (group.perRow > 0)
+                grid->addWidget(opt, i / group.perRow, i % group.perRow);
             else
                 grid->addWidget(opt, i % perColumn, i / perColumn);
             // Every click runs the option's click, also on the option already selected (it
             // empties the boxes and puts its layout back); arrow keys moving the selection click too.
             connect(opt, &QRadioButton::clicked, this, [this, number] { opt_Click(number); });
             m_options.append(opt);
+            m_groupOf.append(g);
         }
         outer->addWidget(frame);
-    };
-    addGroup("Frame1", m_def.frameCaption, m_def.options);
-    addGroup("Frame2", m_def.frame2Caption, m_def.options2);
+    }
 }
 
 // Prompt labels, right-aligned against their boxes; the result rows with their units; the
@@ -130,7 +146,9 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
 
     int row = -1;
     int column = 0; // 0: the row's label, 1: its box, 2 and on: its strip
-    const auto newRow = [&] {
+    const auto startRow = [&](Place place) {
+        if (place == Place::Beside && row >= 0)
+            return;
         ++row;
         column = 0;
         strips << new QHBoxLayout;
@@ -143,43 +161,38 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
             strips.back()->addWidget(w);
         ++column;
     };
-    for (const Input& in : m_def.inputs) {
-        if (!in.beside || row < 0)
-            newRow();
+    for (const NumberInput& in : m_def.inputs) {
+        startRow(in.place);
         place(addLabel(in.label, in.prompt, column == 0));
         QLineEdit* box = addBox(in.box, column > 1);
         if (!in.tooltip.isEmpty())
             box->setToolTip(in.tooltip);
+        if (in.filter != Profile::None)
+            bindKeyFilter(box, in.filter);
         place(box);
     }
-    auto addResult = [&](const ResultRow& r, const QString& prefix, const QString& tooltip) {
-        if (!r.beside || row < 0)
-            newRow();
+    int resultRow = -1;
+    for (const ResultRow& r : m_def.results) {
+        startRow(r.place);
+        if (resultRow < 0)
+            resultRow = row;
         if (r.label.isEmpty())
             ++column;
         else
-            place(addLabel(r.label, prefix, column == 0));
+            place(addLabel(r.label, r.prefix, column == 0));
         QLineEdit* result = addBox(r.box, column > 1);
         result->setReadOnly(true);
-        result->setToolTip(tooltip);
+        result->setToolTip(r.tooltip);
         place(result);
         if (!r.unit.isEmpty())
             place(addLabel(r.unit, QString(), false));
-    };
-    int resultRow = -1;
-    if (!m_def.resultBox.isEmpty()) {
-        addResult({m_def.resultLabel, m_def.resultBox, m_def.resultUnit}, m_def.resultPrefix,
-                  m_def.resultTooltip);
-        resultRow = row;
     }
-    for (const ResultRow& r : m_def.moreResults)
-        addResult(r, QString(), QString());
     for (QHBoxLayout* strip : std::as_const(strips))
         strip->addStretch();
     // The "?" button stands at the right end of the first result row.
-    if (m_def.helpButton) {
+    if (m_def.help.button) {
         if (strips.isEmpty())
-            newRow();
+            startRow(Place::NewRow);
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
                                                       [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
@@ -188,10 +201,13 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     for (const QString& name : m_def.unusedBoxes)
         addBox(name, false)->hide();
     outer->addLayout(grid);
+    sizeLabels(rowStarts);
+}
 
-    // A label keeps the width of the longest caption any selection gives it, so that the window
-    // keeps its size when an option changes the captions; the labels that start a row share one
-    // width, so that their boxes line up.
+// A label keeps the width of the longest caption any selection gives it, so that the window
+// keeps its size when an option changes the captions; the labels that start a row share one
+// width, so that their boxes line up.
+void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts) {
     const QHash<QString, QStringList> captions = captionsByLabel(m_def);
     const QFontMetrics metrics(font());
     const auto widest = [&](const QString& name) {
@@ -201,34 +217,26 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         return width;
     };
     int rowStartWidth = 0;
-    for (const QLabel* l : std::as_const(rowStarts))
+    for (const QLabel* l : rowStarts)
         rowStartWidth = std::max(rowStartWidth, widest(l->objectName()));
     for (QLabel* l : std::as_const(m_labels))
         l->setMinimumWidth(rowStarts.contains(l) ? rowStartWidth + 8 : widest(l->objectName()) + 4);
 }
 
 void CalculatorWindow::buildButtons(QBoxLayout* outer) {
-    auto* buttons = new QHBoxLayout;
-    auto addButton = [&](const QString& name, const QString& caption, void (CalculatorWindow::*handler)()) {
-        QPushButton* b =
-            appearance::commandButton(this, name, caption, [this, handler] { (this->*handler)(); });
-        buttons->addWidget(b);
-        return b;
+    const ButtonRow& b = m_def.buttons;
+    std::vector<Form::Button> row = {
+        {QStringLiteral("cmdPrint"), QStringLiteral("Print"), [this] { cmdPrint_Click(); }},
+        {QStringLiteral("cmdClear"), QStringLiteral("Clear"), [this] { cmdClear_Click(); }},
+        {b.okName, b.okCaption, [this] { cmdOk_Click(); }},
     };
-    // Left to right: Print, Close, Clear, Ok (or Close first where the window has it so).
-    QPushButton* close = nullptr;
-    const auto addClose = [&] {
-        close = addButton(m_def.closeButton, m_def.closeCaption, &CalculatorWindow::cmdClose_Click);
-    };
-    if (m_def.closeButtonFirst)
-        addClose();
-    m_print =
-        addButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"), &CalculatorWindow::cmdPrint_Click);
-    if (!m_def.closeButtonFirst)
-        addClose();
-    addButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"), &CalculatorWindow::cmdClear_Click);
-    m_ok = addButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"), &CalculatorWindow::cmdOk_Click);
-    outer->addLayout(buttons);
+    const Form::Button close{b.closeName, b.closeCaption, [this] { cmdClose_Click(); }};
+    row.insert(b.closeLeads ? row.begin() : row.begin() + 1, close);
+    for (const ExtraButton& extra : b.more)
+        row.push_back({extra.name, extra.caption, [this, &extra] { trapped(extra.onClick, extra.trap); }});
+    outer->addLayout(buttonRow(row));
+    m_ok = findChild<QPushButton*>(b.okName);
+    m_print = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
 
     // The worked-formula box across the foot of the window.
     if (!m_def.formulaBox.isEmpty()) {
@@ -240,35 +248,63 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     }
 
     setDefaultButton(m_ok);
-    setCancelButton(close);
+    setCancelButton(findChild<QPushButton*>(b.closeName));
 
-    if (QLineEdit* first = box(m_def.firstBox); first && !m_def.okEnabledAtLoad) {
-        connect(first, &QLineEdit::textChanged, this, [this] {
+    if (!m_def.load.firstBox.isEmpty() && !m_def.load.okEnabled) {
+        connect(box(m_def.load.firstBox), &QLineEdit::textChanged, this, [this] {
             m_ok->setEnabled(true);
             m_print->setEnabled(true);
         });
     }
 }
 
+// Every name the declaration gives its layouts must be one of the window's controls: a misspelt
+// name stops the program the first time the window is built, not later as an empty text.
+void CalculatorWindow::checkNames() const {
+    QStringList inputs;
+    for (const NumberInput& in : m_def.inputs)
+        inputs << in.box;
+    for (const ChoiceGroup& group : m_def.choices) {
+        for (const Option& o : group.options) {
+            for (const auto& [name, prompt] : o.layout.prompts)
+                if (!inputs.contains(name))
+                    qFatal("%s: option \"%s\" prompts for %s, which is not an input box",
+                           qPrintable(className()), qPrintable(o.caption), qPrintable(name));
+            for (const auto& [name, caption] : o.layout.captions)
+                label(name);
+            for (const QString& name : o.layout.hiddenResults)
+                box(name);
+            for (const QString& name : o.layout.shown.value_or(QStringList()))
+                box(name);
+        }
+    }
+}
+
 void CalculatorWindow::Form_Load() {
     emptyAllBoxes();
-    for (const Input& in : m_def.inputs)
+    for (const NumberInput& in : m_def.inputs)
         label(in.label)->setText(in.prompt);
-    if (!m_def.resultLabel.isEmpty())
-        label(m_def.resultLabel)->setText(m_def.resultPrefix);
-    if (!m_def.options.empty())
-        applyLayout(m_def.layout ? m_def.layout(*this) : m_def.options.front().layout());
-    m_ok->setEnabled(m_def.okEnabledAtLoad);
-    m_print->setEnabled(m_def.okEnabledAtLoad);
-    if (!m_options.isEmpty() && m_def.selectFirstOption) {
-        select(1);
-        const int second = int(m_def.options.size()) + 1;
-        if (!m_def.options2.empty() && std::none_of(m_options.begin() + second - 1, m_options.end(),
-                                                    [](QRadioButton* o) { return o->isChecked(); }))
-            select(second);
+    for (const ResultRow& r : m_def.results)
+        if (!r.label.isEmpty())
+            label(r.label)->setText(r.prefix);
+    if (m_def.layout || hasSolveFor(m_def))
+        applyLayout(currentLayout());
+    m_ok->setEnabled(m_def.load.okEnabled);
+    m_print->setEnabled(m_def.load.okEnabled);
+    // The first option of each group that asks for it, unless selecting in an earlier group has
+    // already chosen in this one too.
+    for (int g = 0; g < int(m_def.choices.size()); ++g) {
+        const int first = int(m_groupOf.indexOf(g));
+        if (first < 0 || !m_def.choices[size_t(g)].selectsFirstAtLoad)
+            continue;
+        bool chosen = false;
+        for (int i = first; i < m_options.size() && m_groupOf[i] == g; ++i)
+            chosen = chosen || m_options[i]->isChecked();
+        if (!chosen)
+            select(first + 1);
     }
-    if (QLineEdit* first = box(m_def.firstBox))
-        first->setFocus();
+    if (!m_def.load.firstBox.isEmpty())
+        box(m_def.load.firstBox)->setFocus();
 }
 
 void CalculatorWindow::emptyAllBoxes() {
@@ -276,58 +312,61 @@ void CalculatorWindow::emptyAllBoxes() {
         b->clear();
 }
 
+const ChoiceGroup& CalculatorWindow::groupOf(int n) const {
+    return m_def.choices[size_t(m_groupOf[n - 1])];
+}
+
 const Option& CalculatorWindow::optionDefinition(int n) const {
-    const auto first = int(m_def.options.size());
-    return n <= first ? m_def.options[size_t(n - 1)] : m_def.options2[size_t(n - 1 - first)];
+    const int first = int(m_groupOf.indexOf(m_groupOf[n - 1]));
+    return groupOf(n).options[size_t(n - 1 - first)];
 }
 
 void CalculatorWindow::applyLayout(const Layout& layout) {
-    for (int i = 0; i < int(m_def.inputs.size()); ++i) {
-        const Input& in = m_def.inputs[size_t(i)];
-        const QString prompt = layout.prompts.value(i);
+    for (const NumberInput& in : m_def.inputs) {
+        const QString prompt = captionOf(layout.prompts, in.box);
         label(in.label)->setText(prompt);
         const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
         box(in.box)->setVisible(shown);
     }
-    if (!m_def.resultLabel.isEmpty())
-        label(m_def.resultLabel)->setText(layout.resultPrefix);
-    for (const QString& name : extraLabels()) {
-        QString caption;
-        for (const auto& [labelName, text] : layout.captions)
-            if (labelName == name)
-                caption = text;
-        label(name)->setText(caption);
-    }
-    for (const ResultRow& r : m_def.moreResults)
-        box(r.box)->setVisible(!layout.hiddenResults.contains(r.box));
+    if (!m_def.results.empty() && !m_def.results.front().label.isEmpty())
+        label(m_def.results.front().label)->setText(layout.resultPrefix);
+    for (const QString& name : extraLabels())
+        label(name)->setText(captionOf(layout.captions, name));
+    for (size_t i = 1; i < m_def.results.size(); ++i)
+        box(m_def.results[i].box)->setVisible(!layout.hiddenResults.contains(m_def.results[i].box));
 }
 
 QStringList CalculatorWindow::extraLabels() const {
     QStringList names;
-    if (!m_def.resultUnit.isEmpty())
-        names << m_def.resultUnit;
-    for (const ResultRow& r : m_def.moreResults)
-        for (const QString& name : {r.label, r.unit})
-            if (!name.isEmpty())
-                names << name;
+    for (size_t i = 0; i < m_def.results.size(); ++i) {
+        const ResultRow& r = m_def.results[i];
+        if (i > 0 && !r.label.isEmpty())
+            names << r.label;
+        if (!r.unit.isEmpty())
+            names << r.unit;
+    }
     return names;
 }
 
 Layout CalculatorWindow::currentLayout() const {
     if (m_def.layout)
         return m_def.layout(*this);
-    for (int n = 1; n <= optionCount(); ++n)
-        if (isSelected(n))
-            return optionDefinition(n).layout();
-    return m_def.options.empty() ? Layout{} : m_def.options.front().layout();
+    for (int n = 1; n <= int(m_options.size()); ++n)
+        if (groupOf(n).role == ChoiceGroup::Role::SolveFor && isSelected(n))
+            return optionDefinition(n).layout;
+    for (const ChoiceGroup& group : m_def.choices)
+        if (group.role == ChoiceGroup::Role::SolveFor && !group.options.empty())
+            return group.options.front().layout;
+    return {};
 }
 
 void CalculatorWindow::opt_Click(int n) {
-    if (m_def.optionClickEmptiesBoxes)
+    const ChoiceGroup& group = groupOf(n);
+    if (group.clickEmptiesBoxes)
         emptyAllBoxes();
-    const Option& o = optionDefinition(n);
-    applyLayout(currentLayout());
-    if (o.onClick)
+    if (group.role == ChoiceGroup::Role::SolveFor)
+        applyLayout(currentLayout());
+    if (const Option& o = optionDefinition(n); o.onClick)
         o.onClick(*this);
 }
 
@@ -349,37 +388,50 @@ void CalculatorWindow::select(int n) {
     opt_Click(n);
 }
 
-void CalculatorWindow::cmdOk_Click() {
+int CalculatorWindow::selectedOption() const {
+    for (int n = 1; n <= int(m_options.size()) && m_groupOf[n - 1] == 0; ++n)
+        if (isSelected(n))
+            return n;
+    return 0;
+}
+
+void CalculatorWindow::trapped(const Formula& formula, const Trap& trap) {
     try {
-        for (const Check& check : m_def.checks)
-            if (!check(*this))
-                return;
-        if (m_options.isEmpty()) {
+        formula(*this);
+    } catch (const num::CalcError& e) {
+        say({e.description(), trap.title, trap.icon});
+    }
+}
+
+// The checks in order, then the window's own formula, then each selected option's (with none
+// selected nothing is computed).
+void CalculatorWindow::cmdOk_Click() {
+    trapped(
+        [this](Sheet&) {
+            for (const Check& check : m_def.checks)
+                if (!check(*this))
+                    return;
             if (m_def.solve)
                 m_def.solve(*this);
-            return;
-        }
-        // Each option is tested in turn: with none selected nothing is computed.
-        for (int n = 1; n <= optionCount(); ++n)
-            if (isSelected(n) && optionDefinition(n).solve)
-                optionDefinition(n).solve(*this);
-    } catch (const num::CalcError& e) {
-        say({e.description(), m_def.trap.title, m_def.trap.icon});
-    }
+            for (int n = 1; n <= int(m_options.size()); ++n)
+                if (isSelected(n) && optionDefinition(n).solve)
+                    optionDefinition(n).solve(*this);
+        },
+        m_def.trap);
 }
 
 void CalculatorWindow::cmdClear_Click() {
     emptyAllBoxes();
-    if (m_def.clearRestoresLayout && !m_def.options.empty())
+    if (m_def.clear.restoresLayout && (m_def.layout || hasSolveFor(m_def)))
         applyLayout(currentLayout());
-    if (QLineEdit* first = box(m_def.firstBox); first && m_def.clearFocusesFirstBox)
-        first->setFocus();
-    if (m_def.afterClear)
-        m_def.afterClear(*this);
+    if (!m_def.load.firstBox.isEmpty() && m_def.clear.focusesFirstBox)
+        box(m_def.load.firstBox)->setFocus();
+    if (m_def.clear.then)
+        m_def.clear.then(*this);
 }
 
 void CalculatorWindow::cmdClose_Click() {
-    const QString next = m_def.showAfterClose;
+    const QString next = m_def.close.show;
     Unload();
     if (!next.isEmpty())
         windows::show(next);
@@ -390,57 +442,25 @@ void CalculatorWindow::cmdPrint_Click() {
 }
 
 void CalculatorWindow::cmdHelp_Click() {
-    say({m_def.help, m_def.helpTitle, Icon::Information});
-}
-
-const Input* CalculatorWindow::inputFor(const QWidget* control) const {
-    for (const Input& in : m_def.inputs)
-        if (in.box == control->objectName() && box(in.box) == control)
-            return &in;
-    return nullptr;
-}
-
-bool CalculatorWindow::Control_KeyPress(QWidget* control, QChar ch) {
-    const Input* in = inputFor(control);
-    if (!in || accepts(in->profile, ch, control->isEnabled()))
-        return false;
-    const KeyProfile& p = keyProfile(in->profile);
-    say({p.message, p.title, Icon::None});
-    return true;
+    say({m_def.help.text, m_def.help.title, Icon::Information});
 }
 
 QString CalculatorWindow::text(const QString& name) const {
-    const QLineEdit* b = box(name);
-    return b ? b->text() : QString();
+    return box(name)->text();
 }
 
 void CalculatorWindow::setText(const QString& name, const QString& text) {
-    if (QLineEdit* b = box(name))
-        b->setText(text);
+    box(name)->setText(text);
 }
 
-void CalculatorWindow::showResult(num::Single value) {
-    setText(m_def.resultBox, num::result(value));
-}
-void CalculatorWindow::showResult(num::Double value) {
-    setText(m_def.resultBox, num::result(value));
-}
-void CalculatorWindow::showResult(const QString& name, num::Single value) {
-    setText(name, num::result(value));
-}
 void CalculatorWindow::setCaption(const QString& name, const QString& caption) {
-    if (QLabel* l = label(name))
-        l->setText(caption);
-}
-void CalculatorWindow::showFormula(const QString& formula) {
-    setText(m_def.formulaBox, formula);
+    label(name)->setText(caption);
 }
 
-int CalculatorWindow::selectedOption() const {
-    for (int n = 1; n <= int(m_def.options.size()); ++n)
-        if (isSelected(n))
-            return n;
-    return 0;
+QString CalculatorWindow::resultBox() const {
+    if (m_def.results.empty())
+        qFatal("%s has no result box", qPrintable(className()));
+    return m_def.results.front().box;
 }
 
 void CalculatorWindow::say(const Message& m) {
@@ -448,15 +468,23 @@ void CalculatorWindow::say(const Message& m) {
 }
 
 QLineEdit* CalculatorWindow::box(const QString& name) const {
-    return m_boxes.value(name);
+    QLineEdit* b = m_boxes.value(name);
+    if (!b)
+        qFatal("%s has no box named %s", qPrintable(className()), qPrintable(name));
+    return b;
 }
+
 bool CalculatorWindow::isShown(const QString& name) const {
-    const QLineEdit* b = box(name);
-    return b && b->isVisibleTo(this);
+    return box(name)->isVisibleTo(this);
 }
+
 QLabel* CalculatorWindow::label(const QString& name) const {
-    return m_labels.value(name);
+    QLabel* l = m_labels.value(name);
+    if (!l)
+        qFatal("%s has no label named %s", qPrintable(className()), qPrintable(name));
+    return l;
 }
+
 QRadioButton* CalculatorWindow::option(int n) const {
     return n >= 1 && n <= m_options.size() ? m_options[n - 1] : nullptr;
 }

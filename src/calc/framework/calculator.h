@@ -1,55 +1,49 @@
 #pragma once
-// The window every calculator is: built from its Definition, with the shared behaviour of load,
-// option clicks, the Ok/Print enabling rule, key filters, Ok's checks and error trap, the result
-// rule, Clear, Close, Print, the topic explanation and F1. Formulas reach the window's boxes
-// through the small API below.
+// The window every calculator is: built from its Definition element by element, with the shared
+// behaviour of load, option clicks, the Ok/Print enabling rule, key filters, Ok's checks and error
+// trap, the result rule, Clear, Close, Print, the topic explanation and F1.
 
-#include "app/form.h"
 #include "calc/framework/definition.h"
+#include "ui/form.h"
 
 #include <QHash>
 
 class QBoxLayout;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QGroupBox;
 
 namespace calc {
 
-class CalculatorWindow : public Form {
+class CalculatorWindow : public Form, public Sheet {
     Q_OBJECT
   public:
     explicit CalculatorWindow(Definition definition);
     const Definition& definition() const { return m_def; }
 
-    // For formulas and checks.
-    QString text(const QString& box) const;
-    void setText(const QString& box, const QString& text);
-    bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
-    bool isShown(const QString& box) const;
-    num::Single single(const QString& box) const { return num::toSingle(text(box)); }
-    num::Double real(const QString& box) const { return num::toDouble(text(box)); }
-    // Writes the value into the result box by the result rule (three decimals, regional format).
-    void showResult(num::Single value);
-    void showResult(num::Double value);
-    // The same into another result box.
-    void showResult(const QString& box, num::Single value);
-    void setCaption(const QString& label, const QString& caption);
-    void showFormula(const QString& formula);
-    // The selected solve-for option of the first group, from 1; 0 when none is selected.
-    int selectedOption() const;
-    bool isSelected(int n) const;
-    // Selects option n; when that changes the selection, its click behaviour runs.
-    void select(int n);
-    void setOptionEnabled(int n, bool enabled);
-    // Shows the layout: prompts, visible boxes, result prefix.
-    void applyLayout(const Layout& layout);
-    void say(const Message& message);
+    // Sheet.
+    QString text(const QString& box) const override;
+    void setText(const QString& box, const QString& text) override;
+    bool isShown(const QString& box) const override;
+    void setCaption(const QString& label, const QString& caption) override;
+    bool isSelected(int n) const override;
+    void select(int n) override;
+    void setOptionEnabled(int n, bool enabled) override;
+    int selectedOption() const override;
+    void say(const Message& message) override;
+    QString resultBox() const override;
+    QString formulaBox() const override { return m_def.formulaBox; }
 
+    // Shows the layout: prompts, visible boxes, result prefix, captions.
+    void applyLayout(const Layout& layout);
+
+    // The window's controls by name; an unknown name is a programming error.
     QLineEdit* box(const QString& name) const;
     QLabel* label(const QString& name) const;
+    // Option n, from 1 across all the choice groups; nullptr past the last.
     QRadioButton* option(int n) const;
 
     // The window's event handlers.
@@ -62,25 +56,29 @@ class CalculatorWindow : public Form {
 
   protected:
     void Form_Load() override;
-    bool Control_KeyPress(QWidget* control, QChar ch) override;
 
   private:
+    struct Rows;
     void build();
-    void buildOptions(QBoxLayout* outer);
+    void buildChoices(QBoxLayout* outer);
     void buildBoxes(QBoxLayout* outer);
     void buildButtons(QBoxLayout* outer);
+    void sizeLabels(const QList<QLabel*>& rowStarts);
+    void checkNames() const;
     const Option& optionDefinition(int n) const;
-    int optionCount() const { return int(m_def.options.size() + m_def.options2.size()); }
+    const ChoiceGroup& groupOf(int n) const;
     void emptyAllBoxes();
-    const Input* inputFor(const QWidget* control) const;
-    // The selection's layout: the definition's layout hook, or the selected option's.
+    // Runs a handler under an error trap: a failing calculation shows its description.
+    void trapped(const Formula& formula, const Trap& trap);
+    // The selection's layout: the definition's layout hook, or the selected solve-for option's.
     Layout currentLayout() const;
     QStringList extraLabels() const;
 
     Definition m_def;
     QHash<QString, QLineEdit*> m_boxes;
     QHash<QString, QLabel*> m_labels;
-    QList<QRadioButton*> m_options; // both groups, in number order
+    QList<QRadioButton*> m_options; // every group, in number order
+    QList<int> m_groupOf;           // the group of each option
     QPushButton* m_ok = nullptr;
     QPushButton* m_print = nullptr;
 };

@@ -1,9 +1,9 @@
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 
 Check required(QStringList boxes, Message message) {
-    return [boxes = std::move(boxes), message = std::move(message)](CalculatorWindow& w) {
+    return [boxes = std::move(boxes), message = std::move(message)](Sheet& w) {
         for (const QString& b : boxes) {
             if (w.isShown(b) && w.isEmpty(b)) {
                 w.say(message);
@@ -15,7 +15,7 @@ Check required(QStringList boxes, Message message) {
 }
 
 Check fillIfEmpty(QString box, QString text) {
-    return [box = std::move(box), text = std::move(text)](CalculatorWindow& w) {
+    return [box = std::move(box), text = std::move(text)](Sheet& w) {
         if (!w.isEmpty(box))
             return true;
         w.setText(box, text);
@@ -24,13 +24,12 @@ Check fillIfEmpty(QString box, QString text) {
 }
 
 Check rule(QString box, std::function<bool(float)> holds, Message message) {
-    return
-        [box = std::move(box), holds = std::move(holds), message = std::move(message)](CalculatorWindow& w) {
-            if (holds(w.single(box).value()))
-                return true;
-            w.say(message);
-            return false;
-        };
+    return [box = std::move(box), holds = std::move(holds), message = std::move(message)](Sheet& w) {
+        if (holds(w.single(box).value()))
+            return true;
+        w.say(message);
+        return false;
+    };
 }
 
 Check atLeastZero(QString box, Message message) {
@@ -44,7 +43,7 @@ Check aboveZero(QString box, Message message) {
 }
 
 Check whenOption(int n, Check check) {
-    return [n, check = std::move(check)](CalculatorWindow& w) { return w.selectedOption() != n || check(w); };
+    return [n, check = std::move(check)](Sheet& w) { return w.selectedOption() != n || check(w); };
 }
 
 } // namespace calc

@@ -1,23 +1,29 @@
 #pragma once
-// A calculator is described by data: its caption, input boxes with their prompts and key filter
-// profiles, its solve-for options, result and worked-formula boxes, checks, messages and formulas.
-// CalculatorWindow interprets a Definition; a calculator's own file only declares one.
+// A calculator is a declaration: its caption, the elements the window is built from (number
+// inputs with their prompts and key filters, choice groups, result rows, a worked-formula box,
+// buttons), its checks and its formulas. CalculatorWindow builds a Definition element by element;
+// a calculator's own file only declares one.
+//
+// Formulas and checks see the window through Sheet: they read and write boxes by name. A
+// calculator file names its boxes once, so that its formulas read as physics.
 
-#include "app/platform.h"
-#include "calc/framework/keyfilters.h"
-#include "calc/framework/numbers.h"
+#include "core/keyfilters.h"
+#include "core/numbers.h"
+#include "ui/platform.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace calc {
 
-class CalculatorWindow;
+using keys::Profile;
 using platform::Icon;
 
 struct Message {
@@ -26,114 +32,188 @@ struct Message {
     Icon icon = Icon::None;
 };
 
-// How the error trap of Ok shows a failure: the failure's description under this title and icon.
+// How an error trap shows a failure: the failure's description under this title and icon.
 struct Trap {
     QString title = QStringLiteral("Quellorin");
     Icon icon = Icon::None;
 };
 
-struct Input {
-    QString box;   // "Text1"
-    QString label; // its prompt label, "Label1"
-    Profile profile = Profile::None;
-    QString tooltip;
-    QString prompt;      // the prompt's caption in a window without options
-    bool beside = false; // stands to the right of the previous input, on the same row
+// What formulas and checks may do with the window. Every name must be one of the window's
+// controls: an unknown name is a programming error and stops the program at once.
+class Sheet {
+  public:
+    virtual ~Sheet() = default;
+
+    virtual QString text(const QString& box) const = 0;
+    virtual void setText(const QString& box, const QString& text) = 0;
+    // Whether the box is shown in the window's current layout.
+    virtual bool isShown(const QString& box) const = 0;
+    virtual void setCaption(const QString& label, const QString& caption) = 0;
+    // The solve-for and setting options, numbered from 1 across all the window's choice groups.
+    virtual bool isSelected(int option) const = 0;
+    // Selects the option; when that changes the selection, its click behaviour runs.
+    virtual void select(int option) = 0;
+    virtual void setOptionEnabled(int option, bool enabled) = 0;
+    // The selected option of the first choice group, from 1; 0 when none is selected.
+    virtual int selectedOption() const = 0;
+    virtual void say(const Message& message) = 0;
+    // The first result box and the worked-formula box.
+    virtual QString resultBox() const = 0;
+    virtual QString formulaBox() const = 0;
+
+    bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
+    // The box's text as a number (text that is not a number fails with "Type mismatch").
+    num::Single single(const QString& box) const { return num::toSingle(text(box)); }
+    num::Double real(const QString& box) const { return num::toDouble(text(box)); }
+    // Writes a value by the result rule (three decimals, regional format) into the first result
+    // box, or into the one named.
+    void showResult(num::Single value) { setText(resultBox(), num::result(value)); }
+    void showResult(num::Double value) { setText(resultBox(), num::result(value)); }
+    void showResult(const QString& box, num::Single value) { setText(box, num::result(value)); }
+    void showResult(const QString& box, num::Double value) { setText(box, num::result(value)); }
+    void showFormula(const QString& formula) { setText(formulaBox(), formula); }
 };
 
-// A result row beyond the first: a prefix label, a read-only box and a unit label after it.
+// What Ok (or another button) computes.
+using Formula = std::function<void(Sheet&)>;
+// One step of Ok before the formula: returns false to end Ok there (after saying why).
+using Check = std::function<bool(Sheet&)>;
+
+// Captions keyed by the name of what they belong to: an input box (its prompt) or a label.
+using Captions = QList<std::pair<QString, QString>>;
+
+// Where an element stands: on a row of its own, or after the one before it on the same row.
+enum class Place { NewRow, Beside };
+
+// A box the student types a number into, with the label that prompts for it.
+struct NumberInput {
+    QString box;   // "Text1"
+    QString label; // its prompt, "Label1"
+    Profile filter = Profile::None;
+    QString prompt; // the prompt's caption where no option gives one
+    QString tooltip;
+    Place place = Place::NewRow;
+};
+
+// A read-only box a result is written into: a prefix label before it and a unit label after it,
+// both optional. The first result row of a definition is the one showResult writes.
 struct ResultRow {
     QString label;
     QString box;
     QString unit;
-    bool beside = false; // continues the previous result row instead of starting a new one
+    QString prefix; // the label's caption where no option gives one
+    QString tooltip;
+    Place place = Place::NewRow;
 };
 
-using Formula = std::function<void(CalculatorWindow&)>;
-
-// One step of Ok before the formula: returns false to end Ok there (after saying why).
-using Check = std::function<bool(CalculatorWindow&)>;
-
-// What a window shows for a selection: the prompt captions, in the order of the definition's
-// inputs (an input whose prompt is empty is hidden, unless `shown` says otherwise), and the
-// result prefix.
+// What the window shows for a selection.
 struct Layout {
-    QStringList prompts;
+    // The prompt of each input box that is shown; an input not named here is hidden.
+    Captions prompts;
     QString resultPrefix;
-    std::optional<QStringList> shown; // the visible input boxes, when not the prompted ones
-    // Captions of the window's other labels (units, the prefixes of further result rows); every
-    // such label not named here is emptied.
-    QList<std::pair<QString, QString>> captions;
+    // The visible input boxes, where they are not exactly the prompted ones.
+    std::optional<QStringList> shown;
+    // The captions of the window's other labels (units, the prefixes of further result rows);
+    // every such label not named here is emptied.
+    Captions captions;
     QStringList hiddenResults; // result boxes of further rows that this selection hides
 };
 
 struct Option {
     QString caption;
-    QStringList prompts; // the option's layout, as in Layout
-    QString resultPrefix;
-    Formula solve; // computed by Ok while the option is selected
-    std::optional<QStringList> shown;
+    Layout layout;
+    Formula solve;   // what Ok computes while the option is selected
     Formula onClick; // runs after the option's own click behaviour
     QString tooltip;
-    QList<std::pair<QString, QString>> captions; // as in Layout
-    QStringList hiddenResults;
-    Layout layout() const { return {prompts, resultPrefix, shown, captions, hiddenResults}; }
+    QString name; // the control's name; opt1, opt2, ... by its number where empty
+};
+
+// A group of option buttons in a frame. A solve-for group decides the layout and the formula; a
+// group of settings only holds a choice that formulas read.
+struct ChoiceGroup {
+    enum class Role { SolveFor, Setting };
+    QString frame = QStringLiteral("Frame1");
+    QString caption = QStringLiteral("Select one of the following");
+    std::vector<Option> options;
+    Role role = Role::SolveFor;
+    // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
+    int perRow = 0;
+    bool selectsFirstAtLoad = true;
+    // A click on an option empties every box (the new question starts afresh).
+    bool clickEmptiesBoxes = true;
+};
+
+// A description across the top of the window.
+struct Heading {
+    QString label;
+    QString text;
+};
+
+// A button of the row besides the standard ones, with its own handler and error trap.
+struct ExtraButton {
+    QString name;
+    QString caption;
+    Formula onClick;
+    Trap trap;
+};
+
+// The standard row, left to right: Print, Close, Clear, Ok (Close first where the window has it so).
+struct ButtonRow {
+    QString okName = QStringLiteral("cmdOk");
+    QString okCaption = QStringLiteral("Ok");
+    QString closeName = QStringLiteral("cmdClose");
+    QString closeCaption = QStringLiteral("Close");
+    bool closeLeads = false;
+    std::vector<ExtraButton> more; // after Ok
+};
+
+struct OnLoad {
+    // Ok and Print are enabled from the start, instead of by the first change of the first box.
+    bool okEnabled = false;
+    // The box whose first change enables Ok and Print, and where Clear puts the cursor; by
+    // default the first input.
+    QString firstBox;
+};
+
+struct OnClear {
+    bool focusesFirstBox = true;
+    // Puts back the selected option's layout (prompts, shown boxes, units).
+    bool restoresLayout = false;
+    Formula then; // what Clear does besides
+};
+
+struct OnClose {
+    QString show; // the window shown again once this one is closed
+};
+
+struct Help {
+    QString text; // the topic explanation of the "?" button
+    QString title = QStringLiteral("Quellorin");
+    bool button = true; // the "?" button
+    bool f1 = true;     // F1 opens the help viewer
 };
 
 struct Definition {
     QString className;
     QString caption;
-    // A description across the top of the window, above the options.
-    QString headingLabel;
-    QString heading;
-    std::vector<Input> inputs;
-
-    QString resultLabel;  // the result-prefix label, "Label3"
-    QString resultPrefix; // its caption in a window without options
-    QString resultBox;    // "Text3"
-    QString resultTooltip;
-    QString resultUnit;                 // a unit label after the result box
-    std::vector<ResultRow> moreResults; // further results, below or beside the first
-    QString formulaBox;                 // the worked-formula box, if the window has one
-    QStringList unusedBoxes;            // boxes the window has but never shows or writes
-
-    QString frameCaption = QStringLiteral("Select one of the following");
-    std::vector<Option> options; // opt1, opt2, ... in Frame1
-    // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
-    int optionColumns = 0;
-    bool selectFirstOption = true;
-    // A second, independent group in Frame2; its options are numbered on from the first group's.
-    QString frame2Caption;
-    std::vector<Option> options2;
-    // Where the layout depends on more than the clicked option (two groups), this gives it.
-    std::function<Layout(const CalculatorWindow&)> layout;
-    bool optionClickEmptiesBoxes = true;
+    Heading heading;
+    std::vector<NumberInput> inputs;
+    std::vector<ResultRow> results;
+    QString formulaBox;      // the worked-formula box, if the window has one
+    QStringList unusedBoxes; // boxes the window has but never shows or writes
+    std::vector<ChoiceGroup> choices;
+    // Where the layout depends on more than the clicked option (two solve-for groups).
+    std::function<Layout(const Sheet&)> layout;
 
     std::vector<Check> checks; // Ok's checks, in order
-    Formula solve;             // the formula of a window without options
+    Formula solve;             // the formula of a window without solve-for options
     Trap trap;
 
-    Formula afterClear; // what Clear does besides emptying the boxes and focusing the first
-    bool clearFocusesFirstBox = true;
-    // Clear also puts back the selected option's layout (prompts, shown boxes, units).
-    bool clearRestoresLayout = false;
-
-    QString closeButton = QStringLiteral("cmdClose");
-    bool closeButtonFirst = false; // the button row starts with Close instead of Print
-    QString closeCaption = QStringLiteral("Close");
-    QString showAfterClose; // the window shown again once this one is closed
-
-    QString help; // the topic explanation
-    QString helpTitle = QStringLiteral("Quellorin");
-    bool helpButton = true; // the "?" button showing the explanation
-    bool helpKey = true;    // F1 opens the help viewer
-
-    // Ok and Print are enabled from the start instead of by the first change of firstBox.
-    bool okEnabledAtLoad = false;
-
-    // The box whose first change enables Ok and Print, and where Clear puts the cursor;
-    // by default the first input.
-    QString firstBox;
+    ButtonRow buttons;
+    OnLoad load;
+    OnClear clear;
+    OnClose close;
+    Help help;
 };
 
 // Text assembled from literal pieces, in order, with nothing between them.

@@ -1,76 +1,86 @@
 // Constant acceleration (this class is the window captioned "Constant Acceleration"): displacement,
 // velocity, time or acceleration from the other quantities.
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+using num::plain;
+using num::Single;
+
+// The three inputs serve every option, with the prompts of each.
+constexpr auto first = "Text1", second = "Text2", third = "Text3";
+
+} // namespace
 
 Definition frmAcceleration() {
-    using num::plain;
-    Definition d;
-    d.className = QStringLiteral("frmAcceleration");
-    d.caption = QStringLiteral("Constant Acceleration");
+    Definition d{.className = "frmAcceleration", .caption = "Constant Acceleration"};
     d.inputs = {
-        {"Text1", "Label1", Profile::K3},
-        {"Text2", "Label2", Profile::K3, "Be careful of  signs when entering acceleration!"},
-        {"Text3", "Label3", Profile::K3},
+        {first, "Label1", Profile::K3},
+        {second, "Label2", Profile::K3, {}, "Be careful of  signs when entering acceleration!"},
+        {third, "Label3", Profile::K3},
     };
-    d.resultLabel = QStringLiteral("Label4");
-    d.resultBox = QStringLiteral("Text4");
+    d.results = {{.label = "Label4", .box = "Text4"}};
     d.formulaBox = QStringLiteral("Text8");
-    d.frameCaption = QStringLiteral("Select one of the following options");
-    const QStringList velocities = {"Enter the initial velocity.", "Enter the final velocity.",
-                                    "Enter the change in time."};
-    d.options = {
-        {"Find displacement", velocities, "The displacement is",
-         [](CalculatorWindow& w) {
-             const num::Single v0 = w.single("Text1"), v = w.single("Text2"), t = w.single("Text3");
-             w.showResult((v + v0) * t / 2.0f);
-             w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) + " / 2");
-         }},
-        {"Find velocity",
-         {"Enter the initial velocity.", "Enter the acceleration.", "Enter the time."},
-         "The velocity is",
-         [](CalculatorWindow& w) {
-             const num::Single v0 = w.single("Text1"), a = w.single("Text2"), t = w.single("Text3");
-             w.showResult(t * a + v0);
-             w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
-         }},
-        {"Find time",
-         {"Enter the acceleration.", "Enter the distance.", ""},
-         "The time is",
-         [](CalculatorWindow& w) {
-             const num::Single a = w.single("Text1"), dist = w.single("Text2");
-             w.showResult(num::sqrt(2.0f * dist / a));
-             w.showFormula("sqrt(2 * " + plain(dist) + " / " + plain(a) + ")");
-         }},
-        // Signed: the acceleration is negative while the object slows down.
-        {"Acceleration", velocities, "The acceleration is",
-         [](CalculatorWindow& w) {
-             const num::Single v0 = w.single("Text1"), v = w.single("Text2"), t = w.single("Text3");
-             w.showResult((v - v0) / t);
-             w.showFormula("(" + plain(v) + " - " + plain(v0) + ") / " + plain(t));
-         }},
-    };
+    const Captions velocities = {{first, "Enter the initial velocity."},
+                                 {second, "Enter the final velocity."},
+                                 {third, "Enter the change in time."}};
+    d.choices = {{
+        .caption = "Select one of the following options",
+        .options =
+            {
+                {"Find displacement",
+                 {velocities, "The displacement is"},
+                 [](Sheet& w) {
+                     const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
+                     w.showResult((v + v0) * t / 2.0f);
+                     w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) + " / 2");
+                 }},
+                {"Find velocity",
+                 {{{first, "Enter the initial velocity."},
+                   {second, "Enter the acceleration."},
+                   {third, "Enter the time."}},
+                  "The velocity is"},
+                 [](Sheet& w) {
+                     const Single v0 = w.single(first), a = w.single(second), t = w.single(third);
+                     w.showResult(t * a + v0);
+                     w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
+                 }},
+                {"Find time",
+                 {{{first, "Enter the acceleration."}, {second, "Enter the distance."}}, "The time is"},
+                 [](Sheet& w) {
+                     const Single a = w.single(first), distance = w.single(second);
+                     w.showResult(num::sqrt(2.0f * distance / a));
+                     w.showFormula("sqrt(2 * " + plain(distance) + " / " + plain(a) + ")");
+                 }},
+                // Signed: the acceleration is negative while the object slows down.
+                {"Acceleration",
+                 {velocities, "The acceleration is"},
+                 [](Sheet& w) {
+                     const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
+                     w.showResult((v - v0) / t);
+                     w.showFormula("(" + plain(v) + " - " + plain(v0) + ") / " + plain(t));
+                 }},
+            },
+    }};
     const Message initial{"Initial velocity must be 0 or greater."};
     const Message final{"Final velocity must be 0 or greater."};
     const Message time{"The time must be greater than 0."};
     d.checks = {
-        required({"Text1", "Text2", "Text3"}, {"You must enter a valid number."}),
-        whenOption(1, atLeastZero("Text1", initial)),
-        whenOption(1, atLeastZero("Text2", final)),
-        whenOption(1, aboveZero("Text3", time)),
-        whenOption(2, atLeastZero("Text1", initial)),
-        whenOption(2, aboveZero("Text3", time)),
-        whenOption(3, aboveZero("Text2", {"Distance must be greater than 0."})),
-        whenOption(4, atLeastZero("Text1", initial)),
-        whenOption(4, atLeastZero("Text2", final)),
-        whenOption(4, aboveZero("Text3", time)),
+        required({first, second, third}, {"You must enter a valid number."}),
+        whenOption(1, atLeastZero(first, initial)),
+        whenOption(1, atLeastZero(second, final)),
+        whenOption(1, aboveZero(third, time)),
+        whenOption(2, atLeastZero(first, initial)),
+        whenOption(2, aboveZero(third, time)),
+        whenOption(3, aboveZero(second, {"Distance must be greater than 0."})),
+        whenOption(4, atLeastZero(first, initial)),
+        whenOption(4, atLeastZero(second, final)),
+        whenOption(4, aboveZero(third, time)),
     };
-    d.closeButton = QStringLiteral("cmdCancel");
-    d.closeCaption = QStringLiteral("Cancel");
-    d.showAfterClose = QStringLiteral("frmAccelerationChoice");
-    d.help = concat({
+    d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
+    d.close.show = QStringLiteral("frmAccelerationChoice");
+    d.help.text = concat({
         "Constant acceleration means that the rate of increase or decrease will stay the same. Your acceleration will ",
         "not change. Remember that acceleration is negative when you are slowing down and ",
         "positive when you are speeding up.",

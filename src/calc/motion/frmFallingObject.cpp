@@ -1,63 +1,79 @@
 // Falling objects: final velocity, time or distance of a fall. Every input counts by its size:
 // students may type downward quantities as negative.
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+using num::plain;
+using num::Single;
+
+constexpr auto initialVelocity = "Text1", acceleration = "Text2", third = "Text3";
+
+// The sizes of the three inputs.
+struct Fall {
+    Single v0, a, third;
+};
+Fall sizes(const Sheet& w) {
+    const Single v0 = num::abs(w.single(initialVelocity)), a = num::abs(w.single(acceleration)),
+                 x = num::abs(w.single(third));
+    return {v0, a, x};
+}
+
+} // namespace
 
 Definition frmFallingObject() {
-    using num::plain;
-    Definition d;
-    d.className = QStringLiteral("frmFallingObject");
-    d.caption = QStringLiteral("Falling Objects");
+    Definition d{.className = "frmFallingObject", .caption = "Falling Objects"};
     d.inputs = {
-        {"Text1", "Label1", Profile::K3, "Be careful of signs. "},
-        {"Text2", "Label2", Profile::K3, "Up is positive and down is negative."},
-        {"Text3", "Label3", Profile::K3, "Check your signs."},
+        {initialVelocity, "Label1", Profile::K3, {}, "Be careful of signs. "},
+        {acceleration, "Label2", Profile::K3, {}, "Up is positive and down is negative."},
+        {third, "Label3", Profile::K3, {}, "Check your signs."},
     };
-    d.resultLabel = QStringLiteral("Label4");
-    d.resultBox = QStringLiteral("Text4");
-    d.resultTooltip = QStringLiteral("Positive or negative?");
+    d.results = {{.label = "Label4", .box = "Text4", .tooltip = "Positive or negative?"}};
     d.formulaBox = QStringLiteral("Text8");
-    d.frameCaption = QStringLiteral("Select one of the following options");
-    const QStringList fall = {"Enter the initial velocity.", "Enter the acceleration.",
-                              "Enter the distance."};
-    d.options = {
-        // v = sqrt(v0^2 + 2as)
-        {"Find velocity", fall, "The final velocity is ",
-         [](CalculatorWindow& w) {
-             const num::Single v0 = num::abs(w.single("Text1")), a = num::abs(w.single("Text2")),
-                               s = num::abs(w.single("Text3"));
-             w.showResult(num::sqrt(v0 * v0 + 2.0f * a * s));
-             w.showFormula("sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ")");
-         }},
-        // t = (sqrt(v0^2 + 2as) - v0) / a
-        {"Find time", fall, "The time is ",
-         [](CalculatorWindow& w) {
-             const num::Single v0 = num::abs(w.single("Text1")), a = num::abs(w.single("Text2")),
-                               s = num::abs(w.single("Text3"));
-             w.showResult((num::sqrt(v0 * v0 + 2.0f * a * s) - v0) / a);
-             w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ") - " +
-                           plain(v0) + ") / " + plain(a));
-         }},
-        // d = t^2 (a / 2) + t v0
-        {"Find distance",
-         {"Enter the initial velocity.", "Enter the acceleration.", "Enter the time."},
-         "The distance is ",
-         [](CalculatorWindow& w) {
-             const num::Single v0 = num::abs(w.single("Text1")), a = num::abs(w.single("Text2")),
-                               t = num::abs(w.single("Text3"));
-             w.showResult(t * t * (a * 0.5f) + t * v0);
-             w.showFormula(plain(t) + "^2 * (" + plain(a) + " * 0.5) + " + plain(t) + " * " + plain(v0));
-         }},
+    const auto fall = [](const char* last) {
+        return Captions{{initialVelocity, "Enter the initial velocity."},
+                        {acceleration, "Enter the acceleration."},
+                        {third, last}};
     };
-    d.checks = {required({"Text1", "Text2", "Text3"}, {"You must enter a valid number."})};
+    d.choices = {{
+        .caption = "Select one of the following options",
+        .options =
+            {
+                // v = sqrt(v0^2 + 2as)
+                {"Find velocity",
+                 {fall("Enter the distance."), "The final velocity is "},
+                 [](Sheet& w) {
+                     const auto [v0, a, s] = sizes(w);
+                     w.showResult(num::sqrt(v0 * v0 + 2.0f * a * s));
+                     w.showFormula("sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ")");
+                 }},
+                // t = (sqrt(v0^2 + 2as) - v0) / a
+                {"Find time",
+                 {fall("Enter the distance."), "The time is "},
+                 [](Sheet& w) {
+                     const auto [v0, a, s] = sizes(w);
+                     w.showResult((num::sqrt(v0 * v0 + 2.0f * a * s) - v0) / a);
+                     w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ") - " +
+                                   plain(v0) + ") / " + plain(a));
+                 }},
+                // d = t^2 (a / 2) + t v0
+                {"Find distance",
+                 {fall("Enter the time."), "The distance is "},
+                 [](Sheet& w) {
+                     const auto [v0, a, t] = sizes(w);
+                     w.showResult(t * t * (a * 0.5f) + t * v0);
+                     w.showFormula(plain(t) + "^2 * (" + plain(a) + " * 0.5) + " + plain(t) + " * " +
+                                   plain(v0));
+                 }},
+            },
+    }};
+    d.checks = {required({initialVelocity, acceleration, third}, {"You must enter a valid number."})};
     // Clear goes back to "Find velocity".
-    d.afterClear = [](CalculatorWindow& w) { w.select(1); };
-    d.closeButton = QStringLiteral("cmdCancel");
-    d.closeCaption = QStringLiteral("Cancel");
-    d.showAfterClose = QStringLiteral("frmAccelerationChoice");
-    d.help = concat({
+    d.clear.then = [](Sheet& w) { w.select(1); };
+    d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
+    d.close.show = QStringLiteral("frmAccelerationChoice");
+    d.help.text = concat({
         "The free fall of falling objects is caused by acceleration towards the center of the Earth by the force ",
         "of gravity. On Earth, the downward acceleration is -9.81 meters per second per second. The ",
         "negative sign reflects downward acceleration. The downward acceleration remains constant ",

@@ -1,51 +1,58 @@
 // Average velocity from two positions and two times, or instantaneous velocity from the starting
 // velocity, the acceleration and the time.
 #include "calc/framework/calculator.h"
-#include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+// The four inputs serve both options, with the prompts of each.
+constexpr auto first = "Text2", second = "Text3", third = "Text4", fourth = "Text5";
+
+} // namespace
 
 Definition frmVelocity() {
-    Definition d;
-    d.className = QStringLiteral("frmVelocity");
-    d.caption = QStringLiteral("Average / Instantaneous Velocity");
+    Definition d{.className = "frmVelocity", .caption = "Average / Instantaneous Velocity"};
     d.inputs = {
-        {"Text2", "Label1", Profile::K4},
-        {"Text3", "Label2", Profile::K3},
-        {"Text4", "Label3", Profile::K4},
-        {"Text5", "Label4", Profile::K4},
+        {first, "Label1", Profile::K4},
+        {second, "Label2", Profile::K3},
+        {third, "Label3", Profile::K4},
+        {fourth, "Label4", Profile::K4},
     };
-    d.resultLabel = QStringLiteral("Label5");
-    d.resultBox = QStringLiteral("Text6");
+    d.results = {{.label = "Label5", .box = "Text6"}};
     d.unusedBoxes = {QStringLiteral("Text1")};
-    d.options = {
-        {"Average Velocity",
-         {"Enter the final position", "Enter the initial position (0 is the default)",
-          "Enter the ending time", "Enter the initial time (0 is the default)"},
-         "The average velocity is",
-         [](CalculatorWindow& w) {
-             const num::Single d = w.single("Text2") - w.single("Text3");
-             const num::Single dt = w.single("Text4") - w.single("Text5");
-             w.showResult(d / dt);
-         }},
-        {"Instantaneous Velocity",
-         {"Enter the starting velocity", "Enter the acceleration", "Enter the time", ""},
-         "The instantaneous velocity is",
-         [](CalculatorWindow& w) {
-             w.showResult(w.single("Text4") * w.single("Text3") + w.single("Text2"));
-         }},
-    };
+    d.choices = {{.options = {
+                      {"Average Velocity",
+                       {.prompts = {{first, "Enter the final position"},
+                                    {second, "Enter the initial position (0 is the default)"},
+                                    {third, "Enter the ending time"},
+                                    {fourth, "Enter the initial time (0 is the default)"}},
+                        .resultPrefix = "The average velocity is"},
+                       [](Sheet& w) {
+                           const num::Single x = w.single(first), x0 = w.single(second);
+                           const num::Single t = w.single(third), t0 = w.single(fourth);
+                           w.showResult((x - x0) / (t - t0));
+                       }},
+                      {"Instantaneous Velocity",
+                       {.prompts = {{first, "Enter the starting velocity"},
+                                    {second, "Enter the acceleration"},
+                                    {third, "Enter the time"}},
+                        .resultPrefix = "The instantaneous velocity is"},
+                       [](Sheet& w) {
+                           const num::Single v0 = w.single(first), a = w.single(second), t = w.single(third);
+                           w.showResult(t * a + v0);
+                       }},
+                  }}};
     // An empty initial position or initial time is taken as 0: the box is filled in and the next
     // Ok computes with it.
     const Message missing{"You must enter valid data into the data boxes.", "Ostravel", Icon::Information};
     d.checks = {
-        required({"Text2"}, missing),
-        fillIfEmpty("Text3", "0"),
-        required({"Text4"}, missing),
-        whenOption(1, fillIfEmpty("Text5", "0")),
+        required({first}, missing),
+        fillIfEmpty(second, "0"),
+        required({third}, missing),
+        whenOption(1, fillIfEmpty(fourth, "0")),
     };
     d.trap = {"Quellorin", Icon::Information};
-    d.help = concat({
+    d.help.text = concat({
         "Velocity tells you how fast an object moves and in what direction it is moving. Speed only tells you how ",
         "fast an object is moving. Average velocity is the total displacement divided by the time period ",
         "during which that displacement occurred. It also must include the direction. Instantaneous velocity ",

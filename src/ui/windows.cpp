@@ -1,6 +1,6 @@
-#include "windows.h"
+#include "ui/windows.h"
 
-#include "form.h"
+#include "ui/form.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -27,6 +27,12 @@ void registerClass(const QString& className, Factory factory) {
 
 bool isRegistered(const QString& className) {
     return factories().contains(className);
+}
+
+QStringList registeredClasses() {
+    QStringList names = factories().keys();
+    names.sort();
+    return names;
 }
 
 Form* find(const QString& className) {

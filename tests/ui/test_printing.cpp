@@ -4,7 +4,7 @@
 // must arrive in that file as a PDF document; with no printer at all, printing must be refused
 // with a description rather than quietly writing a PDF file somewhere.
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,8 +1,8 @@
-#include "keyfilters.h"
+#include "core/keyfilters.h"
 
 #include <QHash>
 
-namespace calc {
+namespace keys {
 namespace {
 
 const QString validNumber = QStringLiteral("You must enter a valid number");
@@ -60,4 +60,4 @@ bool accepts(Profile p, QChar ch, bool boxEnabled) {
     return k.extras.contains(ch);
 }
 
-} // namespace calc
+} // namespace keys

@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>

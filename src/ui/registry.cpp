@@ -1,6 +1,6 @@
-#include "app/registry.h"
+#include "ui/registry.h"
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 namespace platform {
 namespace {

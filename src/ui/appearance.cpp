@@ -1,4 +1,4 @@
-#include "appearance.h"
+#include "ui/appearance.h"
 
 #include <QPainter>
 #include <QPixmap>

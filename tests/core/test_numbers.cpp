@@ -1,4 +1,4 @@
-#include "calc/framework/numbers.h"
+#include "core/numbers.h"
 
 #include <QTest>
 

@@ -6,7 +6,7 @@
 #include <QChar>
 #include <QString>
 
-namespace calc {
+namespace keys {
 
 enum class Profile {
     None, // no filter: every keystroke passes
@@ -48,4 +48,4 @@ const KeyProfile& keyProfile(Profile p);
 // Whether the profile lets ch through into a box that is enabled or not.
 bool accepts(Profile p, QChar ch, bool boxEnabled = true);
 
-} // namespace calc
+} // namespace keys

@@ -3,18 +3,34 @@
 // example "frmWork"), lives from its load to its unload, and sees every keystroke before its
 // controls do (key preview): Form_KeyDown gets the key code, Form_KeyPress the character, then the
 // focused control's own filter (Control_KeyPress). Enter presses the focused button or else the
-// default button; Esc presses the cancel button.
+// default button; Esc presses the cancel button. A box bound to a key filter profile refuses the
+// characters its profile does not accept, with the profile's message.
+
+#include "core/keyfilters.h"
 
 #include <QChar>
+#include <QHash>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
+class QHBoxLayout;
 class QPushButton;
 class QKeyEvent;
 
 class Form : public QWidget {
     Q_OBJECT
   public:
+    // How a window is set up: its caption, its frame, and whether F1 opens the help viewer. Every
+    // window shows the program's form font.
+    struct Setup {
+        QString caption;
+        Qt::WindowFlags flags = Qt::Window;
+        bool helpOnF1 = false;
+    };
     explicit Form(const QString& className);
+    Form(const QString& className, const Setup& setup);
     QString className() const { return objectName(); }
 
     // Runs once, right after the window has been created and before it is first shown.
@@ -41,13 +57,27 @@ class Form : public QWidget {
     // Installs the key preview on the window and every control it holds now.
     void installKeyPreview();
 
+    // The box's keystrokes pass its profile's filter (while the profile says so) or are refused
+    // with the profile's message and title.
+    void bindKeyFilter(QWidget* box, keys::Profile profile);
+
+    // A command button of the window's button row.
+    struct Button {
+        QString name;
+        QString caption;
+        std::function<void()> onClick;
+    };
+    // The buttons side by side, left to right, in a row the caller places.
+    QHBoxLayout* buttonRow(const std::vector<Button>& buttons);
+
     // The character a key press sends, as the program's key handlers see it: printable
     // characters, backspace (8), Enter (13), Esc (27) and the Ctrl+letter codes (1..26); a null
     // character for keys that send none (arrows, Delete, Tab, function keys).
     static QChar keyChar(const QKeyEvent* e);
 
   protected:
-    // Return true to discard the key. By default: F1 shows the help viewer when the window asks.
+    // Return true to discard the key. By default: F1 shows the help viewer when the window asks;
+    // a control bound to a key filter refuses what its profile does not accept.
     virtual bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     virtual bool Form_KeyPress(QChar ch);
     virtual bool Control_KeyPress(QWidget* control, QChar ch);
@@ -62,4 +92,5 @@ class Form : public QWidget {
     QPushButton* m_cancel = nullptr;
     bool m_helpOnF1 = false;
     bool m_keyPreview = true;
+    QHash<const QWidget*, keys::Profile> m_keyFilters;
 };

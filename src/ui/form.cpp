@@ -1,8 +1,11 @@
-#include "form.h"
+#include "ui/form.h"
 
-#include "windows.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +13,13 @@
 Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
     setObjectName(className);
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::Form(const QString& className, const Setup& setup) : Form(className) {
+    setWindowTitle(setup.caption);
+    setWindowFlags(setup.flags);
+    setFont(appearance::formFont());
+    setHelpOnF1(setup.helpOnF1);
 }
 
 void Form::Unload() {
@@ -64,8 +74,24 @@ bool Form::Form_KeyDown(int key, Qt::KeyboardModifiers) {
 bool Form::Form_KeyPress(QChar) {
     return false;
 }
-bool Form::Control_KeyPress(QWidget*, QChar) {
-    return false;
+bool Form::Control_KeyPress(QWidget* control, QChar ch) {
+    const auto it = m_keyFilters.constFind(control);
+    if (it == m_keyFilters.constEnd() || keys::accepts(*it, ch, control->isEnabled()))
+        return false;
+    const keys::KeyProfile& p = keys::keyProfile(*it);
+    platform::message(p.title, p.message, platform::Icon::None, this);
+    return true;
+}
+
+void Form::bindKeyFilter(QWidget* box, keys::Profile profile) {
+    m_keyFilters.insert(box, profile);
+}
+
+QHBoxLayout* Form::buttonRow(const std::vector<Button>& buttons) {
+    auto* row = new QHBoxLayout;
+    for (const Button& b : buttons)
+        row->addWidget(appearance::commandButton(this, b.name, b.caption, b.onClick));
+    return row;
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

@@ -1,0 +1,27 @@
+#include "calc/physics/vectors.h"
+
+namespace physics {
+
+Vector operator+(Vector a, Vector b) {
+    return {a.x + b.x, a.y + b.y};
+}
+
+Vector fromPolar(Single magnitude, Single degrees) {
+    const Single theta = num::radians(degrees);
+    return {magnitude * num::cos(theta), magnitude * num::sin(theta)};
+}
+
+Single magnitude(Vector v) {
+    return num::sqrt(v.x * v.x + v.y * v.y);
+}
+
+Single direction(Vector v) {
+    return num::degrees(num::atan2(v.y, v.x));
+}
+
+bool cancels(Vector sum, Single scale) {
+    const Single r = magnitude(sum);
+    return r.value() == 0.0f || r.value() <= scale.value() * 1e-6f;
+}
+
+} // namespace physics

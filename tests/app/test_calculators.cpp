@@ -1,0 +1,106 @@
+// Every calculator of the program against whatever a keyboard or a paste can send.
+
+#include "app/Module1.h"
+#include "calc/framework/calculator.h"
+#include "recorders.h"
+#include "uitest.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+
+using namespace calc;
+
+class TestCalculators : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform rec;
+
+    // The class names of the registered windows that are calculators.
+    static QStringList calculators() {
+        QStringList names;
+        for (const QString& name : windows::registeredClasses())
+            if (qobject_cast<CalculatorWindow*>(windows::load(name)))
+                names << name;
+        windows::unloadAll();
+        settle();
+        return names;
+    }
+
+  private slots:
+    void initTestCase() {
+        registerWindows();
+        QVERIFY(calculators().size() >= 13);
+        rec.messages.messages.clear();
+    }
+
+    // Whatever the keyboard or a paste sends, into any box of any calculator, followed by any
+    // button, ends in a result or a message, never in a crash.
+    void everyCalculatorSurvivesGarbage() {
+        QRandomGenerator random(20261207);
+        const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
+        const QStringList pastes = {"",
+                                    " ",
+                                    "-",
+                                    "E",
+                                    ".",
+                                    "1.2.3",
+                                    "1E39",
+                                    "-1E39",
+                                    "1E-45",
+                                    "0",
+                                    "-0",
+                                    "\xe2\x82\xac",
+                                    "NaN",
+                                    "inf",
+                                    "1e5",
+                                    "12345678901234567890",
+                                    "  7  ",
+                                    "0x1F",
+                                    QString(300, u'9'),
+                                    "\t3"};
+        for (const QString& name : calculators()) {
+            for (int round = 0; round < 40; ++round) {
+                auto* calc = static_cast<CalculatorWindow*>(windows::show(name));
+                QVERIFY(calc);
+                const Definition& d = calc->definition();
+                for (const NumberInput& in : d.inputs) {
+                    QLineEdit* b = calc->box(in.box);
+                    if (random.bounded(2))
+                        b->setText(pastes[random.bounded(int(pastes.size()))]);
+                    for (int k = random.bounded(6); k > 0; --k)
+                        QTest::keyClick(b, keys[random.bounded(int(keys.size()))].toLatin1());
+                }
+                int n = 0;
+                while (calc->option(n + 1))
+                    ++n;
+                switch (random.bounded(5)) {
+                case 0:
+                    if (n > 0)
+                        calc->option(1 + random.bounded(n))->click();
+                    break;
+                case 1:
+                    calc->cmdClear_Click();
+                    break;
+                default:
+                    calc->cmdOk_Click();
+                    break;
+                }
+                calc->cmdOk_Click();
+                if (random.bounded(10) == 0) {
+                    calc->cmdClose_Click();
+                    windows::unloadAll();
+                    settle();
+                }
+            }
+            windows::unloadAll();
+            settle();
+        }
+        for (const RecordedMessage& m : std::as_const(rec.messages.messages))
+            QVERIFY2(!m.text.isEmpty() && !m.title.isEmpty(), "a message without words");
+        rec.messages.messages.clear();
+    }
+};
+
+QUELLORIN_TEST_MAIN(TestCalculators)
+#include "test_calculators.moc"
