@@ -6,6 +6,7 @@
 #include "recorders.h"
 #include "ui/form.h"
 #include "ui/windows.h"
+#include "uitest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,11 +25,6 @@ struct Series {
         std::printf("%-34s median %7.2f ms   slowest %7.2f ms\n", what, ms[ms.size() / 2], ms.back());
     }
 };
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 } // namespace
 

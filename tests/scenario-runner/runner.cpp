@@ -1,5 +1,7 @@
 #include "runner.h"
 
+#include "uitest.h"
+
 #include "app/Module1.h"
 #include "ui/form.h"
 #include "ui/windows.h"
@@ -155,12 +157,6 @@ Qt::Key keyForChar(QChar c) {
 ScenarioRunner::ScenarioRunner(QString programDir) : m_programDir(std::move(programDir)) {
     m_platform.folder.folder = m_programDir;
     registerWindows();
-}
-
-void ScenarioRunner::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 void ScenarioRunner::resetState() {

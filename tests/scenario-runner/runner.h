@@ -31,7 +31,6 @@ class ScenarioRunner {
     bool expectation(const QList<Word>& w, Failure* f);
 
     void resetState();
-    void settle();
     bool startProgram(const QString& without, Failure* f);
 
     Form* window(const QString& name, Failure* f);

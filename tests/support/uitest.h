@@ -19,9 +19,12 @@ inline void registerStub(const QString& name) {
     windows::registerClass(name, [name] { return new StubForm(name); });
 }
 
+// Lets pending events run and destroys the windows unloaded meanwhile, then lets what their
+// going posted run too.
 inline void settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 // Like QTEST_MAIN, on the offscreen platform, with the program's own quit rule.

@@ -1,6 +1,6 @@
 // Archimedes' principle: the buoyant force is the weight of the fluid displaced,
 // F = density * volume * 9.8, solved for any of its three quantities.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

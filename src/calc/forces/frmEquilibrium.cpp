@@ -1,6 +1,6 @@
 // Equilibrium: an object hanging from one force held by two supporting forces, for three
 // arrangements of the two. Angles are measured from the horizontal.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

@@ -1,6 +1,6 @@
 // Friction on a level surface, where the normal force is the weight m * 9.81: the coefficient of
 // friction, the friction force, the mass, and the acceleration a push gives against friction.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

@@ -1,7 +1,7 @@
 // Newton's law of universal gravitation, F = G m1 m2 / d^2, solved for the force, the second mass
 // or the distance. G is applied first and the distance one factor at a time, so that planets and
 // stars (an Earth and a Moon multiply to 4.4E47) stay within single precision.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

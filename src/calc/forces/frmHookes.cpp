@@ -1,5 +1,5 @@
 // Hooke's law for a spring: the spring constant k = -F / x, the displacement and the force.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

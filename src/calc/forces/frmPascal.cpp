@@ -1,6 +1,6 @@
 // Pascal's principle: pressure from force and area, and the hydraulic press, where the pressure
 // is the same under both pistons (F1 / A1 = F2 / A2).
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

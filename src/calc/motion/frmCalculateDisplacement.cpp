@@ -1,5 +1,5 @@
 // Displacement: the final position minus the initial one, with the subtraction written out.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {

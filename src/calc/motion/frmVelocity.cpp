@@ -1,6 +1,6 @@
 // Average velocity from two positions and two times, or instantaneous velocity from the starting
 // velocity, the acceleration and the time.
-#include "calc/framework/calculator.h"
+#include "calc/framework/definition.h"
 
 namespace calc {
 namespace {
