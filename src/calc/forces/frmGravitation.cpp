@@ -5,6 +5,15 @@
 #include "calc/framework/calculators.h"
 
 namespace calc {
+namespace {
+
+// Forces run from 1E-9 N between everyday things to 1E20 N between planets: results are written
+// in the scientific form wherever three decimals would hide them.
+void showWide(CalculatorWindow& w, num::Single value) {
+    w.setText("Text4", num::wideResult(value));
+}
+
+} // namespace
 
 Definition frmGravitation() {
     using num::Single;
@@ -29,7 +38,7 @@ Definition frmGravitation() {
          .solve =
              [G](CalculatorWindow& w) {
                  const Single distance = w.single("Text3");
-                 w.showResult(G * w.single("Text1") / distance * w.single("Text2") / distance);
+                 showWide(w, G * w.single("Text1") / distance * w.single("Text2") / distance);
              }},
         // m2 = F d^2 / (G m1)
         {.caption = "Mass",
@@ -38,7 +47,7 @@ Definition frmGravitation() {
          .solve =
              [G](CalculatorWindow& w) {
                  const Single distance = w.single("Text2");
-                 w.showResult(w.single("Text3") / (G * w.single("Text1")) * distance * distance);
+                 showWide(w, w.single("Text3") / (G * w.single("Text1")) * distance * distance);
              }},
         // d = sqrt(G m1 m2 / F)
         {.caption = "Distance",
@@ -46,7 +55,7 @@ Definition frmGravitation() {
          .resultPrefix = "The distance is ",
          .solve =
              [G](CalculatorWindow& w) {
-                 w.showResult(num::sqrt(G * w.single("Text1") / w.single("Text3") * w.single("Text2")));
+                 showWide(w, num::sqrt(G * w.single("Text1") / w.single("Text3") * w.single("Text2")));
              }},
     };
     const Message invalid{"You must enter valid data."};
