@@ -152,6 +152,15 @@ QString fixed(double v, int decimals, const QLocale& locale) {
     return s;
 }
 
+// The four-significant-digit form, through the regional number formatting so that halves round
+// as in the other formats.
+QString scientificForm(double v, const QLocale& locale) {
+    QString s = locale.toString(v, 'e', 3);
+    if (const QString e = locale.exponential(); e != QLatin1String("E"))
+        s.replace(e, QLatin1String("E"));
+    return s;
+}
+
 } // namespace
 
 Single toSingle(const QString& text) {
@@ -174,18 +183,52 @@ bool isNumeric(const QString& text) {
     return !numberText(text).isEmpty();
 }
 
+QString scientificResult(double v, const QLocale& locale) {
+    return scientificForm(v, locale);
+}
+
+bool isHuge(Single v) {
+    return std::fabs(v.value()) >= 1e15f;
+}
+bool isHuge(Double v) {
+    return std::fabs(v.value()) >= 1e15;
+}
+
+bool isLostAtThreeDecimals(double v) {
+    if (v == 0)
+        return false;
+    // The digits of the three-decimal form from its first non-zero one on.
+    QString digits = QLocale::c().toString(std::fabs(v), 'f', 3);
+    digits.remove(u'.');
+    qsizetype first = 0;
+    while (first < digits.size() && digits[first] == u'0')
+        ++first;
+    return digits.size() - first < 2;
+}
+
 QString plain(Single v) {
-    return shortest(v.value(), 7);
+    return isHuge(v) ? scientificForm(v.value(), QLocale::c()) : shortest(v.value(), 7);
 }
 QString plain(Double v) {
-    return shortest(v.value(), 15);
+    return isHuge(v) ? scientificForm(v.value(), QLocale::c()) : shortest(v.value(), 15);
 }
 
 QString result(Single v, const QLocale& locale) {
-    return fixed(v.value(), 3, locale);
+    return isHuge(v) ? scientificForm(v.value(), locale) : fixed(v.value(), 3, locale);
 }
 QString result(Double v, const QLocale& locale) {
-    return fixed(v.value(), 3, locale);
+    return isHuge(v) ? scientificForm(v.value(), locale) : fixed(v.value(), 3, locale);
+}
+
+QString wideResult(Single v, const QLocale& locale) {
+    if (isLostAtThreeDecimals(v.value()) || std::fabs(v.value()) >= 1e9f)
+        return scientificForm(v.value(), locale);
+    return result(v, locale);
+}
+QString wideResult(Double v, const QLocale& locale) {
+    if (isLostAtThreeDecimals(v.value()) || std::fabs(v.value()) >= 1e9)
+        return scientificForm(v.value(), locale);
+    return result(v, locale);
 }
 
 QString standard(double v, const QLocale& locale) {

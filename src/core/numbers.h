@@ -86,17 +86,39 @@ std::int16_t toInteger(const QString& text);
 // True when text reads as a number by the rules above (no range check).
 bool isNumeric(const QString& text);
 
+// The scientific result form: four significant digits, pattern 0.000E+00 (a mantissa with three
+// decimals, E, a sign and at least two exponent digits), with the regional decimal separator:
+// 2.803E-07, 1.986E+20, -1.000E+15; 2,803E-07 in German.
+QString scientificResult(double v, const QLocale& locale = QLocale());
+
+// Values that no fixed number of decimals shows readably. Huge: 1E15 or more either side of zero,
+// in the value's own precision (the single nearest to 1E15 is huge too); written out with
+// decimals it is twenty and more digits, most of them noise.
+bool isHuge(Single v);
+bool isHuge(Double v);
+// Lost at three decimals: a non-zero value whose three-decimal form shows fewer than two
+// significant digits (0.009 and below; 0.0003 even shows as 0.000).
+bool isLostAtThreeDecimals(double v);
+
 // The plain number-to-text conversion: the shortest form with up to 7 (single) or 15 (double)
 // significant digits, a leading zero before the point, exponent notation for very large or very
 // small values: 2, 0.5, 9.8, -7, 1.234568E+07, 1E-05. Always "." as the decimal point, so that the
-// text reads back as the same number.
+// text reads back as the same number. A huge value is written in the scientific result form (with
+// "."), as results show it: 1.986E+20.
 QString plain(Single v);
 QString plain(Double v);
 
 // The result rule: exactly three decimals, rounded, with the regional separator and grouping
-// (1,234,567.875 in English, 1.234.567,875 in German); never "-0.000".
+// (1,234,567.875 in English, 1.234.567,875 in German); never "-0.000". A huge value is shown in
+// the scientific result form instead.
 QString result(Single v, const QLocale& locale = QLocale());
 QString result(Double v, const QLocale& locale = QLocale());
+
+// The result rule for quantities that span many powers of ten (gravitation): the scientific
+// result form for a value lost at three decimals or of 1E9 or more either side of zero, the
+// result rule otherwise. Zero shows as 0.000.
+QString wideResult(Single v, const QLocale& locale = QLocale());
+QString wideResult(Double v, const QLocale& locale = QLocale());
 
 // The named formats. "Scientific": a mantissa with two decimals, E, a sign and at least two
 // exponent digits (3.00E+08, 6.67E-11). "Standard": grouping and two decimals (1,234.50).

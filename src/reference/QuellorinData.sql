@@ -5,8 +5,9 @@
 -- Source: CODATA 2022 recommended values (NIST, physics.nist.gov/constants). Exact by the
 -- definition of the SI: speed of light, Planck constant, elementary charge, Boltzmann and Avogadro
 -- constants. Exact because they follow from those: reduced Planck constant, molar gas constant,
--- Faraday constant, Stefan-Boltzmann constant, Wien displacement constant, molar volume of an
--- ideal gas (273.15 K, 101.325 kPa) and the electron volt; these are written to double precision
+-- Faraday constant, Stefan-Boltzmann constant, Wien displacement constant, molar volume Vm of an
+-- ideal gas (273.15 K, 101.325 kPa; named with its pressure, since at the standard pressure of
+-- 100 kPa it is 0.022711 m3/mol) and the electron volt; these are written to double precision
 -- where the exact value has more digits. Exact by convention: standard acceleration of gravity
 -- (9.80665 m/s2) and standard atmosphere (101325 Pa). The Coulomb constant is 1/(4 pi eps0) from the CODATA vacuum
 -- permittivity. All others are measured values, given to the digits CODATA publishes.
@@ -42,7 +43,7 @@ INSERT INTO Constants (Constant, Value) VALUES
   ('Boltzmann constant (J/K)', 1.380649e-23),
   ('Gas constant (J/(mol K))', 8.31446261815324),
   ('Faraday constant (C/mol)', 96485.33212331001),
-  ('Molar volume STP (m3/mol)', 0.022413969545014137),
+  ('Vm, 101.325 kPa (m3/mol)', 0.022413969545014137),
   ('Stefan-Boltzmann (W/m2K4)', 5.6703744191844294e-8),
   ('Wien displacement (m K)', 2.897771955185172e-3),
   ('Standard gravity (m/s2)', 9.80665),
@@ -59,7 +60,7 @@ INSERT INTO Constants (Constant, Value) VALUES
 
 -- Static and kinetic coefficients of friction, dry surfaces unless stated.
 -- Sources: Serway and Jewett, Physics for Scientists and Engineers, table of coefficients of
--- friction; brass, zinc and copper on cast iron, copper on glass, Teflon on steel and rubber on
+-- friction; brass, zinc and copper on cast iron, copper on glass, PTFE on steel and rubber on
 -- wet concrete: Young and Freedman, University Physics, table of coefficients of friction; wood on
 -- wood: Giancoli, Physics, table of coefficients of friction. These are the usual textbook values;
 -- real surfaces vary by tens of percent with finish, cleanliness and humidity.
@@ -74,26 +75,28 @@ INSERT INTO CoefficientsOfFriction (Materials, StaticCoefficient, KineticCoeffic
   ('Aluminum on steel', 0.61, 0.47),
   ('Copper on steel', 0.53, 0.36),
   ('Brass on steel', 0.51, 0.44),
-  ('Teflon on steel', 0.04, 0.04),
+  ('PTFE on steel', 0.04, 0.04),
   ('Zinc on cast iron', 0.85, 0.21),
   ('Copper on cast iron', 1.05, 0.29),
   ('Metal on metal (lubricated)', 0.15, 0.06),
   ('Copper on glass', 0.68, 0.53),
   ('Glass on glass', 0.94, 0.40),
-  ('Teflon on Teflon', 0.04, 0.04),
+  ('PTFE on PTFE', 0.04, 0.04),
   ('Rubber on concrete (dry)', 1.0, 0.8),
   ('Rubber on concrete (wet)', 0.30, 0.25),
   ('Wood on wood', 0.4, 0.2),
   ('Waxed wood on wet snow', 0.14, 0.1),
   ('Ice on ice', 0.1, 0.03);
 
--- Indices of refraction at 589 nm (sodium D line): liquids and solids near 20 deg C, gases at
--- 0 deg C and 1 atm. A vacuum has index 1 exactly. Listed from gases to solids, each group in
--- order of increasing index. For calcite, a doubly refracting crystal, both the ordinary ray
--- (o-ray) and the extraordinary ray (e-ray, its extreme value) are given.
+-- Indices of refraction at 589 nm (sodium D line): liquids and solids near 20 deg C (ice near
+-- 0 deg C), gases at 0 deg C and 1 atm. A vacuum has index 1 exactly. Listed from gases to
+-- solids, each group in order of increasing index. The list shows two decimals, so the gases,
+-- which read 1.00 like the vacuum, carry their index in their name. For calcite, a doubly
+-- refracting crystal, both the ordinary ray (o-ray) and the extraordinary ray (e-ray, its extreme
+-- value) are given.
 -- Source: Serway and Jewett, Physics for Scientists and Engineers, table of indices of
--- refraction (values from the CRC Handbook of Chemistry and Physics); acetone, acrylic,
--- polystyrene, calcite and sapphire (ordinary ray): CRC Handbook of Chemistry and Physics.
+-- refraction (values from standard chemistry handbooks); acetone, acrylic, polystyrene, calcite
+-- and sapphire (ordinary ray): standard chemistry handbooks.
 CREATE TABLE IndexOfRefraction (
   ID INTEGER PRIMARY KEY,
   Substance TEXT NOT NULL,
@@ -101,8 +104,8 @@ CREATE TABLE IndexOfRefraction (
 );
 INSERT INTO IndexOfRefraction (Substance, "Index") VALUES
   ('Vacuum', 1),
-  ('Air', 1.000293),
-  ('Carbon dioxide', 1.00045),
+  ('Air (n = 1.000293)', 1.000293),
+  ('CO2 (n = 1.00045)', 1.00045),
   ('Water', 1.333),
   ('Acetone', 1.359),
   ('Ethyl alcohol', 1.361),
@@ -127,16 +130,19 @@ INSERT INTO IndexOfRefraction (Substance, "Index") VALUES
 -- Unit conversions: a row 'a to b' means 1 a = Conversion1 b, and 1 b = Conversion2 a.
 -- Source: NIST Special Publication 811 (Guide for the Use of the SI), appendix B. Every Conversion1
 -- follows exactly from the definitions of the units; where the exact value is not a finite
--- decimal (slug, psi, rad, light year in au) it is given to double precision. Conversion2 is the
--- inverse of the exact value, to double precision. Definitions used: international inch, foot,
--- yard and mile; international nautical mile (1852 m); astronomical unit (149597870700 m, IAU);
--- light year (Julian year times c); US liquid gallon (231 in3); avoirdupois pound and ounce;
--- Julian year (365.25 days); pound-force (lb times standard gravity); standard atmosphere;
+-- decimal (slug, psi, rad) it is given to double precision. Conversion2 is the inverse of the
+-- exact value, to double precision. Definitions used: international inch, foot, yard and mile;
+-- international nautical mile (1852 m); astronomical unit (149597870700 m, IAU); light year
+-- (Julian year times c); US liquid gallon (231 in3); avoirdupois pound and ounce; Julian year
+-- (365.25 days); pound-force (lb times standard gravity); standard atmosphere; bar (100 kPa);
 -- conventional millimeter of mercury (13.5951 g/cm3 of mercury, 1 mm high, standard gravity);
 -- thermochemical calorie; International Table Btu; mechanical horsepower (550 ft lbf/s).
--- The electronvolt is given as MeV to pJ so that both factors read at two decimals (1 eV in
--- joules is in the constants table). Rows are grouped: length, volume, mass, time and speed,
--- angle, force, pressure, energy, power.
+-- The list shows two decimals, so each row pairs units whose factors both read there, neither as
+-- 0.00 nor as 0.01: large and small units are taken with SI prefixes (au to Tm, ly to Pm, yr to
+-- Ms, mmHg to kPa, bar to MPa, Btu to kJ, hp to kW, MeV to pJ) or beside a unit of their own
+-- size (atm to bar). The SI values of the au, the light year, the atm and the eV are in the
+-- constants table. Rows are grouped: length, volume, mass, time and speed, angle, force,
+-- pressure, energy, power.
 CREATE TABLE UnitConversions (
   ID INTEGER PRIMARY KEY,
   Unit TEXT NOT NULL,
@@ -149,34 +155,34 @@ INSERT INTO UnitConversions (Unit, Conversion1, Conversion2) VALUES
   ('yd to m', 0.9144, 1.0936132983377078),
   ('mi to km', 1.609344, 0.621371192237334),
   ('nmi to km', 1.852, 0.5399568034557235),
-  ('au to km', 149597870.7, 6.684587122268446e-09),
-  ('ly to au', 63241.07708426628, 1.581250740982066e-05),
+  ('au to Tm', 0.1495978707, 6.684587122268446),
+  ('ly to Pm', 9.4607304725808, 0.10570008340246155),
   ('gal to L', 3.785411784, 0.2641720523581484),
   ('ft3 to L', 28.316846592, 0.03531466672148859),
   ('oz to g', 28.349523125, 0.035273961949580414),
   ('lb to kg', 0.45359237, 2.2046226218487757),
   ('slug to kg', 14.593902937206364, 0.06852176585679176),
-  ('yr to s', 31557600, 3.168808781402895e-08),
+  ('yr to Ms', 31.5576, 0.03168808781402895),
   ('mi/h to m/s', 0.44704, 2.2369362920544025),
   ('m/s to km/h', 3.6, 0.2777777777777778),
   ('rad to deg', 57.29577951308232, 0.017453292519943295),
   ('lbf to N', 4.4482216152605, 0.22480894309971047),
-  ('atm to Pa', 101325, 9.869232667160129e-06),
+  ('atm to bar', 1.01325, 0.9869232667160128),
   ('atm to psi', 14.695948775513449, 0.06804596390987773),
-  ('bar to kPa', 100, 0.01),
-  ('mmHg to Pa', 133.322387415, 0.007500615758456564),
+  ('bar to MPa', 0.1, 10),
+  ('mmHg to kPa', 0.133322387415, 7.500615758456563),
   ('psi to kPa', 6.894757293168361, 0.14503773773020923),
   ('cal to J', 4.184, 0.2390057361376673),
-  ('Btu to J', 1055.05585262, 0.0009478171203133172),
+  ('Btu to kJ', 1.05505585262, 0.9478171203133172),
   ('kWh to MJ', 3.6, 0.2777777777777778),
   ('MeV to pJ', 0.1602176634, 6.241509074460763),
-  ('hp to W', 745.69987158227022, 0.0013410220895950279);
+  ('hp to kW', 0.74569987158227022, 1.341022089595028);
 
 -- The elements H to Ne, in order of atomic number. Atomic weights: IUPAC standard atomic
 -- weights 2021, abridged to five significant figures (the conventional value for H, Li, B, C, N
 -- and O, whose weights vary in nature); the whole number nearest to each is the mass number of
 -- the element's most common isotope. Densities (solids near 20 deg C; gases at 0 deg C and 1 atm),
--- melting and boiling points at 1 atm: CRC Handbook of Chemistry and Physics. Helium does not
+-- melting and boiling points at 1 atm: standard chemistry handbooks. Helium does not
 -- freeze at 1 atm and carbon (graphite) sublimes at 1 atm without melting. Charge lists the usual
 -- oxidation states; GroupName is the element's family.
 CREATE TABLE GeneralInfo (

@@ -143,7 +143,11 @@ class TestNumbers : public QObject {
         QTest::newRow("ten thousandth") << 0.0001f << "0.0001";
         QTest::newRow("rounded to seven") << 3.14159265f << "3.141593";
         QTest::newRow("gravitation") << 6.673e-11f << "6.673E-11";
-        QTest::newRow("huge") << 3e38f << "3E+38";
+        QTest::newRow("below 1E15") << 123456789012345.0f << "1.234568E+14";
+        // Huge values as results show them, with "." whatever the regional settings.
+        QTest::newRow("the single nearest 1E15") << 1e15f << "1.000E+15";
+        QTest::newRow("huge") << 3e38f << "3.000E+38";
+        QTest::newRow("huge negative") << -1.9857e20f << "-1.986E+20";
     }
     void plainSingle() {
         QFETCH(float, value);
@@ -154,7 +158,8 @@ class TestNumbers : public QObject {
     void plainDouble() {
         QCOMPARE(num::plain(Double(0.1)), QStringLiteral("0.1"));
         QCOMPARE(num::plain(Double(1.0 / 3.0)), QStringLiteral("0.333333333333333"));
-        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1E+15"));
+        QCOMPARE(num::plain(Double(999999999999999.0)), QStringLiteral("999999999999999"));
+        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1.000E+15"));
         QCOMPARE(num::plain(Double(123456789012345.0)), QStringLiteral("123456789012345"));
         // The plain text reads back as the same number.
         QCOMPARE(num::toSingle(num::plain(Single(12345678.0f))).value(), 12345680.0f);
@@ -176,12 +181,92 @@ class TestNumbers : public QObject {
         QTest::newRow("german") << "de_DE" << 1234567.89f << "1.234.567,875";
         QTest::newRow("german negative") << "de_DE" << -0.25f << "-0,250";
         QTest::newRow("german tiny negative") << "de_DE" << -0.0004f << "0,000";
+        // Everyday small values keep the three decimals in every window.
+        QTest::newRow("two people 1 m apart") << "en_US" << 2.80266e-7f << "0.000";
+        QTest::newRow("below 1E15") << "en_US" << 140737488355328.0f << "140,737,488,355,328.000";
+        QTest::newRow("the single nearest 1E15") << "en_US" << 1e15f << "1.000E+15";
+        QTest::newRow("Earth and Moon product") << "en_US" << 2.928e37f << "2.928E+37";
+        QTest::newRow("huge negative") << "en_US" << -5e16f << "-5.000E+16";
+        QTest::newRow("largest single") << "en_US" << 3.4028235e38f << "3.403E+38";
+        QTest::newRow("german huge") << "de_DE" << 1.98573e20f << "1,986E+20";
     }
     void resultRule() {
         QFETCH(QString, locale);
         QFETCH(float, value);
         QFETCH(QString, text);
         QCOMPARE(num::result(Single(value), QLocale(locale)), text);
+    }
+
+    void resultRuleDouble() {
+        QCOMPARE(num::result(Double(999999999999999.0), QLocale(QStringLiteral("en_US"))),
+                 QStringLiteral("999,999,999,999,999.000"));
+        QCOMPARE(num::result(Double(1e15), QLocale(QStringLiteral("en_US"))), QStringLiteral("1.000E+15"));
+        QCOMPARE(num::result(Double(-0.0001), QLocale(QStringLiteral("en_US"))), QStringLiteral("0.000"));
+    }
+
+    void scientificResult_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two people") << "en_US" << 2.80266e-7 << "2.803E-07";
+        QTest::newRow("Earth and Moon") << "en_US" << 1.985731e20 << "1.986E+20";
+        QTest::newRow("whole mantissa") << "en_US" << 1e15 << "1.000E+15";
+        QTest::newRow("rounds into the next power") << "en_US" << 9.9996e-3 << "1.000E-02";
+        QTest::newRow("negative") << "en_US" << -4.5e-4 << "-4.500E-04";
+        QTest::newRow("three exponent digits") << "en_US" << 1.5e-100 << "1.500E-100";
+        QTest::newRow("german") << "de_DE" << 2.80266e-7 << "2,803E-07";
+    }
+    void scientificResult() {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(num::scientificResult(value, QLocale(locale)), text);
+    }
+
+    void lostAtThreeDecimals_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("zero shows as zero") << 0.0 << false;
+        QTest::newRow("shows 0.000") << 0.0004 << true;
+        QTest::newRow("shows 0.001") << 0.0005 << true;
+        QTest::newRow("shows 0.009") << 0.0094 << true;
+        QTest::newRow("shows 0.010") << 0.00951 << false;
+        QTest::newRow("shows 0.012") << 0.012 << false;
+        QTest::newRow("negative, shows -0.009") << -0.009 << true;
+        QTest::newRow("negative, shows -0.010") << -0.01 << false;
+        QTest::newRow("large") << 66.73 << false;
+    }
+    void lostAtThreeDecimals() {
+        QFETCH(double, value);
+        QFETCH(bool, lost);
+        QCOMPARE(num::isLostAtThreeDecimals(value), lost);
+    }
+
+    // Gravitation: the scientific form where three decimals would hide the value or bury it in
+    // digits.
+    void wideResult_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two people 1 m apart") << "en_US" << 2.80266e-7f << "2.803E-07";
+        QTest::newRow("two 10 kg balls") << "en_US" << 6.673e-9f << "6.673E-09";
+        QTest::newRow("Earth and Moon") << "en_US" << 1.985731e20f << "1.986E+20";
+        QTest::newRow("one significant digit") << "en_US" << 0.005f << "5.000E-03";
+        QTest::newRow("two significant digits") << "en_US" << 0.012f << "0.012";
+        QTest::newRow("everyday force") << "en_US" << 66.73f << "66.730";
+        QTest::newRow("below 1E9") << "en_US" << 999999936.0f << "999,999,936.000";
+        QTest::newRow("1E9") << "en_US" << 1e9f << "1.000E+09";
+        QTest::newRow("zero") << "en_US" << 0.0f << "0.000";
+        QTest::newRow("negative zero") << "en_US" << -0.0f << "0.000";
+        QTest::newRow("german small") << "de_DE" << 2.80266e-7f << "2,803E-07";
+        QTest::newRow("german everyday") << "de_DE" << 1234.5f << "1.234,500";
+    }
+    void wideResult() {
+        QFETCH(QString, locale);
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(num::wideResult(Single(value), QLocale(locale)), text);
+        QCOMPARE(num::wideResult(Double(double(value)), QLocale(locale)), text);
     }
 
     void namedFormats_data() {

@@ -19,7 +19,8 @@ Definition frmGravitation() {
         {second, "Label2", Profile::K16},
         {third, "Label3", Profile::K16},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    // Forces run from 1E-9 N between everyday things to 1E20 N between planets.
+    d.results = {{.label = "Label4", .box = "Text4", .format = ResultFormat::WideRange}};
     d.formulaBox = QStringLiteral("Text5");
     // An option only changes the prompts.
     d.choices = {{.options =

@@ -463,6 +463,13 @@ QString CalculatorWindow::resultBox() const {
     return m_def.results.front().box;
 }
 
+ResultFormat CalculatorWindow::resultFormat(const QString& name) const {
+    for (const ResultRow& r : m_def.results)
+        if (r.box == name)
+            return r.format;
+    return ResultFormat::ThreeDecimals;
+}
+
 void CalculatorWindow::say(const Message& m) {
     platform::message(m.title, m.text, m.icon, this);
 }

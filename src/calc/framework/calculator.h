@@ -36,6 +36,7 @@ class CalculatorWindow : public Form, public Sheet {
     void say(const Message& message) override;
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formulaBox; }
+    ResultFormat resultFormat(const QString& box) const override;
 
     // Shows the layout: prompts, visible boxes, result prefix, captions.
     void applyLayout(const Layout& layout);

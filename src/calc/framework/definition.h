@@ -38,6 +38,10 @@ struct Trap {
     Icon icon = Icon::None;
 };
 
+// How a result box writes its numbers: by the result rule (three decimals), or for quantities
+// that span many powers of ten, in the scientific form wherever three decimals would hide them.
+enum class ResultFormat { ThreeDecimals, WideRange };
+
 // What formulas and checks may do with the window. Every name must be one of the window's
 // controls: an unknown name is a programming error and stops the program at once.
 class Sheet {
@@ -60,17 +64,25 @@ class Sheet {
     // The first result box and the worked-formula box.
     virtual QString resultBox() const = 0;
     virtual QString formulaBox() const = 0;
+    // How the box writes its results.
+    virtual ResultFormat resultFormat(const QString& box) const = 0;
 
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
     // The box's text as a number (text that is not a number fails with "Type mismatch").
     num::Single single(const QString& box) const { return num::toSingle(text(box)); }
     num::Double real(const QString& box) const { return num::toDouble(text(box)); }
-    // Writes a value by the result rule (three decimals, regional format) into the first result
-    // box, or into the one named.
-    void showResult(num::Single value) { setText(resultBox(), num::result(value)); }
-    void showResult(num::Double value) { setText(resultBox(), num::result(value)); }
-    void showResult(const QString& box, num::Single value) { setText(box, num::result(value)); }
-    void showResult(const QString& box, num::Double value) { setText(box, num::result(value)); }
+    // Writes a value in the box's result format (the result rule: three decimals, regional format)
+    // into the first result box, or into the one named.
+    void showResult(num::Single value) { showResult(resultBox(), value); }
+    void showResult(num::Double value) { showResult(resultBox(), value); }
+    void showResult(const QString& box, num::Single value) {
+        setText(box,
+                resultFormat(box) == ResultFormat::WideRange ? num::wideResult(value) : num::result(value));
+    }
+    void showResult(const QString& box, num::Double value) {
+        setText(box,
+                resultFormat(box) == ResultFormat::WideRange ? num::wideResult(value) : num::result(value));
+    }
     void showFormula(const QString& formula) { setText(formulaBox(), formula); }
 };
 
@@ -104,6 +116,7 @@ struct ResultRow {
     QString prefix; // the label's caption where no option gives one
     QString tooltip;
     Place place = Place::NewRow;
+    ResultFormat format = ResultFormat::ThreeDecimals;
 };
 
 // What the window shows for a selection.
