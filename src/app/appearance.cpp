@@ -45,8 +45,10 @@ QPalette lastingPalette(const QPalette& palette) {
     return palette;
 }
 
-// A small open book, the picture on every help button.
-QPixmap bookPicture() {
+// A small open book, the picture on every help button. Drawn once for the whole run: the style
+// caches the icon's rendering under the picture's identity, and a picture drawn anew for each
+// button would leave an entry behind at every opening of a calculator.
+QPixmap drawBook() {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -60,6 +62,11 @@ QPixmap bookPicture() {
     p.drawLine(QPointF(3, 9), QPointF(6.5, 10));
     p.drawLine(QPointF(13, 9), QPointF(9.5, 10));
     return pm;
+}
+
+const QPixmap& bookPicture() {
+    static const QPixmap book = drawBook();
+    return book;
 }
 
 } // namespace
