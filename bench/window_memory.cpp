@@ -4,7 +4,8 @@
 // openings each after a warm-up of 20 (so that fonts, glyphs and the style's pixmaps a window
 // legitimately shares with the next opening are already in place).
 //
-// The heap in use (glibc's mallinfo2) is measured, not the resident size, which never shrinks.
+// The heap in use (glibc's mallinfo2) is measured, not the resident size, which never shrinks; in
+// a build with the sanitizers the figures mean nothing, as their allocator keeps its own account.
 // Deferred deletes run after each closing, so what is counted is memory something still holds.
 
 #include "app/Module1.h"
