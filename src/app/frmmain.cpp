@@ -245,7 +245,7 @@ frmmain::frmmain()
 void frmmain::buildButtons(int top) {
     QWidget* previous = nullptr;
     auto add = [&](const ButtonEntry& entry, int x, int y, int w, int h, double pointSize) {
-        auto* b = new QPushButton(QString::fromUtf8(entry.caption), this);
+        auto* b = new appearance::PushButton(QString::fromUtf8(entry.caption), this);
         b->setObjectName(QString::fromLatin1(entry.name));
         b->setAutoDefault(false);
         b->setFont(appearance::formFont(pointSize));

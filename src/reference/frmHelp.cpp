@@ -221,10 +221,15 @@ frmHelp::frmHelp()
 }
 
 void frmHelp::Form_Load() {
-    QList<QPixmap> images;
-    for (int index = 0; index <= 4; ++index)
-        images.append(nodePicture(index));
-    const auto icon = [&images](int picture, int selectedPicture) {
+    // Drawn once for the whole run: the style caches each icon's rendering under its picture's
+    // identity, and pictures drawn anew at each opening would leave their entries behind.
+    static const QList<QPixmap> images = [] {
+        QList<QPixmap> drawn;
+        for (int index = 0; index <= 4; ++index)
+            drawn.append(nodePicture(index));
+        return drawn;
+    }();
+    const auto icon = [](int picture, int selectedPicture) {
         QIcon i(images.at(picture - 1));
         i.addPixmap(images.at(selectedPicture - 1), QIcon::Selected);
         return i;

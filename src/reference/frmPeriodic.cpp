@@ -68,7 +68,7 @@ frmPeriodic::frmPeriodic()
     QFont symbolFont = appearance::formFont();
     symbolFont.setBold(true);
     for (const reference::ElementButton& e : reference::elementButtons()) {
-        auto* b = new QPushButton(e.caption, this);
+        auto* b = new appearance::PushButton(e.caption, this);
         b->setObjectName(QStringLiteral("cmd") + e.symbol);
         b->setGeometry(twips(columnLeft(e.column)), twips(rowTop(e.row)), twips(500), twips(495));
         b->setFont(symbolFont);

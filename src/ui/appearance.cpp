@@ -1,8 +1,10 @@
 #include "ui/appearance.h"
 
+#include <QList>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace appearance {
 
@@ -32,8 +34,21 @@ Qt::WindowFlags mainWindowFlags() {
 
 namespace {
 
-// A small open book, the picture on every help button.
-QPixmap bookPicture() {
+// A palette equal to the given one that lasts for the whole run: one is kept for each set of
+// colours the program draws buttons with, a handful.
+QPalette lastingPalette(const QPalette& palette) {
+    static QList<QPalette> kept;
+    for (const QPalette& p : kept)
+        if (p == palette)
+            return p;
+    kept.append(palette);
+    return palette;
+}
+
+// A small open book, the picture on every help button. Drawn once for the whole run: the style
+// caches the icon's rendering under the picture's identity, and a picture drawn anew for each
+// button would leave an entry behind at every opening of a calculator.
+QPixmap drawBook() {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -49,11 +64,27 @@ QPixmap bookPicture() {
     return pm;
 }
 
+const QPixmap& bookPicture() {
+    static const QPixmap book = drawBook();
+    return book;
+}
+
 } // namespace
+
+void PushButton::paintEvent(QPaintEvent*) {
+    // As QPushButton draws itself, with the lasting palette in place of the widget's own copy.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QPalette::ColorGroup group = option.palette.currentColorGroup();
+    option.palette = lastingPalette(option.palette);
+    option.palette.setCurrentColorGroup(group);
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
 
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
                            std::function<void()> onClick) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new PushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     b->setMinimumWidth(twips(1215));

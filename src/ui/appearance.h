@@ -2,12 +2,12 @@
 // The look the program's windows share.
 
 #include <QFont>
+#include <QPushButton>
 #include <QString>
 
 #include <Qt>
 #include <functional>
 
-class QPushButton;
 class QWidget;
 
 namespace appearance {
@@ -24,6 +24,20 @@ constexpr int twips(int t) {
 Qt::WindowFlags toolWindowFlags();
 // A fixed window with a title, a minimise and a close button, no maximise button.
 Qt::WindowFlags mainWindowFlags();
+// The program's push button. The style keeps the face of each button it draws in the application's
+// pixmap cache, under the identity of the palette it is drawn with. A window with colours of its
+// own (the main window's teal, the periodic table's grey and element colours) hands each of its
+// controls a palette copy made anew at every opening, so a plain button there would leave a face
+// and its key in the cache at every opening, never to be asked for again. This one is drawn with
+// an equal palette that lasts for the whole run, so its face is found again at the next opening.
+class PushButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A command button of the usual width that runs onClick; it is never pressed by Enter on its own
 // (the window's default button is).
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
