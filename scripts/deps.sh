@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev libcups2-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd cups-filters
   # Every region's C library locale: tests run the program under German and French settings.
