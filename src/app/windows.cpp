@@ -29,6 +29,12 @@ bool isRegistered(const QString& className) {
     return factories().contains(className);
 }
 
+QStringList registeredClasses() {
+    QStringList names = factories().keys();
+    names.sort();
+    return names;
+}
+
 Form* find(const QString& className) {
     for (const QPointer<Form>& f : instances())
         if (f && f->className() == className)

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,6 +19,8 @@ using Factory = std::function<Form*()>;
 
 void registerClass(const QString& className, Factory factory);
 bool isRegistered(const QString& className);
+// The class names of every registered window, sorted.
+QStringList registeredClasses();
 
 // The loaded instance, or nullptr.
 Form* find(const QString& className);
