@@ -17,6 +17,7 @@
 #include "app/Module1.h"
 #include "app/form.h"
 #include "app/windows.h"
+#include "checks.h"
 #include "recorders.h"
 
 #include <QAbstractButton>
@@ -28,7 +29,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTreeWidget>
@@ -39,44 +39,6 @@
 #include <random>
 
 namespace {
-
-// The readable-results rule: a result box shows at most 15 significant digits. Until results
-// follow that rule, this check stays off; switching it on is all it takes to add it.
-constexpr bool checkSignificantDigits = false;
-constexpr int mostSignificantDigits = 15;
-
-// The digits of a number's text from its first non-zero digit to the end of its mantissa.
-int significantDigits(const QString& text) {
-    int count = 0;
-    bool started = false;
-    for (const QChar c : text) {
-        if (c == u'E' || c == u'e')
-            break;
-        if (!c.isDigit())
-            continue;
-        started = started || c != u'0';
-        if (started)
-            ++count;
-    }
-    return count;
-}
-
-const QRegularExpression& notANumber() {
-    static const QRegularExpression re(QStringLiteral("\\b(inf|infinity|nan)\\b"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re;
-}
-
-// What a read-only box must never show; an empty string when it is fine.
-QString badOutput(const QString& text) {
-    if (notANumber().match(text).hasMatch())
-        return QStringLiteral("a value that is not a number");
-    if (text.contains(QLatin1String("-0.000")) || text.contains(QLatin1String("-0,000")))
-        return QStringLiteral("a negative zero");
-    if (checkSignificantDigits && significantDigits(text) > mostSignificantDigits)
-        return QStringLiteral("more than %1 significant digits").arg(mostSignificantDigits);
-    return {};
-}
 
 // Texts a student might paste: numbers at the edges of the ranges, signs, exponents, and text that
 // is no number at all.
@@ -401,7 +363,7 @@ QString Soak::check() {
         for (const QLineEdit* box : f->findChildren<QLineEdit*>()) {
             if (!box->isReadOnly())
                 continue;
-            if (const QString bad = badOutput(box->text()); !bad.isEmpty())
+            if (const QString bad = soak::badOutput(box->text()); !bad.isEmpty())
                 return QStringLiteral("%1.%2 shows %3: \"%4\"")
                     .arg(f->className(), box->objectName(), bad, box->text());
         }
@@ -442,7 +404,7 @@ QString Soak::summary() const {
         .arg(prints());
 }
 
-bool soak(quint64 seed, qint64 steps, double seconds, const char* which) {
+bool runSeed(quint64 seed, qint64 steps, double seconds, const char* which) {
     std::printf("soak: seed %llu (%s)\n", static_cast<unsigned long long>(seed), which);
     std::fflush(stdout);
     RecordingPlatform platform;
@@ -494,13 +456,13 @@ int main(int argc, char* argv[]) {
 
     bool passed = true;
     if (seed) {
-        passed = soak(*seed, steps, seconds, "replayed");
+        passed = runSeed(*seed, steps, seconds, "replayed");
     } else {
         constexpr quint64 fixedSeed = 20240518;
         const quint64 ownSeed =
             std::random_device{}() ^ quint64(std::chrono::system_clock::now().time_since_epoch().count());
-        passed = soak(fixedSeed, steps, seconds / 2, "fixed") &&
-                 soak(ownSeed, steps, seconds / 2, "this run's own");
+        passed = runSeed(fixedSeed, steps, seconds / 2, "fixed") &&
+                 runSeed(ownSeed, steps, seconds / 2, "this run's own");
     }
     return passed ? 0 : 1;
 }
