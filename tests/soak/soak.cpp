@@ -132,7 +132,7 @@ const Key windowKeys[] = {
 
 class Soak {
   public:
-    Soak(quint64 seed, RecordingPlatform& platform) : m_seed(seed), m_rng(seed), m_platform(platform) {}
+    Soak(quint64 seed, RecordingPlatform& platform) : m_rng(seed), m_platform(platform) {}
 
     // Runs up to steps actions or until the deadline; an empty string, or what went wrong.
     QString run(qint64 steps, QDeadlineTimer deadline);
@@ -171,7 +171,6 @@ class Soak {
         return found;
     }
 
-    quint64 m_seed;
     std::mt19937_64 m_rng;
     RecordingPlatform& m_platform;
     QStringList m_classes;
