@@ -390,7 +390,9 @@ class TestEngine : public QObject {
                 whileOpen = folderEntries(dir.path());
             });
         }
-        QCOMPARE(writable, !readOnlyFolder);
+        QVERIFY2(writable == !readOnlyFolder, readOnlyFolder
+                                                  ? "The folder could not be made read-only for this test."
+                                                  : "The test's own folder is not writable.");
         QVERIFY2(!error, qPrintable(error.value_or(QString())));
         QCOMPARE(rows, 5);
         QCOMPARE(whileOpen, QStringList{name});
