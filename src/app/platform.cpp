@@ -117,7 +117,9 @@ enum class PrintService { Answers, Absent, Silent };
 
 // Asks the print service for its options and waits at most timeoutMs for the answer. Looking a
 // printer up waits minutes for a service that accepts connections and then never answers (a hung
-// or half-configured print server), and the windows would ignore every click meanwhile.
+// or half-configured print server), and the windows would ignore every click meanwhile; asked
+// this way, they wait a few seconds at most. A service that cannot be reached at all is absent:
+// the printer lookup then finds no printer at once.
 PrintService probePrintService(int timeoutMs) {
     http_t* http =
         httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs, nullptr);
