@@ -110,7 +110,9 @@ void checkPlainDouble(double v) {
     if (o == Outcome::Overflow && std::fabs(v) > 1.79769313486231e308)
         return;
     require(o == Outcome::Number, "plain(double) reads back as a double", text);
-    require(std::fabs(back - v) <= 5.0000001e-15 * std::fabs(v),
+    // Fifteen significant digits put the text within half a unit of the fifteenth of the value;
+    // reading it back rounds to the double nearest the text, which is at most as far again.
+    require(std::fabs(back - v) <= 1.0000001e-14 * std::fabs(v),
             "plain(double) keeps fifteen significant digits", text);
 }
 
