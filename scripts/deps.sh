@@ -4,9 +4,13 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev libcups2-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd cups-filters
+  # clang with libFuzzer, for the fuzz targets (scripts/fuzz.sh).
+  clang libclang-rt-14-dev
+  # Every region's C library locale: tests run the program under German and French settings.
+  locales-all
 )
 
 missing=()

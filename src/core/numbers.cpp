@@ -1,9 +1,9 @@
 #include "core/numbers.h"
 
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -132,13 +132,14 @@ double readNumber(const QString& text, double limit) {
     return v;
 }
 
-// C's %G form with the platform's two-digit exponent and without a trailing point or zeros.
+// C's %G form with the platform's two-digit exponent and without a trailing point or zeros,
+// written by to_chars so that the decimal point is "." whatever the process's C locale says.
 QString shortest(double v, int digits) {
     if (v == 0)
         return QStringLiteral("0");
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
-    return QString::fromLatin1(buf);
+    const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+    return QString::fromLatin1(buf, written.ptr - buf).toUpper();
 }
 
 QString fixed(double v, int decimals, const QLocale& locale) {

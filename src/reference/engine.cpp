@@ -1,6 +1,7 @@
 #include "reference/engine.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,6 +69,23 @@ QVariant columnValue(sqlite3_stmt* stmt, int column) {
     default:
         return QVariant();
     }
+}
+
+// The file as an SQLite URI that opens it read-only and immutable: SQLite then takes no locks and
+// never creates a journal, a write-ahead log or its shared-memory index beside the file, so a file
+// in write-ahead-log mode opens in a read-only folder too and nothing is ever written.
+QByteArray immutableUri(const QString& path) {
+    const QByteArray name = QFile::encodeName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    QByteArray uri = "file:";
+    for (const char c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           c == '/' || c == '.' || c == '-' || c == '_' || c == '~';
+        if (plain)
+            uri += c;
+        else
+            uri += '%' + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+    }
+    return uri + "?mode=ro&immutable=1";
 }
 
 } // namespace
@@ -193,8 +211,9 @@ Database Workspace::openDatabase(const QString& path) const {
         throw EngineError(damaged);
 
     sqlite3* raw = nullptr;
-    const QByteArray name = QFile::encodeName(path);
-    const int openCode = sqlite3_open_v2(name.constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const QByteArray uri = immutableUri(path);
+    const int openCode =
+        sqlite3_open_v2(uri.constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     // The handle is closed with the last copy of the Database, even when opening failed.
     std::shared_ptr<sqlite3> handle(raw, sqlite3_close_v2);
     if (openCode != SQLITE_OK || !raw)

@@ -66,8 +66,10 @@ class Database {
 
 class Workspace {
   public:
-    // Opens an existing database file read-only. A missing file, a file that is not a database
-    // or cannot be read: EngineError naming the file. Never creates a file.
+    // Opens an existing database file read-only and immutable: nothing is ever written or created
+    // beside it, whatever its journal mode, and any readable file opens, also in a read-only
+    // folder. A missing file, a file that is not a database or cannot be read: EngineError naming
+    // the file.
     Database openDatabase(const QString& path) const;
 };
 

@@ -11,6 +11,11 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <cups/cups.h>
+#include <cups/http.h>
+
+#include <sys/socket.h>
+
 namespace platform {
 namespace {
 
@@ -106,7 +111,40 @@ void printWindow(QWidget* window) {
         message(QStringLiteral("Quellorin"), error, Icon::Information, window);
 }
 
+namespace {
+
+enum class PrintService { Answers, Absent, Silent };
+
+// Asks the print service for its options and waits at most timeoutMs for the answer. Looking a
+// printer up waits minutes for a service that accepts connections and then never answers (a hung
+// or half-configured print server), and the windows would ignore every click meanwhile; asked
+// this way, they wait a few seconds at most. A service that cannot be reached at all is absent:
+// the printer lookup then finds no printer at once.
+PrintService probePrintService(int timeoutMs) {
+    http_t* http =
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs, nullptr);
+    if (!http)
+        return PrintService::Absent;
+    httpSetTimeout(http, timeoutMs / 1000.0, nullptr, nullptr);
+    http_status_t status = HTTP_STATUS_ERROR;
+    if (httpOptions(http, "*") == 0) {
+        do
+            status = httpUpdate(http);
+        while (status == HTTP_STATUS_CONTINUE);
+    }
+    httpClose(http);
+    return status == HTTP_STATUS_ERROR ? PrintService::Silent : PrintService::Answers;
+}
+
+} // namespace
+
 bool DesktopPrinter::printWindow(QWidget* window, QString* error) {
+    if (probePrintService(serviceTimeoutMs) == PrintService::Silent) {
+        *error =
+            QStringLiteral("The print service is not answering. Make sure the printing system is running, "
+                           "then press Print again.");
+        return false;
+    }
     // Without a configured printer QPrinter quietly turns into a PDF writer with no file name;
     // a print that goes nowhere must not look like a success.
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();

@@ -65,6 +65,9 @@ void message(const QString& title, const QString& text, Icon icon = Icon::None, 
 // The real implementations, for tests that exercise them directly.
 class DesktopPrinter : public Printer {
   public:
+    // Asks first whether the print service answers at all, waiting at most this long; a service
+    // that does not answer is named as such, apart from having no printer.
+    static constexpr int serviceTimeoutMs = 3000;
     bool printWindow(QWidget* window, QString* error) override;
 };
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -103,6 +104,20 @@ class TestMainWindow : public QObject {
         settle();
         QVERIFY2(rec.messages.messages.isEmpty(), qPrintable(rec.messages.messages.value(0).text));
         rec.launcher = RecordingLauncher();
+    }
+
+    // The registry lists every window class it knows once, in order of name.
+    void registeredClasses() {
+        const QStringList names = windows::registeredClasses();
+        QStringList sorted = names;
+        sorted.sort();
+        QCOMPARE(names, sorted);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        for (const char* name : {"frmmain", "frmSplash", "frmMotion", "frmCalculateDisplacement", "frmForces",
+                                 "frmConstants", "frmPeriodic", "frmPeriodicData", "frmHelp"})
+            QVERIFY2(names.contains(QLatin1String(name)), name);
+        for (const QString& name : names)
+            QVERIFY(windows::isRegistered(name));
     }
 
     void buttons_data() {

@@ -2,9 +2,38 @@
 
 #include <QTest>
 
+#include <clocale>
 #include <limits>
+#include <string>
 
 using namespace num;
+
+namespace {
+
+// Sets the process's C locale (all categories, as a program's start-up does from LANG) for its
+// lifetime, and puts the previous one back.
+class CLocale {
+  public:
+    explicit CLocale(const QString& name) : m_name(name.toLatin1()) {
+        m_saved = std::setlocale(LC_ALL, nullptr);
+        m_set = std::setlocale(LC_ALL, m_name.constData()) != nullptr;
+    }
+    ~CLocale() { std::setlocale(LC_ALL, m_saved.c_str()); }
+    CLocale(const CLocale&) = delete;
+    CLocale& operator=(const CLocale&) = delete;
+    bool isSet() const { return m_set; }
+    QString missing() const {
+        return QStringLiteral("The C library has no locale %1 (scripts/deps.sh installs locales-all).")
+            .arg(QString::fromLatin1(m_name));
+    }
+
+  private:
+    QByteArray m_name;
+    std::string m_saved;
+    bool m_set = false;
+};
+
+} // namespace
 
 Q_DECLARE_METATYPE(std::int16_t)
 
@@ -126,43 +155,71 @@ class TestNumbers : public QObject {
                  QStringLiteral("Invalid procedure call or argument"));
     }
 
+    // The plain conversion writes "." under any C locale the desktop sets (the program's start-up
+    // takes the C locale from LANG, as every program does).
     void plainSingle_data() {
+        QTest::addColumn<QString>("cLocale");
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << 2.0f << "2";
-        QTest::newRow("half") << 0.5f << "0.5";
-        QTest::newRow("9.8") << 9.8f << "9.8";
-        QTest::newRow("0.1 single") << 0.1f << "0.1";
-        QTest::newRow("negative") << -7.0f << "-7";
-        QTest::newRow("zero") << 0.0f << "0";
-        QTest::newRow("negative zero") << -0.0f << "0";
-        QTest::newRow("seven digits") << 1234567.0f << "1234567";
-        QTest::newRow("large") << 12345678.0f << "1.234568E+07";
-        QTest::newRow("ten million") << 1e7f << "1E+07";
-        QTest::newRow("small") << 1e-5f << "1E-05";
-        QTest::newRow("ten thousandth") << 0.0001f << "0.0001";
-        QTest::newRow("rounded to seven") << 3.14159265f << "3.141593";
-        QTest::newRow("gravitation") << 6.673e-11f << "6.673E-11";
-        QTest::newRow("below 1E15") << 123456789012345.0f << "1.234568E+14";
-        // Huge values as results show them, with "." whatever the regional settings.
-        QTest::newRow("the single nearest 1E15") << 1e15f << "1.000E+15";
-        QTest::newRow("huge") << 3e38f << "3.000E+38";
-        QTest::newRow("huge negative") << -1.9857e20f << "-1.986E+20";
+        const struct {
+            const char* name;
+            float value;
+            const char* text;
+        } rows[] = {
+            {"whole", 2.0f, "2"},
+            {"half", 0.5f, "0.5"},
+            {"9.8", 9.8f, "9.8"},
+            {"0.1 single", 0.1f, "0.1"},
+            {"negative", -7.0f, "-7"},
+            {"zero", 0.0f, "0"},
+            {"negative zero", -0.0f, "0"},
+            {"seven digits", 1234567.0f, "1234567"},
+            {"large", 12345678.0f, "1.234568E+07"},
+            {"ten million", 1e7f, "1E+07"},
+            {"small", 1e-5f, "1E-05"},
+            {"ten thousandth", 0.0001f, "0.0001"},
+            {"rounded to seven", 3.14159265f, "3.141593"},
+            {"gravitation", 6.673e-11f, "6.673E-11"},
+            {"below 1E15", 123456789012345.0f, "1.234568E+14"},
+            // Huge values as results show them, with "." whatever the regional settings.
+            {"the single nearest 1E15", 1e15f, "1.000E+15"},
+            {"huge", 3e38f, "3.000E+38"},
+            {"huge negative", -1.9857e20f, "-1.986E+20"},
+            {"negative fraction", -12.25f, "-12.25"},
+        };
+        for (const char* cLocale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"})
+            for (const auto& r : rows)
+                QTest::addRow("%s, %s", r.name, cLocale)
+                    << QString::fromLatin1(cLocale) << r.value << QString::fromLatin1(r.text);
     }
     void plainSingle() {
+        QFETCH(QString, cLocale);
         QFETCH(float, value);
         QFETCH(QString, text);
+        const CLocale scope(cLocale);
+        QVERIFY2(scope.isSet(), qPrintable(scope.missing()));
         QCOMPARE(num::plain(Single(value)), text);
     }
 
+    void plainDouble_data() {
+        QTest::addColumn<QString>("cLocale");
+        for (const char* cLocale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"})
+            QTest::newRow(cLocale) << QString::fromLatin1(cLocale);
+    }
     void plainDouble() {
+        QFETCH(QString, cLocale);
+        const CLocale scope(cLocale);
+        QVERIFY2(scope.isSet(), qPrintable(scope.missing()));
         QCOMPARE(num::plain(Double(0.1)), QStringLiteral("0.1"));
+        QCOMPARE(num::plain(Double(1.008)), QStringLiteral("1.008"));
         QCOMPARE(num::plain(Double(1.0 / 3.0)), QStringLiteral("0.333333333333333"));
         QCOMPARE(num::plain(Double(999999999999999.0)), QStringLiteral("999999999999999"));
         QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1.000E+15"));
+        QCOMPARE(num::plain(Double(1.602176634e-19)), QStringLiteral("1.602176634E-19"));
         QCOMPARE(num::plain(Double(123456789012345.0)), QStringLiteral("123456789012345"));
         // The plain text reads back as the same number.
         QCOMPARE(num::toSingle(num::plain(Single(12345678.0f))).value(), 12345680.0f);
+        QCOMPARE(num::toSingle(num::plain(Single(-12.25f))).value(), -12.25f);
     }
 
     void resultRule_data() {

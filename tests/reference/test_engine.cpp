@@ -17,6 +17,9 @@
 #include <functional>
 #include <optional>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 using reference::Database;
 using reference::EngineError;
 using reference::Recordset;
@@ -56,6 +59,52 @@ INSERT INTO Items VALUES ('bracket', 1, 1.5, '20 deg C, 5 Ω', NULL);
 INSERT INTO Items VALUES ('anchor', 4, 2.0, 'x', NULL);
 CREATE TABLE Vacant (A TEXT, B REAL);
 )sql";
+
+bool folderWritable(const QString& folder) {
+    QFile probe(QDir(folder).filePath(QStringLiteral(".write-probe")));
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+
+// A read-only folder for as long as it lives: no write permission on the folder, and, when the
+// test runs as root (who may write anywhere), file permissions checked for this thread as the
+// unprivileged user "nobody" (the file system user, which the thread can take and give back).
+class ReadOnlyFolder {
+  public:
+    ReadOnlyFolder(const QString& folder, const QString& file) : m_folder(folder) {
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
+        if (geteuid() == 0) {
+            setfsgid(nobody);
+            setfsuid(nobody);
+            m_asNobody = true;
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (m_asNobody) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+        QFile::setPermissions(m_folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+  private:
+    static constexpr unsigned nobody = 65534;
+    QString m_folder;
+    bool m_asNobody = false;
+};
+
+QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
 
 } // namespace
 
@@ -294,6 +343,61 @@ class TestEngine : public QObject {
         QCOMPARE(
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
             entries);
+    }
+
+    // Whatever its journal mode and wherever it lies, the file opens and nothing appears beside
+    // it: no journal, no write-ahead log, no shared-memory index, also while it is open.
+    void openingLeavesNoFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("writeAheadLog");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("rollback journal") << "journal.mdb" << false << false;
+        QTest::newRow("rollback journal, read-only folder") << "journal.mdb" << false << true;
+        QTest::newRow("write-ahead log") << "wal.mdb" << true << false;
+        QTest::newRow("write-ahead log, read-only folder") << "wal.mdb" << true << true;
+        QTest::newRow("signs in the name") << "a b?c#d%e&f=g.mdb" << true << false;
+        QTest::newRow("letters beyond ASCII") << "Größe Ω.mdb" << true << true;
+    }
+    void openingLeavesNoFile() {
+        QFETCH(QString, name);
+        QFETCH(bool, writeAheadLog);
+        QFETCH(bool, readOnlyFolder);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(name);
+        const QByteArray script = QByteArray(writeAheadLog ? "PRAGMA journal_mode=WAL;" : "") + kSample;
+        QVERIFY(makeDatabase(path, script.constData()));
+        // The header's read and write versions say 2 for a file in write-ahead-log mode.
+        const QByteArray header = fileBytes(path).left(20);
+        QCOMPARE(header.size(), 20);
+        QCOMPARE(int(header[18]), writeAheadLog ? 2 : 1);
+        const QByteArray before = fileBytes(path);
+        QCOMPARE(folderEntries(dir.path()), QStringList{name});
+
+        std::optional<QString> error;
+        qlonglong rows = -1;
+        QStringList whileOpen;
+        bool writable = true;
+        {
+            std::optional<ReadOnlyFolder> readOnly;
+            if (readOnlyFolder)
+                readOnly.emplace(dir.path(), path);
+            writable = folderWritable(dir.path());
+            error = errorOf([&] {
+                const Database db = reference::defaultWorkspace().openDatabase(path);
+                Recordset rs = db.openRecordset(QStringLiteral("SELECT count(*) AS N FROM Items"));
+                rows = rs.field(QStringLiteral("N")).toLongLong();
+                whileOpen = folderEntries(dir.path());
+            });
+        }
+        QVERIFY2(writable == !readOnlyFolder, readOnlyFolder
+                                                  ? "The folder could not be made read-only for this test."
+                                                  : "The test's own folder is not writable.");
+        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+        QCOMPARE(rows, 5);
+        QCOMPARE(whileOpen, QStringList{name});
+        QCOMPARE(folderEntries(dir.path()), QStringList{name});
+        QVERIFY(fileBytes(path) == before);
     }
 
     void readOnlyFileOpens() {

@@ -22,6 +22,7 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include <clocale>
 #include <cstdio>
 #include <functional>
 
@@ -167,7 +168,16 @@ void ScenarioRunner::resetState() {
     m_platform.launcher.started.clear();
     m_platform.folder.folder = m_programDir;
     m_copy.reset();
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    setRegion(QStringLiteral("en_US"));
+}
+
+bool ScenarioRunner::setRegion(const QString& name) {
+    QLocale::setDefault(QLocale(name));
+    // The C library's locale too, all of it, as the start-up of a program run with
+    // LANG=NAME.UTF-8 sets it: whatever the program writes through the C library follows it.
+    const QByteArray c =
+        (name == QLatin1String("C") ? QStringLiteral("C.UTF-8") : name + QStringLiteral(".UTF-8")).toLatin1();
+    return std::setlocale(LC_ALL, c.constData()) != nullptr;
 }
 
 bool ScenarioRunner::runFile(const QString& path) {
@@ -287,7 +297,12 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
             *f = {QStringLiteral("a locale name such as en_US"), w[1].text};
             return false;
         }
-        QLocale::setDefault(l);
+        if (!setRegion(w[1].text)) {
+            *f = {QStringLiteral("the C library's locale %1.UTF-8 (scripts/deps.sh installs them all)")
+                      .arg(w[1].text),
+                  QStringLiteral("no such locale installed")};
+            return false;
+        }
         return true;
     }
     if (cmd == QLatin1String("open")) {

@@ -31,6 +31,9 @@ class ScenarioRunner {
     bool expectation(const QList<Word>& w, Failure* f);
 
     void resetState();
+    // The user's regional setting: Qt's default locale and the C library's; false when the C
+    // library has no such locale.
+    bool setRegion(const QString& name);
     bool startProgram(const QString& without, Failure* f);
 
     Form* window(const QString& name, Failure* f);
