@@ -87,9 +87,23 @@ double readBack(QString text, const QLocale& locale) {
     return v;
 }
 
+// A huge value (1E15 and more) is written as results show it, with four significant digits.
+void checkPlainHuge(double v, const QString& text, const char* what) {
+    require(text == num::scientificResult(v, QLocale::c()), what, text);
+    double back = 0;
+    const Outcome o = outcomeOf([&] { return num::toDouble(text).value(); }, &back);
+    // Rounded to four digits, the very largest doubles lie beyond the range.
+    if (o == Outcome::Overflow && std::fabs(v) >= 1.7975e308)
+        return;
+    require(o == Outcome::Number, what, text);
+    require(std::fabs(back - v) <= 5.0000001e-4 * std::fabs(v), what, text);
+}
+
 void checkPlainSingle(float v) {
     const QString text = num::plain(num::Single(v));
     require(matches(plainForm, text), "plain(single) has the plain form", text);
+    if (num::isHuge(num::Single(v)))
+        return checkPlainHuge(v, text, "plain(single) writes a huge value in the four-digit form");
     double single = 0;
     require(outcomeOf([&] { return double(num::toSingle(text).value()); }, &single) == Outcome::Number,
             "plain(single) reads back as a single", text);
@@ -104,6 +118,8 @@ void checkPlainSingle(float v) {
 void checkPlainDouble(double v) {
     const QString text = num::plain(num::Double(v));
     require(matches(plainForm, text), "plain(double) has the plain form", text);
+    if (num::isHuge(num::Double(v)))
+        return checkPlainHuge(v, text, "plain(double) writes a huge value in the four-digit form");
     double back = 0;
     const Outcome o = outcomeOf([&] { return num::toDouble(text).value(); }, &back);
     // Rounded to fifteen digits, the very largest doubles lie beyond the range.
@@ -138,20 +154,41 @@ void checkScientific(double v, const QLocale& locale) {
     require(form.match(text).hasMatch(), "scientific has a two-decimal mantissa and an exponent", text);
 }
 
+// The result rule: three decimals, or from 1E15 on the four-digit scientific form; the form for
+// quantities of many powers of ten writes the scientific form wherever three decimals hide them.
+void checkResult(const QString& text, double v, bool huge, const QLocale& locale) {
+    if (huge)
+        require(text == num::scientificResult(v, locale), "the result rule writes huge values in four digits",
+                text);
+    else
+        checkFixed(text, v, 3, locale, "the result rule");
+}
+void checkWideResult(const QString& text, double v, bool huge, const QLocale& locale) {
+    if (huge || num::isLostAtThreeDecimals(v) || std::fabs(v) >= 1e9)
+        require(text == num::scientificResult(v, locale), "the wide-range result is scientific", text);
+    else
+        checkFixed(text, v, 3, locale, "the wide-range result");
+}
+
 void checkSingle(float v) {
     if (!std::isfinite(v))
         return;
     checkPlainSingle(v);
-    for (const QLocale* l : {&english(), &german()})
-        checkFixed(num::result(num::Single(v), *l), double(v), 3, *l, "the result rule");
+    const bool huge = num::isHuge(num::Single(v));
+    for (const QLocale* l : {&english(), &german()}) {
+        checkResult(num::result(num::Single(v), *l), double(v), huge, *l);
+        checkWideResult(num::wideResult(num::Single(v), *l), double(v), huge, *l);
+    }
 }
 
 void checkDouble(double v) {
     if (!std::isfinite(v))
         return;
     checkPlainDouble(v);
+    const bool huge = num::isHuge(num::Double(v));
     for (const QLocale* l : {&english(), &german()}) {
-        checkFixed(num::result(num::Double(v), *l), v, 3, *l, "the result rule");
+        checkResult(num::result(num::Double(v), *l), v, huge, *l);
+        checkWideResult(num::wideResult(num::Double(v), *l), v, huge, *l);
         checkFixed(num::standard(v, *l), v, 2, *l, "the Standard format");
         checkScientific(v, *l);
     }
