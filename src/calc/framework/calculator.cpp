@@ -1,5 +1,6 @@
 #include "calc/framework/calculator.h"
 
+#include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/windows.h"
 
@@ -170,10 +171,13 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
             strips.back()->addWidget(w);
         ++column;
     };
+    // Each box is announced by its prompt, and by the prompt of the current option as it changes.
     for (const NumberInput& in : m_def.inputs) {
         startRow(in.place);
-        place(addLabel(in.label, in.prompt, column == 0));
+        QLabel* prompt = addLabel(in.label, in.prompt, column == 0);
+        place(prompt);
         QLineEdit* box = addBox(in.box, column > 1);
+        accessible::labelFor(prompt, box);
         if (!in.tooltip.isEmpty())
             box->setToolTip(in.tooltip);
         if (in.filter != Profile::None)
@@ -185,13 +189,21 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         startRow(r.place);
         if (resultRow < 0)
             resultRow = row;
-        if (r.label.isEmpty())
+        QLabel* prefix = nullptr;
+        if (r.label.isEmpty()) {
             ++column;
-        else
-            place(addLabel(r.label, r.prefix, column == 0));
+        } else {
+            prefix = addLabel(r.label, r.prefix, column == 0);
+            place(prefix);
+        }
         QLineEdit* result = addBox(r.box, column > 1);
         result->setReadOnly(true);
         result->setToolTip(r.tooltip);
+        // A result is announced by the words before it; one without them is simply the result.
+        if (prefix)
+            accessible::labelFor(prefix, result);
+        else
+            result->setAccessibleName(QStringLiteral("Result"));
         place(result);
         if (!r.unit.isEmpty())
             place(addLabel(r.unit, QString(), false));
@@ -205,6 +217,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
                                                       [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
+        help->setAccessibleName(QStringLiteral("Help"));
         strips[std::max(resultRow, 0)]->addWidget(help);
     }
     for (const QString& name : m_def.unusedBoxes)
@@ -252,6 +265,7 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
         auto* formula = new QLineEdit(this);
         formula->setObjectName(m_def.formulaBox);
         formula->setReadOnly(true);
+        formula->setAccessibleName(QStringLiteral("Worked formula"));
         m_boxes.insert(m_def.formulaBox, formula);
         outer->addWidget(formula);
     }
