@@ -3,8 +3,10 @@
 // example "frmWork"), lives from its load to its unload, and sees every keystroke before its
 // controls do (key preview): Form_KeyDown gets the key code, Form_KeyPress the character, then the
 // focused control's own filter (Control_KeyPress). Enter presses the focused button or else the
-// default button; Esc presses the cancel button. A box bound to a key filter profile refuses the
-// characters its profile does not accept, with the profile's message.
+// default button, and on an item of a list or tree opens it as a double click does; Esc presses
+// the cancel button. A box bound to a key filter profile refuses the characters its profile does
+// not accept, with the profile's message. The focused button shows a ring, so that the keyboard's
+// place can be seen.
 
 #include "core/keyfilters.h"
 

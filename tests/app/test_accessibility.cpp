@@ -121,6 +121,32 @@ class TestAccessibility : public QObject {
         QCOMPARE(unnamedControls(&window), QStringList());
     }
 
+    // The keyboard's place is plain: the focused button of the main window carries a ring in the
+    // highlight colour that the same button lacks without the focus.
+    void theFocusedButtonShowsARing() {
+        Form* main = windows::show(QStringLiteral("frmmain"));
+        main->activateWindow();
+        settle();
+        QCOMPARE(QApplication::activeWindow(), main);
+        auto* motion = main->findChild<QPushButton*>(QStringLiteral("cmdMotion"));
+        auto* general = main->findChild<QPushButton*>(QStringLiteral("cmdGeneral"));
+        const QColor highlight = motion->palette().color(QPalette::Highlight);
+        const auto ringAt = [&](const QImage& image) {
+            const int middle = image.height() / 2;
+            return QColor(image.pixel(3, middle)) == highlight &&
+                   QColor(image.pixel(image.width() - 4, middle)) == highlight &&
+                   QColor(image.pixel(image.width() / 2, 3)) == highlight;
+        };
+        motion->setFocus(Qt::TabFocusReason);
+        settle();
+        QVERIFY(motion->hasFocus());
+        QVERIFY(ringAt(motion->grab().toImage()));
+        general->setFocus(Qt::TabFocusReason);
+        settle();
+        QVERIFY(!ringAt(motion->grab().toImage()));
+        QVERIFY(ringAt(general->grab().toImage()));
+    }
+
     // Every window of the program as it opens.
     void everyWindowNamesItsControls() {
         const QStringList names = windows::registeredClasses();
