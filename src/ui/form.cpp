@@ -5,12 +5,17 @@
 #include "ui/windows.h"
 
 #include <QAbstractItemView>
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
     setObjectName(className);
@@ -35,6 +40,31 @@ void Form::centerOnScreen() {
         r.moveCenter(s->availableGeometry().center());
         move(r.topLeft());
     }
+}
+
+int Form::captionWidth(const QString& caption) {
+    if (caption.isEmpty())
+        return 0;
+    // Title bars set their caption in a bold face of about 11 points, beside an icon and up to
+    // three buttons.
+    QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    title.setBold(true);
+    title.setPointSizeF(std::max(title.pointSizeF(), 11.0));
+    constexpr int buttonsAndIcon = 150;
+    return QFontMetrics(title).horizontalAdvance(caption) + buttonsAndIcon;
+}
+
+void Form::fitCaption() {
+    const int needed = captionWidth(windowTitle());
+    if (needed == 0)
+        return;
+    // A window whose layout fixes its size gets a strut across its column; any other a minimum.
+    if (auto* column = qobject_cast<QBoxLayout*>(layout());
+        column &&
+        (column->direction() == QBoxLayout::TopToBottom || column->direction() == QBoxLayout::BottomToTop))
+        column->addStrut(needed);
+    else if (maximumWidth() >= needed)
+        setMinimumWidth(std::max(minimumWidth(), needed));
 }
 
 void Form::installKeyPreview() {

@@ -56,6 +56,11 @@ class Form : public QWidget {
     // Places the window in the middle of the screen.
     void centerOnScreen();
 
+    // Widens the window, where need be, until the window manager can show its whole caption.
+    void fitCaption();
+    // The width a title bar needs for the caption beside the window manager's buttons.
+    static int captionWidth(const QString& caption);
+
     // Installs the key preview on the window and every control it holds now.
     void installKeyPreview();
 

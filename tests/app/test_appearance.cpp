@@ -1,6 +1,7 @@
 // Every window of the program under a light, a dark and a high-contrast desktop theme: every text
 // that is shown reads against what lies behind it. A window that fixes a background colour must
-// fix a text colour with it; everything else follows the desktop.
+// fix a text colour with it; everything else follows the desktop. And every window leaves the
+// window manager room for its whole caption.
 
 #include "app/Module1.h"
 #include "recorders.h"
@@ -144,6 +145,28 @@ class TestAppearance : public QObject {
         QCOMPARE(poorlyReadable(&window).size(), 1);
         colours::fixBackground(label, QColor(224, 224, 224));
         QCOMPARE(poorlyReadable(&window), QStringList());
+    }
+
+    // Every window is wide enough for the window manager to show its whole caption beside its
+    // buttons (the narrow topic windows most of all).
+    void everyWindowFitsItsCaption() {
+        QVERIFY(Form::captionWidth(QStringLiteral("Miscellaneous Problem Types")) >
+                Form::captionWidth(QStringLiteral("Motion")));
+        int fitted = 0;
+        for (const QString& name : windows::registeredClasses()) {
+            Form* window = windows::show(name);
+            settle();
+            const int needed = Form::captionWidth(window->windowTitle());
+            QVERIFY2(window->width() >= needed,
+                     qPrintable(QStringLiteral("%1 \"%2\" is %3 pixels wide, its caption needs %4")
+                                    .arg(name, window->windowTitle())
+                                    .arg(window->width())
+                                    .arg(needed)));
+            fitted += needed > 0;
+            windows::unloadAll();
+            settle();
+        }
+        QVERIFY(fitted >= 30);
     }
 
     void everyWindowReadsUnderEveryTheme_data() {
