@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd cups-filters
+  qt6-svg-dev desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
