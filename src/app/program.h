@@ -8,7 +8,7 @@
 class QTextStream;
 
 // The name of the desktop entry, of the icon and of the software-centre listing.
-inline const char* const ProgramId = "example.carvido.quellorin";
+inline const char* const ProgramId = QUELLORIN_ID;
 
 // The version the build gives the program.
 QString ProgramVersion();
