@@ -2,10 +2,11 @@
 
 #include "app/Module1.h"
 #include "ui/appearance.h"
+#include "ui/colours.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,11 +132,14 @@ const std::vector<MenuTitle>& menuTitles() {
     return titles;
 }
 
+// The window's colour below the menu bar.
+const QColor teal(0, 128, 128);
+
 // The decorative picture tiled between the button rows: a launched ball's path, a pendulum, a
 // block on a slope and a pair of force arrows, in light lines on the window's teal.
 QPixmap decoration() {
     QPixmap pm(300, 150);
-    pm.fill(QColor(0, 128, 128));
+    pm.fill(teal);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(200, 240, 235);
@@ -193,19 +197,12 @@ QPixmap decoration() {
 frmmain::frmmain()
     : Form(QStringLiteral("frmmain"),
            {QStringLiteral("Carvido Software - Quellorin"), appearance::mainWindowFlags(), true}) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 128, 128));
-    setPalette(pal);
-
     // The menu bar wraps onto a second line when its titles do not fit the window's width.
     QMenuBar* first = nullptr;
     QMenuBar* second = nullptr;
     auto makeBar = [this](const char* name) {
         auto* bar = new QMenuBar(this);
         bar->setObjectName(QString::fromLatin1(name));
-        bar->setAutoFillBackground(true);
-        bar->setPalette(QApplication::palette());
         bar->setFont(appearance::formFont(9));
         bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 5px; }"));
         return bar;
@@ -228,7 +225,12 @@ frmmain::frmmain()
         top += h;
     }
 
-    // The pictures first, so that the buttons lie above them.
+    // Below the menu bar the window is teal, with light text on it; the menu bar and the buttons
+    // keep the desktop's colours. The teal first, then the pictures, so that the buttons lie above
+    // them.
+    auto* desk = new QWidget(this);
+    desk->setGeometry(0, top, width, px(7755));
+    colours::fixBackground(desk, teal);
     const QPixmap picture = decoration();
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {

@@ -1,5 +1,6 @@
 #include "app/splash.h"
 
+#include "app/program.h"
 #include "ui/appearance.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
@@ -145,6 +146,7 @@ frmAbout::frmAbout()
     QLabel* title = addLabel(this, "lblTitle", QStringLiteral("Quellorin"));
     title->setFont(titleFont);
     QLabel* version = addLabel(this, "lblVersion");
+    QLabel* release = addLabel(this, "lblVersionNumber");
     QLabel* contact = addLabel(this, "Label2");
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -167,6 +169,7 @@ frmAbout::frmAbout()
     auto* words = new QVBoxLayout;
     words->addWidget(title);
     words->addWidget(version);
+    words->addWidget(release);
     words->addSpacing(8);
     words->addWidget(contact);
     heading->addLayout(words);
@@ -189,6 +192,8 @@ frmAbout::frmAbout()
 void frmAbout::Form_Load() {
     setWindowTitle(QLatin1String(MakerName));
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QLatin1String(ProductSubtitle));
+    findChild<QLabel*>(QStringLiteral("lblVersionNumber"))
+        ->setText(QStringLiteral("Version ") + ProgramVersion());
     // Each line break of the contact block is LF then CR.
     const QStringList contact = {
         QStringLiteral("For sales information contact:"), QLatin1String(MakerName),

@@ -179,6 +179,7 @@ frmHelp::frmHelp()
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("TreeView1"));
     m_tree->setToolTip(QStringLiteral("Double click to open a topic."));
+    m_tree->setAccessibleName(QStringLiteral("Help topics"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setIconSize(QSize(13, 13));
@@ -189,6 +190,7 @@ frmHelp::frmHelp()
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("RTB1"));
     m_text->setReadOnly(true);
+    m_text->setAccessibleName(QStringLiteral("Topic text"));
     m_text->setAcceptRichText(false);
     m_text->setFont(appearance::fixedFont(10));
     m_text->setLineWrapMode(QTextEdit::WidgetWidth);

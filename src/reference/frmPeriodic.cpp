@@ -6,6 +6,7 @@
 #include "reference/fields.h"
 #include "reference/session.h"
 #include "ui/appearance.h"
+#include "ui/colours.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
 
@@ -21,13 +22,6 @@
 using appearance::twips;
 
 namespace {
-
-void colour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
               int height) {
@@ -63,7 +57,8 @@ void registerPeriodicWindows() {
 
 frmPeriodic::frmPeriodic()
     : Form(QStringLiteral("frmPeriodic"), {QString(), appearance::mainWindowFlags(), true}) {
-    colour(this, QPalette::Window, QColor(192, 192, 192));
+    // The table's own colours, each with a text colour that reads on it under any desktop theme.
+    colours::fixBackground(this, QColor(192, 192, 192));
 
     QFont symbolFont = appearance::formFont();
     symbolFont.setBold(true);
@@ -73,7 +68,7 @@ frmPeriodic::frmPeriodic()
         b->setGeometry(twips(columnLeft(e.column)), twips(rowTop(e.row)), twips(500), twips(495));
         b->setFont(symbolFont);
         b->setAutoDefault(false);
-        colour(b, QPalette::Button, reference::classColour(e.kind));
+        colours::fixBackground(b, reference::classColour(e.kind));
         if (reference::hasDataSheet(e.symbol))
             connect(b, &QPushButton::clicked, this, [this, b] { element_Click(b->text()); });
     }
@@ -124,7 +119,7 @@ frmPeriodic::frmPeriodic()
                           1140, 300);
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Box);
-        colour(l, QPalette::Window, reference::classColour(entry.kind));
+        colours::fixBackground(l, reference::classColour(entry.kind));
         left += 1200;
     }
 

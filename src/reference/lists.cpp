@@ -134,6 +134,7 @@ ReferenceList::ReferenceList(const ListDefinition& definition)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QString::fromLatin1(m_def.caption));
     m_list->setFont(appearance::fixedFont());
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

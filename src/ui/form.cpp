@@ -4,11 +4,18 @@
 #include "ui/platform.h"
 #include "ui/windows.h"
 
+#include <QAbstractItemView>
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
     setObjectName(className);
@@ -33,6 +40,31 @@ void Form::centerOnScreen() {
         r.moveCenter(s->availableGeometry().center());
         move(r.topLeft());
     }
+}
+
+int Form::captionWidth(const QString& caption) {
+    if (caption.isEmpty())
+        return 0;
+    // Title bars set their caption in a bold face of about 11 points, beside an icon and up to
+    // three buttons.
+    QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    title.setBold(true);
+    title.setPointSizeF(std::max(title.pointSizeF(), 11.0));
+    constexpr int buttonsAndIcon = 150;
+    return QFontMetrics(title).horizontalAdvance(caption) + buttonsAndIcon;
+}
+
+void Form::fitCaption() {
+    const int needed = captionWidth(windowTitle());
+    if (needed == 0)
+        return;
+    // A window whose layout fixes its size gets a strut across its column; any other a minimum.
+    if (auto* column = qobject_cast<QBoxLayout*>(layout());
+        column &&
+        (column->direction() == QBoxLayout::TopToBottom || column->direction() == QBoxLayout::BottomToTop))
+        column->addStrut(needed);
+    else if (maximumWidth() >= needed)
+        setMinimumWidth(std::max(minimumWidth(), needed));
 }
 
 void Form::installKeyPreview() {
@@ -94,13 +126,44 @@ QHBoxLayout* Form::buttonRow(const std::vector<Button>& buttons) {
     return row;
 }
 
+namespace {
+
+// The focused command button carries a ring in the highlight colour inside its edge, drawn over
+// the button once it has painted itself, so that the keyboard's place is plain on any background.
+bool paintWithFocusRing(QPushButton* button, QEvent* paint) {
+    if (!button->hasFocus())
+        return false;
+    static_cast<QObject*>(button)->event(paint);
+    QPainter p(button);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(button->palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(button->rect()).adjusted(3, 3, -3, -3));
+    return true;
+}
+
+} // namespace
+
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        if (auto* button = qobject_cast<QPushButton*>(watched))
+            return paintWithFocusRing(button, event);
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (m_keyPreview && Form_KeyDown(key->key(), key->modifiers()))
         return true;
     const QChar ch = keyChar(key);
+    // Enter on an item of a list or tree opens it as a double click does.
+    if (ch == QChar(13)) {
+        auto* view = qobject_cast<QAbstractItemView*>(watched);
+        if (view && view->currentIndex().isValid()) {
+            emit view->doubleClicked(view->currentIndex());
+            return true;
+        }
+    }
     // Enter and Esc go to the window's buttons before any key handler sees them.
     if (ch == QChar(13)) {
         auto* focused = qobject_cast<QPushButton*>(watched);

@@ -3,8 +3,10 @@
 // example "frmWork"), lives from its load to its unload, and sees every keystroke before its
 // controls do (key preview): Form_KeyDown gets the key code, Form_KeyPress the character, then the
 // focused control's own filter (Control_KeyPress). Enter presses the focused button or else the
-// default button; Esc presses the cancel button. A box bound to a key filter profile refuses the
-// characters its profile does not accept, with the profile's message.
+// default button, and on an item of a list or tree opens it as a double click does; Esc presses
+// the cancel button. A box bound to a key filter profile refuses the characters its profile does
+// not accept, with the profile's message. The focused button shows a ring, so that the keyboard's
+// place can be seen.
 
 #include "core/keyfilters.h"
 
@@ -53,6 +55,11 @@ class Form : public QWidget {
 
     // Places the window in the middle of the screen.
     void centerOnScreen();
+
+    // Widens the window, where need be, until the window manager can show its whole caption.
+    void fitCaption();
+    // The width a title bar needs for the caption beside the window manager's buttons.
+    static int captionWidth(const QString& caption);
 
     // Installs the key preview on the window and every control it holds now.
     void installKeyPreview();

@@ -42,6 +42,7 @@ class ProgramFolder {
   public:
     virtual ~ProgramFolder() = default;
     // The folder of the program, where its database and help files live; no trailing separator.
+    // It is the folder of the program file itself, links followed, wherever it was started from.
     virtual QString path() = 0;
 };
 

@@ -52,6 +52,7 @@ Form* load(const QString& className) {
     instances().append(f);
     f->Form_Load();
     f->installKeyPreview();
+    f->fitCaption();
     f->centerOnScreen();
     return f;
 }

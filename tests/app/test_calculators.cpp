@@ -34,6 +34,39 @@ class TestCalculators : public QObject {
         rec.messages.messages.clear();
     }
 
+    // A calculator keeps one width whatever is chosen: its labels are sized for every caption any
+    // choice (or pair of choices, where a window has two groups) can give them.
+    void everyCalculatorKeepsOneWidth() {
+        for (const QString& name : calculators()) {
+            auto* calc = static_cast<CalculatorWindow*>(windows::show(name));
+            settle();
+            const int width = calc->width();
+            QVERIFY(width > 0);
+            int count = 0;
+            while (calc->option(count + 1))
+                ++count;
+            for (int first = 1; first <= count; ++first) {
+                for (int second = 1; second <= count; ++second) {
+                    for (int n : {first, second})
+                        if (calc->option(n)->isEnabled())
+                            calc->option(n)->click();
+                    settle();
+                    QVERIFY2(
+                        calc->width() == width,
+                        qPrintable(QStringLiteral("%1 is %2 pixels wide after options %3 and %4, %5 at load")
+                                       .arg(name)
+                                       .arg(calc->width())
+                                       .arg(first)
+                                       .arg(second)
+                                       .arg(width)));
+                }
+            }
+            windows::unloadAll();
+            settle();
+        }
+        rec.messages.messages.clear();
+    }
+
     // Whatever the keyboard or a paste sends, into any box of any calculator, followed by any
     // button, ends in a result or a message, never in a crash.
     void everyCalculatorSurvivesGarbage() {

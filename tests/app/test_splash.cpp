@@ -139,6 +139,9 @@ class TestSplash : public QObject {
         QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Quellorin"));
         QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
                  QStringLiteral("The Physics Problem Solver"));
+        // The version is the project's, as the build gives it.
+        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lblVersionNumber"))->text(),
+                 QStringLiteral("Version " QUELLORIN_VERSION));
         const QString contact = w->findChild<QLabel*>(QStringLiteral("Label2"))->text();
         QVERIFY(contact.startsWith(QStringLiteral("For sales information contact:\n\r")));
         QCOMPARE(contact.count(QStringLiteral("\n\r")), 5);

@@ -1,5 +1,7 @@
 #include "runner.h"
 
+#include "themes.h"
+
 #include "uitest.h"
 
 #include "app/Module1.h"
@@ -169,6 +171,7 @@ void ScenarioRunner::resetState() {
     m_platform.folder.folder = m_programDir;
     m_copy.reset();
     setRegion(QStringLiteral("en_US"));
+    applyTheme(Theme::Light);
 }
 
 bool ScenarioRunner::setRegion(const QString& name) {
@@ -328,6 +331,19 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
                   QStringLiteral("it could not be written to %1").arg(w[2].text)};
             return false;
         }
+        return true;
+    }
+    if (cmd == QLatin1String("palette")) {
+        // Not part of the shared format: the desktop's theme for what follows (light, dark or
+        // high-contrast), set for the whole program as a desktop sets it.
+        if (!arity(2))
+            return false;
+        Theme theme;
+        if (!themeNamed(w[1].text, &theme)) {
+            *f = {QStringLiteral("light, dark or high-contrast"), w[1].text};
+            return false;
+        }
+        applyTheme(theme);
         return true;
     }
     if (cmd == QLatin1String("close")) {

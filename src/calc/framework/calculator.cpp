@@ -1,5 +1,6 @@
 #include "calc/framework/calculator.h"
 
+#include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/windows.h"
 
@@ -31,7 +32,18 @@ bool hasSolveFor(const Definition& d) {
                        [](const ChoiceGroup& g) { return g.role == ChoiceGroup::Role::SolveFor; });
 }
 
-// Every caption each label can show: its own, and whatever any option gives it.
+// Every layout the window can show: each option's, and those the definition's layout hook can give.
+std::vector<const Layout*> possibleLayouts(const Definition& d) {
+    std::vector<const Layout*> all;
+    for (const ChoiceGroup& group : d.choices)
+        for (const Option& o : group.options)
+            all.push_back(&o.layout);
+    for (const Layout& l : d.layouts)
+        all.push_back(&l);
+    return all;
+}
+
+// Every caption each label can show: its own, and whatever any layout gives it.
 QHash<QString, QStringList> captionsByLabel(const Definition& d) {
     QHash<QString, QStringList> captions;
     for (const NumberInput& in : d.inputs)
@@ -39,14 +51,12 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
     for (const ResultRow& r : d.results)
         captions[r.label] << r.prefix;
     const QString resultLabel = d.results.empty() ? QString() : d.results.front().label;
-    for (const ChoiceGroup& group : d.choices) {
-        for (const Option& o : group.options) {
-            for (const NumberInput& in : d.inputs)
-                captions[in.label] << captionOf(o.layout.prompts, in.box);
-            captions[resultLabel] << o.layout.resultPrefix;
-            for (const auto& [label, caption] : o.layout.captions)
-                captions[label] << caption;
-        }
+    for (const Layout* layout : possibleLayouts(d)) {
+        for (const NumberInput& in : d.inputs)
+            captions[in.label] << captionOf(layout->prompts, in.box);
+        captions[resultLabel] << layout->resultPrefix;
+        for (const auto& [label, caption] : layout->captions)
+            captions[label] << caption;
     }
     return captions;
 }
@@ -161,10 +171,13 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
             strips.back()->addWidget(w);
         ++column;
     };
+    // Each box is announced by its prompt, and by the prompt of the current option as it changes.
     for (const NumberInput& in : m_def.inputs) {
         startRow(in.place);
-        place(addLabel(in.label, in.prompt, column == 0));
+        QLabel* prompt = addLabel(in.label, in.prompt, column == 0);
+        place(prompt);
         QLineEdit* box = addBox(in.box, column > 1);
+        accessible::labelFor(prompt, box);
         if (!in.tooltip.isEmpty())
             box->setToolTip(in.tooltip);
         if (in.filter != Profile::None)
@@ -176,13 +189,21 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         startRow(r.place);
         if (resultRow < 0)
             resultRow = row;
-        if (r.label.isEmpty())
+        QLabel* prefix = nullptr;
+        if (r.label.isEmpty()) {
             ++column;
-        else
-            place(addLabel(r.label, r.prefix, column == 0));
+        } else {
+            prefix = addLabel(r.label, r.prefix, column == 0);
+            place(prefix);
+        }
         QLineEdit* result = addBox(r.box, column > 1);
         result->setReadOnly(true);
         result->setToolTip(r.tooltip);
+        // A result is announced by the words before it; one without them is simply the result.
+        if (prefix)
+            accessible::labelFor(prefix, result);
+        else
+            result->setAccessibleName(QStringLiteral("Result"));
         place(result);
         if (!r.unit.isEmpty())
             place(addLabel(r.unit, QString(), false));
@@ -196,6 +217,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
                                                       [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
+        help->setAccessibleName(QStringLiteral("Help"));
         strips[std::max(resultRow, 0)]->addWidget(help);
     }
     for (const QString& name : m_def.unusedBoxes)
@@ -243,6 +265,7 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
         auto* formula = new QLineEdit(this);
         formula->setObjectName(m_def.formulaBox);
         formula->setReadOnly(true);
+        formula->setAccessibleName(QStringLiteral("Worked formula"));
         m_boxes.insert(m_def.formulaBox, formula);
         outer->addWidget(formula);
     }
@@ -261,22 +284,22 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
 // Every name the declaration gives its layouts must be one of the window's controls: a misspelt
 // name stops the program the first time the window is built, not later as an empty text.
 void CalculatorWindow::checkNames() const {
+    if (m_def.layout && m_def.layouts.empty())
+        qFatal("%s: a layout hook without the list of the layouts it gives", qPrintable(className()));
     QStringList inputs;
     for (const NumberInput& in : m_def.inputs)
         inputs << in.box;
-    for (const ChoiceGroup& group : m_def.choices) {
-        for (const Option& o : group.options) {
-            for (const auto& [name, prompt] : o.layout.prompts)
-                if (!inputs.contains(name))
-                    qFatal("%s: option \"%s\" prompts for %s, which is not an input box",
-                           qPrintable(className()), qPrintable(o.caption), qPrintable(name));
-            for (const auto& [name, caption] : o.layout.captions)
-                label(name);
-            for (const QString& name : o.layout.hiddenResults)
-                box(name);
-            for (const QString& name : o.layout.shown.value_or(QStringList()))
-                box(name);
-        }
+    for (const Layout* layout : possibleLayouts(m_def)) {
+        for (const auto& [name, prompt] : layout->prompts)
+            if (!inputs.contains(name))
+                qFatal("%s: a layout prompts \"%s\" for %s, which is not an input box",
+                       qPrintable(className()), qPrintable(prompt), qPrintable(name));
+        for (const auto& [name, caption] : layout->captions)
+            label(name);
+        for (const QString& name : layout->hiddenResults)
+            box(name);
+        for (const QString& name : layout->shown.value_or(QStringList()))
+            box(name);
     }
 }
 
@@ -349,8 +372,12 @@ QStringList CalculatorWindow::extraLabels() const {
 }
 
 Layout CalculatorWindow::currentLayout() const {
-    if (m_def.layout)
-        return m_def.layout(*this);
+    if (m_def.layout) {
+        Layout layout = m_def.layout(*this);
+        if (std::find(m_def.layouts.begin(), m_def.layouts.end(), layout) == m_def.layouts.end())
+            qFatal("%s: the layout hook gave a layout its list does not hold", qPrintable(className()));
+        return layout;
+    }
     for (int n = 1; n <= int(m_options.size()); ++n)
         if (groupOf(n).role == ChoiceGroup::Role::SolveFor && isSelected(n))
             return optionDefinition(n).layout;

@@ -130,6 +130,8 @@ struct Layout {
     // every such label not named here is emptied.
     Captions captions;
     QStringList hiddenResults; // result boxes of further rows that this selection hides
+
+    friend bool operator==(const Layout&, const Layout&) = default;
 };
 
 struct Option {
@@ -217,6 +219,10 @@ struct Definition {
     std::vector<ChoiceGroup> choices;
     // Where the layout depends on more than the clicked option (two solve-for groups).
     std::function<Layout(const Sheet&)> layout;
+    // Every layout that hook can give. The window sizes its labels for all of them, so that it
+    // keeps one width whatever is chosen; a layout the hook gives that is not listed here is a
+    // programming error.
+    std::vector<Layout> layouts;
 
     std::vector<Check> checks; // Ok's checks, in order
     Formula solve;             // the formula of a window without solve-for options

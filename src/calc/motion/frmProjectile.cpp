@@ -169,6 +169,9 @@ Definition frmProjectile() {
          .clickEmptiesBoxes = false},
     };
     d.layout = [](const Sheet& w) { return layoutFor(launchType(w), quantity(w)); };
+    for (int launch : {Horizontal, Angled})
+        for (int sought = Distance; sought <= Height; ++sought)
+            d.layouts.push_back(layoutFor(launch, sought));
     d.checks = {required({first, second, third}, {"You must enter a valid number."})};
     d.trap = {"Quellorin:", Icon::None};
     d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
