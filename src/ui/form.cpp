@@ -156,16 +156,13 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (m_keyPreview && Form_KeyDown(key->key(), key->modifiers()))
         return true;
     const QChar ch = keyChar(key);
-    // Enter on an item of a list or tree opens it as a double click does.
+    // Enter opens the current item of a list or tree as a double click does; otherwise Enter and
+    // Esc go to the window's buttons before any key handler sees them.
     if (ch == QChar(13)) {
-        auto* view = qobject_cast<QAbstractItemView*>(watched);
-        if (view && view->currentIndex().isValid()) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(watched); view && view->currentIndex().isValid()) {
             emit view->doubleClicked(view->currentIndex());
             return true;
         }
-    }
-    // Enter and Esc go to the window's buttons before any key handler sees them.
-    if (ch == QChar(13)) {
         auto* focused = qobject_cast<QPushButton*>(watched);
         QPushButton* target = focused ? focused : m_default;
         if (target && target->isEnabled() && target->isVisibleTo(this)) {
