@@ -28,6 +28,19 @@ Definition frmGravitation();
 Definition frmHookes();
 Definition frmPascal();
 Definition frmArchimedes();
+// Vectors
+Definition frmResultant();
+Definition FRMrESOLVING();
+Definition frmAddingVectors();
+// Rotation and oscillation
+Definition frmAngularDisplacement();
+Definition frmAngularSpeed();
+Definition frmAngularAcceleration();
+Definition frmTorque();
+Definition frmAngularMomentum();
+Definition frmAngularEnergy();
+Definition frmCircularMotion();
+Definition frmPendulum();
 } // namespace calc
 
 void registerWindows() {
@@ -48,6 +61,17 @@ void registerWindows() {
              calc::frmHookes,
              calc::frmPascal,
              calc::frmArchimedes,
+             calc::frmResultant,
+             calc::FRMrESOLVING,
+             calc::frmAddingVectors,
+             calc::frmAngularDisplacement,
+             calc::frmAngularSpeed,
+             calc::frmAngularAcceleration,
+             calc::frmTorque,
+             calc::frmAngularMomentum,
+             calc::frmAngularEnergy,
+             calc::frmCircularMotion,
+             calc::frmPendulum,
          })
         calc::registerCalculator(define);
     reference::registerListWindows();

@@ -52,6 +52,9 @@ template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x) {
         throw CalcError(InvalidArgument);
     return Checked<T>::checked(std::atan2(y.value(), x.value()));
 }
+template <typename T> Checked<T> asin(Checked<T> x) {
+    return Checked<T>::checked(std::asin(x.value()));
+}
 
 #define QUELLORIN_CHECKED_FUNCTIONS(T)                                                                       \
     template Checked<T> sqrt(Checked<T>);                                                                    \
@@ -61,10 +64,15 @@ template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x) {
     template Checked<T> cos(Checked<T>);                                                                     \
     template Checked<T> tan(Checked<T>);                                                                     \
     template Checked<T> atan(Checked<T>);                                                                    \
-    template Checked<T> atan2(Checked<T>, Checked<T>);
+    template Checked<T> atan2(Checked<T>, Checked<T>);                                                       \
+    template Checked<T> asin(Checked<T>);
 QUELLORIN_CHECKED_FUNCTIONS(float)
 QUELLORIN_CHECKED_FUNCTIONS(double)
 #undef QUELLORIN_CHECKED_FUNCTIONS
+
+Single narrow(Double v) {
+    return Single::checked(static_cast<float>(v.value()));
+}
 
 Single radians(Single degrees) {
     return degrees * Single(Pi) / Single(180.0f);

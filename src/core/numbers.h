@@ -60,6 +60,10 @@ template <typename T> class Checked {
 using Single = Checked<float>;
 using Double = Checked<double>;
 
+// A value worked out in double precision, held in single precision again (beyond the single range:
+// "Overflow").
+Single narrow(Double v);
+
 // Checked functions, in the argument's own precision (defined for Single and Double).
 template <typename T> Checked<T> sqrt(Checked<T> x); // x < 0: invalid argument
 template <typename T> Checked<T> pow(Checked<T> x, Checked<T> y);
@@ -69,6 +73,7 @@ template <typename T> Checked<T> cos(Checked<T> x);
 template <typename T> Checked<T> tan(Checked<T> x);
 template <typename T> Checked<T> atan(Checked<T> x);
 template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x); // both zero: invalid argument
+template <typename T> Checked<T> asin(Checked<T> x);                // |x| > 1: invalid argument
 
 // Angles as the program converts them: with 3.14159265 exactly as written.
 inline constexpr float Pi = 3.14159265f;

@@ -153,6 +153,16 @@ class TestNumbers : public QObject {
         QCOMPARE(num::atan2(Single(-1.0f), Single(-1.0f)).value(), std::atan2(-1.0f, -1.0f));
         QCOMPARE(failure([] { num::atan2(Single(0.0f), Single(0.0f)); }),
                  QStringLiteral("Invalid procedure call or argument"));
+        // The arcsine reaches the ends of its range; beyond them there is no angle.
+        QCOMPARE(num::asin(Double(-1.0)).value(), -std::asin(1.0));
+        QCOMPARE(failure([] { num::asin(Double(1.0000001)); }),
+                 QStringLiteral("Invalid procedure call or argument"));
+    }
+
+    // A double result goes back into single precision, or fails where single precision ends.
+    void narrowing() {
+        QCOMPARE(num::narrow(Double(0.1)).value(), 0.1f);
+        QCOMPARE(failure([] { num::narrow(Double(1e39)); }), QStringLiteral("Overflow"));
     }
 
     // The plain conversion writes "." under any C locale the desktop sets (the program's start-up

@@ -18,21 +18,16 @@ const Single g = 9.8f;
 // The sum of the forces (the fourth only when it is filled in): the magnitude, then its direction
 // in degrees from -180 to 180. Forces that cancel have no direction: the direction box stays empty.
 void netForce(Sheet& w) {
-    using physics::fromPolar;
-    const physics::Vector f1 = fromPolar(w.single(force1), w.single(angle1));
-    const physics::Vector f2 = fromPolar(w.single(force2), w.single(angle2));
-    const physics::Vector f3 = fromPolar(w.single(force3), w.single(angle3));
-    const bool fourth = !w.isEmpty(force4);
-    const physics::Vector f4 =
-        fourth ? fromPolar(w.single(force4), w.single(angle4)) : physics::Vector{0.0f, 0.0f};
-    const physics::Vector sum = f2 + f1 + f3 + f4;
-    w.showResult(physics::magnitude(sum));
-    const Single scale = num::abs(w.single(force1)) + num::abs(w.single(force2)) +
-                         num::abs(w.single(force3)) + (fourth ? num::abs(w.single(force4)) : Single(0.0f));
-    if (physics::cancels(sum, scale))
-        w.setText(direction, QString());
-    else
-        w.showResult(direction, physics::direction(sum));
+    std::vector<physics::Polar> forces = {
+        {w.single(force1), w.single(angle1)},
+        {w.single(force2), w.single(angle2)},
+        {w.single(force3), w.single(angle3)},
+    };
+    if (!w.isEmpty(force4))
+        forces.push_back({w.single(force4), w.single(angle4)});
+    const physics::Resultant net = physics::resultant(forces);
+    w.showResult(net.magnitude);
+    w.showResultIfAny(direction, net.direction);
 }
 
 // The unit Ok writes beside the first result.

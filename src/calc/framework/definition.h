@@ -84,6 +84,17 @@ class Sheet {
                 resultFormat(box) == ResultFormat::WideRange ? num::wideResult(value) : num::result(value));
     }
     void showFormula(const QString& formula) { setText(formulaBox(), formula); }
+    // The box's number read in single precision and widened, for windows that work in double
+    // precision from single-precision inputs.
+    num::Double widened(const QString& box) const { return num::Double(single(box).value()); }
+    // Writes a value that may not exist (the direction of forces that cancel): without one the box
+    // is emptied.
+    void showResultIfAny(const QString& box, std::optional<num::Single> value) {
+        if (value)
+            showResult(box, *value);
+        else
+            setText(box, QString());
+    }
 };
 
 // What Ok (or another button) computes.

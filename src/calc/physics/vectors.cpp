@@ -24,4 +24,17 @@ bool cancels(Vector sum, Single scale) {
     return r.value() == 0.0f || r.value() <= scale.value() * 1e-6f;
 }
 
+Resultant resultant(const std::vector<Polar>& vectors) {
+    Vector sum{0.0f, 0.0f};
+    Single scale = 0.0f;
+    for (const Polar& v : vectors) {
+        sum = sum + fromPolar(v.magnitude, v.degrees);
+        scale += num::abs(v.magnitude);
+    }
+    Resultant r{magnitude(sum), std::nullopt};
+    if (!cancels(sum, scale))
+        r.direction = direction(sum);
+    return r;
+}
+
 } // namespace physics

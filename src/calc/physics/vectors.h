@@ -4,6 +4,9 @@
 
 #include "core/numbers.h"
 
+#include <optional>
+#include <vector>
+
 namespace physics {
 
 using num::Single;
@@ -27,5 +30,18 @@ Single direction(Vector v);
 // Whether the sum of vectors whose magnitudes add up to scale is zero but for the rounding of
 // their components: forces that cancel have no direction to show.
 bool cancels(Vector sum, Single scale);
+
+// A vector given as the student types it: a magnitude (negative reverses it) and a direction.
+struct Polar {
+    Single magnitude, degrees;
+};
+
+// The sum of vectors as the calculators report it: its magnitude, and its direction from -180 to
+// 180 unless the vectors cancel (then it has none).
+struct Resultant {
+    Single magnitude;
+    std::optional<Single> direction;
+};
+Resultant resultant(const std::vector<Polar>& vectors);
 
 } // namespace physics

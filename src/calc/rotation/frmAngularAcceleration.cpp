@@ -1,0 +1,71 @@
+// Angular acceleration: alpha = (omega_f - omega_i) / t, solved for the acceleration, the time or
+// the final speed.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+// The initial speed always comes first; the third box takes no minus sign.
+constexpr auto initial = "Text1", second = "Text2", third = "Text3";
+
+Layout prompts(const char* two, const char* three, const char* resultPrefix) {
+    return {{{initial, "Initial angular speed"}, {second, two}, {third, three}}, resultPrefix};
+}
+
+} // namespace
+
+Definition frmAngularAcceleration() {
+    Definition d{.className = "frmAngularAcceleration", .caption = "Angular Acceleration"};
+    d.inputs = {
+        {initial, "Label1", Profile::K1},
+        {second, "Label2", Profile::K1},
+        {third, "Label3", Profile::K2},
+    };
+    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.formulaBox = QStringLiteral("Text5");
+    // Switching options keeps what was typed: the next Ok works the new formula on it.
+    d.choices = {{.caption = "Choose one of the following",
+                  .options = {{.caption = "Acceleration",
+                               .layout = prompts("Final angular speed", "Time interval",
+                                                 "The angular acceleration is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single w0 = w.single(initial), w1 = w.single(second);
+                                       const Single t = w.single(third);
+                                       w.showResult((w1 - w0) / t);
+                                   }},
+                              {.caption = "Time Change",
+                               .layout = prompts("Final angular speed", "Acceleration", "The time is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single w0 = w.single(initial), w1 = w.single(second);
+                                       const Single alpha = w.single(third);
+                                       w.showResult((w1 - w0) / alpha);
+                                   }},
+                              {.caption = "Final Speed",
+                               .layout = prompts("Change in time", "Acceleration", "The final speed is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single w0 = w.single(initial), t = w.single(second);
+                                       const Single alpha = w.single(third);
+                                       w.showResult(t * alpha + w0);
+                                   }}},
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
+    d.checks = {
+        required({initial, second, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.trap.icon = Icon::Information;
+    // Clear starts the window over at the acceleration.
+    d.clear.then = [](Sheet& w) { w.select(1); };
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Angular acceleration is the change in angular speed divided by the time interval. It is similar to the ",
+        "other types of acceleration you have encountered. Instead of going in a linear direction  ",
+        "you are going around a central axis. As a wheel spins around its axis, it accelerates and  ",
+        "decelerates. Angular acceleration is usually expressed in radians per second per second. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,58 @@
+// Angular displacement: theta = s / r, the arc length over the distance from the axis, solved for
+// any of the three.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+constexpr auto first = "Text1", second = "Text2";
+
+Layout prompts(const char* one, const char* two, const char* resultPrefix) {
+    return {{{first, one}, {second, two}}, resultPrefix};
+}
+
+} // namespace
+
+Definition frmAngularDisplacement() {
+    Definition d{.className = "frmAngularDisplacement", .caption = "Angular Displacement"};
+    d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}};
+    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.formulaBox = QStringLiteral("Text4");
+    // Switching options keeps what was typed: the next Ok works the new formula on it.
+    d.choices = {
+        {.options = {{.caption = "Displacement",
+                      .layout = prompts("Change in arc length", "Distance from axis", "The displacement is "),
+                      .solve =
+                          [](Sheet& w) {
+                              const Single s = w.single(first), r = w.single(second);
+                              w.showResult(s / r);
+                          }},
+                     {.caption = "Arc Length",
+                      .layout = prompts("Angular displacement", "Distance from axis", "The arc length is "),
+                      .solve =
+                          [](Sheet& w) {
+                              const Single theta = w.single(first), r = w.single(second);
+                              w.showResult(theta * r);
+                          }},
+                     {.caption = "Radius",
+                      .layout = prompts("Change in arc length", "Angular displacement", "The radius is "),
+                      .solve =
+                          [](Sheet& w) {
+                              const Single s = w.single(first), theta = w.single(second);
+                              w.showResult(s / theta);
+                          }}},
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
+    d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Angular displacement is the change in arc length divided by the distance from the axis. It is the angle ",
+        "through which a body rotates around an axis. Think of a seat on a Ferris wheel or any object ",
+        "on a rotating wheel or disk. The angle a seat on the Ferris wheel moves through is the angular ",
+        "displacement. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,78 @@
+// Rotational kinetic energy KE = 1/2 I omega^2, with the moment of inertia of a point mass, I = m r^2;
+// the moment of inertia of a disc, 1/2 m r^2; the angular speed from the energy. Values are held
+// in single precision, their squares worked out in double.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+using num::Single;
+constexpr auto first = "Text1", radius = "Text2", third = "Text3"; // the third: not for the moment
+
+Double squared(Single x) {
+    const Double d = x.value();
+    return d * d;
+}
+
+} // namespace
+
+Definition frmAngularEnergy() {
+    Definition d{.className = "frmAngularEnergy", .caption = "Rotational Kinetic Energy"};
+    d.inputs = {
+        {first, "Label1", Profile::K1},
+        {radius, "Label2", Profile::K1},
+        {third, "Label3", Profile::K1},
+    };
+    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.formulaBox = QStringLiteral("Text6");
+    // Switching options keeps what was typed: the next Ok works the new formula on it.
+    d.choices = {{.options = {{.caption = "Kinetic Energy",
+                               .layout = {{{first, "Enter the mass."},
+                                           {radius, "Enter the radius."},
+                                           {third, "Enter the speed in radians."}},
+                                          "The kinetic energy is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single m = w.single(first), r = w.single(radius),
+                                                    omega = w.single(third);
+                                       const Single inertia = num::narrow(squared(r) * m.value());
+                                       w.showResult(num::narrow(squared(omega) * inertia.value() / 2.0));
+                                   }},
+                              {.caption = "Moment",
+                               .layout = {{{first, "Enter the mass."}, {radius, "Enter the radius."}},
+                                          "The moment of inertia is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single m = w.single(first), r = w.single(radius);
+                                       w.showResult(num::narrow(squared(r) * (m * 0.5f).value()));
+                                   }},
+                              {.caption = "Angular Speed",
+                               .layout = {{{first, "Enter the kinetic energy."},
+                                           {radius, "Enter the radius."},
+                                           {third, "Enter the mass."}},
+                                          "The speed is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single ke = w.single(first), r = w.single(radius),
+                                                    m = w.single(third);
+                                       const Double twice = (ke + ke).value();
+                                       w.showResult(num::narrow(num::sqrt(twice / (squared(r) * m.value()))));
+                                   }}},
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
+    d.checks = {
+        required({first, radius, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.trap.icon = Icon::Information;
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Rotational kinetic energy is the energy of angular speed. The faster an object rotates, the more  ",
+        " kinetic energy it has .  Rotational kinetic energy is given by the equation 1/2IW^2 where",
+        " I is the moment of inertia and W is the angular speed. It is similar to the kinetic energy of ",
+        " a particle moving in a straight line (1/2mv^2)  where m is the mass and ",
+        " v is the velocity. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,70 @@
+// Angular momentum of a point mass moving about an axis: L = m r v, the moment of inertia m r^2
+// from a known momentum, and the angular speed omega = v / r = L / (m r^2). Worked in double
+// precision.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+constexpr auto first = "Text1", second = "Text2", third = "Text3";
+
+Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix) {
+    return {{{first, one}, {second, two}, {third, three}}, resultPrefix};
+}
+
+} // namespace
+
+Definition frmAngularMomentum() {
+    Definition d{.className = "frmAngularMomentum", .caption = "Angular Momentum"};
+    d.heading = {"Label4", "These problems deal with a point mass about an axis."};
+    d.inputs = {
+        {first, "Label1", Profile::K1},
+        {second, "Label2", Profile::K1},
+        {third, "Label3", Profile::K1},
+    };
+    d.results = {{.label = "Label5", .box = "Text5"}};
+    d.formulaBox = QStringLiteral("Text6");
+    // Switching options keeps what was typed: the next Ok works the new formula on it.
+    d.choices = {
+        {.options = {{.caption = "Angular Momentum",
+                      .layout = prompts("Enter the mass.", "Enter the radius.", "Enter the speed.",
+                                        "The angular momentum is "),
+                      .solve =
+                          [](Sheet& w) {
+                              const Double m = w.widened(first), r = w.widened(second), v = w.widened(third);
+                              w.showResult(m * r * v);
+                          }},
+                     // The mass L / (v r), times r^2.
+                     {.caption = "Moment of Inertia",
+                      .layout = prompts("Enter the momentum.", "Enter the speed.", "Enter the radius.",
+                                        "The moment of inertia is"),
+                      .solve =
+                          [](Sheet& w) {
+                              const Double L = w.widened(first), v = w.widened(second), r = w.widened(third);
+                              w.showResult(r * r * (L / v / r));
+                          }},
+                     // In radians per second: the momentum over the moment of inertia m r^2.
+                     {.caption = "Angular Speed",
+                      .layout = prompts("Enter the  momentum.", "Enter the mass.", "Enter the radius.",
+                                        "The angular speed is"),
+                      .solve =
+                          [](Sheet& w) {
+                              const Double L = w.widened(first), m = w.widened(second), r = w.widened(third);
+                              w.showResult(L / (m * r * r));
+                          }}},
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
+    d.checks = {
+        required({first, second, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.trap.icon = Icon::Information;
+    // Esc closes the window, as everywhere else.
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Angular momentum is the product of a rotating object's moment of inertia and its angular speed. ",
+        "Every moving object has momentum which is basically mass time speed. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,65 @@
+// The simple pendulum, T = 2 pi sqrt(L / g): the period, the frequency 1 / T, the length and the
+// acceleration of gravity.
+#include "calc/framework/definition.h"
+#include "calc/physics/rotation.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+constexpr auto first = "Text1", second = "Text2"; // the second: not for the frequency
+
+} // namespace
+
+Definition frmPendulum() {
+    Definition d{.className = "frmPendulum", .caption = "Simple Pendulum"};
+    d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
+    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.formulaBox = QStringLiteral("Text4");
+    // Switching options keeps what was typed, in the hidden box too.
+    d.choices = {
+        {.caption = "Select one of the following options",
+         .options =
+             {{.caption = "Period",
+               .layout = {{{first, "Enter the length of the pendulum."}, {second, "Enter the acceleration."}},
+                          "The period is "},
+               .solve =
+                   [](Sheet& w) {
+                       const Double length = w.widened(first), g = w.widened(second);
+                       w.showResult(num::narrow(physics::pendulumPeriod(length, g)));
+                   }},
+              {.caption = "Frequency",
+               .layout = {{{first, "Enter the period of the pendulum."}}, "The frequency is "},
+               .solve = [](Sheet& w) { w.showResult(num::Single(1.0f) / w.single(first)); }},
+              {.caption = "Length",
+               .layout = {{{first, "Enter the period of the pendulum."}, {second, "Enter the acceleration."}},
+                          "The length is "},
+               .solve =
+                   [](Sheet& w) {
+                       const Double period = w.widened(first), g = w.widened(second);
+                       w.showResult(num::narrow(physics::pendulumLength(period, g)));
+                   }},
+              {.caption = "Acceleration",
+               .layout = {{{first, "Enter the period of the pendulum."},
+                           {second, "Enter the length of the pendulum."}},
+                          "The acceleration is "},
+               .solve =
+                   [](Sheet& w) {
+                       const Double period = w.widened(first), length = w.widened(second);
+                       w.showResult(num::narrow(physics::pendulumGravity(period, length)));
+                   }}},
+         .perRow = 4,
+         .clickEmptiesBoxes = false}};
+    d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.trap.icon = Icon::Information;
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "A pendulum is a mass suspended by a rope or string. The mass swings back and forth. The period  ",
+        "of the pendulum is the time it takes to make one complete movement back and forth. The ",
+        "frequency is the number of complete cycles in a unit of time. The amplitude is the maximum ",
+        "displacement form its equilibrium position. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,76 @@
+// Torque: tau = F d sin(theta), theta in degrees, solved for any of the four. Worked in double
+// precision.
+#include "calc/framework/definition.h"
+#include "calc/physics/rotation.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+constexpr auto first = "Text1", second = "Text2", third = "Text3";
+
+Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix) {
+    return {{{first, one}, {second, two}, {third, three}}, resultPrefix};
+}
+
+} // namespace
+
+Definition frmTorque() {
+    Definition d{.className = "frmTorque", .caption = "Torque"};
+    d.inputs = {
+        {first, "Label1", Profile::K1},
+        {second, "Label2", Profile::K5},
+        {third, "Label3", Profile::K1},
+    };
+    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.formulaBox = QStringLiteral("Text5");
+    // Switching options keeps what was typed: the next Ok works the new formula on it.
+    d.choices = {{.options = {{.caption = "Torque",
+                               .layout = prompts("Enter the applied force.", "Enter the distance.",
+                                                 "Enter the angle.", "The torque is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double force = w.widened(first), arm = w.widened(second);
+                                       w.showResult(physics::torque(force, arm, w.widened(third)));
+                                   }},
+                              {.caption = "Distance",
+                               .layout = prompts("Enter the torque.", "Enter the force.", "Enter the angle.",
+                                                 "The distance is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double tau = w.widened(first), force = w.widened(second);
+                                       w.showResult(physics::torqueFactor(tau, force, w.widened(third)));
+                                   }},
+                              {.caption = "Force",
+                               .layout = prompts("Enter the torque.", "Enter the distance.",
+                                                 "Enter the angle.", "The force is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double tau = w.widened(first), arm = w.widened(second);
+                                       w.showResult(physics::torqueFactor(tau, arm, w.widened(third)));
+                                   }},
+                              // A torque of exactly F d acts at 90 degrees; one beyond it at no angle.
+                              {.caption = "Angle",
+                               .layout = prompts("Enter the torque.", "Enter the force.",
+                                                 "Enter the distance.", "The angle is "),
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double tau = w.real(first), force = w.real(second),
+                                                    arm = w.real(third);
+                                       w.showResult(physics::leverAngle(tau, force, arm));
+                                   }}},
+                  .perRow = 4,
+                  .clickEmptiesBoxes = false}};
+    d.checks = {
+        required({first, second, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.trap.icon = Icon::Information;
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Torque is defined as force times the lever arm. Torque also depends upon the angle at which the ",
+        "force is applied. Torque is the quantity that measures the abililty of a force to rotate an",
+        "object around an axis.",
+    });
+    return d;
+}
+
+} // namespace calc
