@@ -8,10 +8,6 @@ namespace {
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
 
-Layout prompts(const char* one, const char* two, const char* resultPrefix) {
-    return {{{first, one}, {second, two}}, resultPrefix};
-}
-
 } // namespace
 
 Definition frmAngularDisplacement() {
@@ -20,30 +16,32 @@ Definition frmAngularDisplacement() {
     d.results = {{.label = "Label3", .box = "Text3"}};
     d.formulaBox = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {
-        {.options = {{.caption = "Displacement",
-                      .layout = prompts("Change in arc length", "Distance from axis", "The displacement is "),
-                      .solve =
-                          [](Sheet& w) {
-                              const Single s = w.single(first), r = w.single(second);
-                              w.showResult(s / r);
-                          }},
-                     {.caption = "Arc Length",
-                      .layout = prompts("Angular displacement", "Distance from axis", "The arc length is "),
-                      .solve =
-                          [](Sheet& w) {
-                              const Single theta = w.single(first), r = w.single(second);
-                              w.showResult(theta * r);
-                          }},
-                     {.caption = "Radius",
-                      .layout = prompts("Change in arc length", "Angular displacement", "The radius is "),
-                      .solve =
-                          [](Sheet& w) {
-                              const Single s = w.single(first), theta = w.single(second);
-                              w.showResult(s / theta);
-                          }}},
-         .perRow = 3,
-         .clickEmptiesBoxes = false}};
+    d.choices = {{.options = {{.caption = "Displacement",
+                               .layout = {{{first, "Change in arc length"}, {second, "Distance from axis"}},
+                                          "The displacement is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single s = w.single(first), r = w.single(second);
+                                       w.showResult(s / r);
+                                   }},
+                              {.caption = "Arc Length",
+                               .layout = {{{first, "Angular displacement"}, {second, "Distance from axis"}},
+                                          "The arc length is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single theta = w.single(first), r = w.single(second);
+                                       w.showResult(theta * r);
+                                   }},
+                              {.caption = "Radius",
+                               .layout = {{{first, "Change in arc length"}, {second, "Angular displacement"}},
+                                          "The radius is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single s = w.single(first), theta = w.single(second);
+                                       w.showResult(s / theta);
+                                   }}},
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
     d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
     d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({

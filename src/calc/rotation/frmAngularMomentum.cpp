@@ -9,10 +9,6 @@ namespace {
 using num::Double;
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
 
-Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix) {
-    return {{{first, one}, {second, two}, {third, three}}, resultPrefix};
-}
-
 } // namespace
 
 Definition frmAngularMomentum() {
@@ -28,8 +24,10 @@ Definition frmAngularMomentum() {
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {
         {.options = {{.caption = "Angular Momentum",
-                      .layout = prompts("Enter the mass.", "Enter the radius.", "Enter the speed.",
-                                        "The angular momentum is "),
+                      .layout = {{{first, "Enter the mass."},
+                                  {second, "Enter the radius."},
+                                  {third, "Enter the speed."}},
+                                 "The angular momentum is "},
                       .solve =
                           [](Sheet& w) {
                               const Double m = w.widened(first), r = w.widened(second), v = w.widened(third);
@@ -37,8 +35,10 @@ Definition frmAngularMomentum() {
                           }},
                      // The mass L / (v r), times r^2.
                      {.caption = "Moment of Inertia",
-                      .layout = prompts("Enter the momentum.", "Enter the speed.", "Enter the radius.",
-                                        "The moment of inertia is"),
+                      .layout = {{{first, "Enter the momentum."},
+                                  {second, "Enter the speed."},
+                                  {third, "Enter the radius."}},
+                                 "The moment of inertia is"},
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), v = w.widened(second), r = w.widened(third);
@@ -46,8 +46,10 @@ Definition frmAngularMomentum() {
                           }},
                      // In radians per second: the momentum over the moment of inertia m r^2.
                      {.caption = "Angular Speed",
-                      .layout = prompts("Enter the  momentum.", "Enter the mass.", "Enter the radius.",
-                                        "The angular speed is"),
+                      .layout = {{{first, "Enter the  momentum."},
+                                  {second, "Enter the mass."},
+                                  {third, "Enter the radius."}},
+                                 "The angular speed is"},
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), m = w.widened(second), r = w.widened(third);

@@ -8,10 +8,6 @@ namespace {
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
 
-Layout prompts(const char* one, const char* two, const char* resultPrefix) {
-    return {{{first, one}, {second, two}}, resultPrefix};
-}
-
 } // namespace
 
 Definition frmAngularSpeed() {
@@ -26,31 +22,32 @@ Definition frmAngularSpeed() {
     d.results = {{.label = "Label3", .box = "Text3"}};
     d.formulaBox = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {{.options = {{.caption = "Speed",
-                               .layout = prompts("Angular displacement in radians", "Time interval",
-                                                 "The angular speed is "),
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single theta = w.single(first), t = w.single(second);
-                                       w.showResult(theta / t);
-                                   }},
-                              // In radians, as the other two options take it.
-                              {.caption = "Displacement",
-                               .layout = prompts("Speed", "Time interval", "The displacement is "),
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single omega = w.single(first), t = w.single(second);
-                                       w.showResult(t * omega);
-                                   }},
-                              {.caption = "Time Interval",
-                               .layout = prompts("Speed", "Displacement", "The time is "),
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single omega = w.single(first), theta = w.single(second);
-                                       w.showResult(theta / omega);
-                                   }}},
-                  .perRow = 3,
-                  .clickEmptiesBoxes = false}};
+    d.choices = {
+        {.options = {{.caption = "Speed",
+                      .layout = {{{first, "Angular displacement in radians"}, {second, "Time interval"}},
+                                 "The angular speed is "},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single theta = w.single(first), t = w.single(second);
+                              w.showResult(theta / t);
+                          }},
+                     // In radians, as the other two options take it.
+                     {.caption = "Displacement",
+                      .layout = {{{first, "Speed"}, {second, "Time interval"}}, "The displacement is "},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single omega = w.single(first), t = w.single(second);
+                              w.showResult(t * omega);
+                          }},
+                     {.caption = "Time Interval",
+                      .layout = {{{first, "Speed"}, {second, "Displacement"}}, "The time is "},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single omega = w.single(first), theta = w.single(second);
+                              w.showResult(theta / omega);
+                          }}},
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
     d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
     d.trap.icon = Icon::Information;
     d.help.text = concat({

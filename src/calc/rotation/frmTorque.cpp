@@ -9,10 +9,6 @@ namespace {
 using num::Double;
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
 
-Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix) {
-    return {{{first, one}, {second, two}, {third, three}}, resultPrefix};
-}
-
 } // namespace
 
 Definition frmTorque() {
@@ -26,24 +22,30 @@ Definition frmTorque() {
     d.formulaBox = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Torque",
-                               .layout = prompts("Enter the applied force.", "Enter the distance.",
-                                                 "Enter the angle.", "The torque is "),
+                               .layout = {{{first, "Enter the applied force."},
+                                           {second, "Enter the distance."},
+                                           {third, "Enter the angle."}},
+                                          "The torque is "},
                                .solve =
                                    [](Sheet& w) {
                                        const Double force = w.widened(first), arm = w.widened(second);
                                        w.showResult(physics::torque(force, arm, w.widened(third)));
                                    }},
                               {.caption = "Distance",
-                               .layout = prompts("Enter the torque.", "Enter the force.", "Enter the angle.",
-                                                 "The distance is "),
+                               .layout = {{{first, "Enter the torque."},
+                                           {second, "Enter the force."},
+                                           {third, "Enter the angle."}},
+                                          "The distance is "},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.widened(first), force = w.widened(second);
                                        w.showResult(physics::torqueFactor(tau, force, w.widened(third)));
                                    }},
                               {.caption = "Force",
-                               .layout = prompts("Enter the torque.", "Enter the distance.",
-                                                 "Enter the angle.", "The force is "),
+                               .layout = {{{first, "Enter the torque."},
+                                           {second, "Enter the distance."},
+                                           {third, "Enter the angle."}},
+                                          "The force is "},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.widened(first), arm = w.widened(second);
@@ -51,8 +53,10 @@ Definition frmTorque() {
                                    }},
                               // A torque of exactly F d acts at 90 degrees; one beyond it at no angle.
                               {.caption = "Angle",
-                               .layout = prompts("Enter the torque.", "Enter the force.",
-                                                 "Enter the distance.", "The angle is "),
+                               .layout = {{{first, "Enter the torque."},
+                                           {second, "Enter the force."},
+                                           {third, "Enter the distance."}},
+                                          "The angle is "},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.real(first), force = w.real(second),
