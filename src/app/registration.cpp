@@ -28,7 +28,18 @@ Definition frmGravitation();
 Definition frmHookes();
 Definition frmPascal();
 Definition frmArchimedes();
+// Statistics
+Definition frmMean();
+Definition frmDeviations();
+Definition frmVariation();
+Definition frmError();
 } // namespace calc
+
+// The windows that explain a procedure step by step.
+namespace statistics {
+Form* frmMedian();
+Form* frmMode();
+} // namespace statistics
 
 void registerWindows() {
     windows::registerClass(QStringLiteral("frmmain"), [] { return new frmmain; });
@@ -48,8 +59,14 @@ void registerWindows() {
              calc::frmHookes,
              calc::frmPascal,
              calc::frmArchimedes,
+             calc::frmMean,
+             calc::frmDeviations,
+             calc::frmVariation,
+             calc::frmError,
          })
         calc::registerCalculator(define);
+    windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
+    windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();
