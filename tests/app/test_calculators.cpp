@@ -141,7 +141,7 @@ class TestCalculators : public QObject {
         QRandomGenerator random(20261208);
         const QList<int> keys = {Qt::Key_A,    Qt::Key_1,      Qt::Key_Tab,
                                  Qt::Key_Left, Qt::Key_Delete, Qt::Key_Backspace};
-        for (const QString name : {QStringLiteral("frmMedian"), QStringLiteral("frmMode")}) {
+        for (const QString& name : {QStringLiteral("frmMedian"), QStringLiteral("frmMode")}) {
             for (int round = 0; round < 10; ++round) {
                 Form* w = windows::show(name);
                 QVERIFY(w);
