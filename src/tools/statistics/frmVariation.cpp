@@ -2,39 +2,23 @@
 // sum of their squares, with the arithmetic written out.
 #include "calc/framework/definition.h"
 #include "tools/statistics/statistics.h"
+#include "tools/statistics/totals.h"
 
 namespace calc {
-namespace {
 
 using num::plain;
 using num::Single;
-
-constexpr auto count = "Text2", sum = "Text3", sumOfSquares = "Text4";
-
-} // namespace
+using statistics::count, statistics::sum, statistics::sumOfSquares;
 
 Definition frmVariation() {
-    Definition d{.className = "frmVariation", .caption = "Variation"};
-    d.heading = {"Label1", "To calculate variation:"};
-    d.inputs = {
-        {count, "Label2", Profile::K13, "Enter the number of measurements.", "How many measurements?"},
-        {sum, "Label3", Profile::K13, "Add all measurements together and enter here.",
-         "Enter the sum of all the measurements."},
-        {sumOfSquares, "Label4", Profile::K13,
-         "Square each measurement, add them all together and enter here.",
-         "Be sure to square each measurement then add them together."},
-    };
-    // Every box of this window, the result and the formula box too, takes typing through the same
-    // filter; Clear puts the cursor in the formula box.
-    d.results = {
-        {.label = "Label5",
-         .box = "Text6",
-         .prefix = "The variation is",
-         .tooltip =
-             "The standard deviation tells you, on the average, how far a value is from the mean value.",
-         .filter = Profile::K13}};
-    d.formulaBox = QStringLiteral("Text1");
-    d.formulaFilter = Profile::K13;
+    Definition d = statistics::totalsWindow({
+        .className = "frmVariation",
+        .caption = "Variation",
+        .heading = "To calculate variation:",
+        .countTooltip = "How many measurements?",
+        .squaresTooltip = "Be sure to square each measurement then add them together.",
+        .resultPrefix = "The variation is",
+    });
     d.checks = {
         required({count, sum, sumOfSquares}, {"You must enter a valid number.", "Standard Deviation"})};
     // Totals that no data can give show their negative variation.
@@ -47,9 +31,6 @@ Definition frmVariation() {
         w.showFormula(plain(sx2) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
     };
     d.trap.title = QStringLiteral("Standard Deviation");
-    d.buttons.closeName = QStringLiteral("cdmCancel");
-    d.clear.focus = QStringLiteral("Text1");
-    d.close.show = QStringLiteral("frmStatistics");
     d.help.text = concat({
         "The variation is easy to calculate. Once you have the standard deviation, you simply square it. It is ",
         "a measure of variability that tells how much the values you are working with vary from the ",
