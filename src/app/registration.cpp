@@ -41,7 +41,18 @@ Definition frmAngularMomentum();
 Definition frmAngularEnergy();
 Definition frmCircularMotion();
 Definition frmPendulum();
+// Statistics
+Definition frmMean();
+Definition frmDeviations();
+Definition frmVariation();
+Definition frmError();
 } // namespace calc
+
+// The windows that explain a procedure step by step.
+namespace statistics {
+Form* frmMedian();
+Form* frmMode();
+} // namespace statistics
 
 void registerWindows() {
     windows::registerClass(QStringLiteral("frmmain"), [] { return new frmmain; });
@@ -72,8 +83,14 @@ void registerWindows() {
              calc::frmAngularEnergy,
              calc::frmCircularMotion,
              calc::frmPendulum,
+             calc::frmMean,
+             calc::frmDeviations,
+             calc::frmVariation,
+             calc::frmError,
          })
         calc::registerCalculator(define);
+    windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
+    windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();

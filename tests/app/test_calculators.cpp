@@ -96,9 +96,10 @@ class TestCalculators : public QObject {
             for (int round = 0; round < 40; ++round) {
                 auto* calc = static_cast<CalculatorWindow*>(windows::show(name));
                 QVERIFY(calc);
-                const Definition& d = calc->definition();
-                for (const NumberInput& in : d.inputs) {
-                    QLineEdit* b = calc->box(in.box);
+                // Every box the student can type into: the inputs, and output boxes that take typing.
+                for (QLineEdit* b : calc->findChildren<QLineEdit*>()) {
+                    if (b->isReadOnly())
+                        continue;
                     if (random.bounded(2))
                         b->setText(pastes[random.bounded(int(pastes.size()))]);
                     for (int k = random.bounded(6); k > 0; --k)
@@ -132,6 +133,30 @@ class TestCalculators : public QObject {
         for (const RecordedMessage& m : std::as_const(rec.messages.messages))
             QVERIFY2(!m.text.isEmpty() && !m.title.isEmpty(), "a message without words");
         rec.messages.messages.clear();
+    }
+
+    // The windows that only list steps: any key, then Enter or Esc, closes them back to the
+    // Statistics window, which is never left hidden or doubled.
+    void stepWindowsSurviveKeys() {
+        QRandomGenerator random(20261208);
+        const QList<int> keys = {Qt::Key_A,    Qt::Key_1,      Qt::Key_Tab,
+                                 Qt::Key_Left, Qt::Key_Delete, Qt::Key_Backspace};
+        for (const QString& name : {QStringLiteral("frmMedian"), QStringLiteral("frmMode")}) {
+            for (int round = 0; round < 10; ++round) {
+                Form* w = windows::show(name);
+                QVERIFY(w);
+                for (int k = random.bounded(6); k > 0; --k)
+                    QTest::keyClick(w, Qt::Key(keys[random.bounded(int(keys.size()))]));
+                if (QWidget* focus = w->focusWidget())
+                    QTest::keyClick(focus, random.bounded(2) ? Qt::Key_Escape : Qt::Key_Return);
+                settle();
+                QVERIFY(!windows::find(name));
+                QVERIFY(windows::find(QStringLiteral("frmStatistics"))->isVisible());
+                windows::unloadAll();
+                settle();
+            }
+        }
+        QVERIFY(rec.messages.messages.isEmpty());
     }
 };
 

@@ -197,7 +197,9 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
             place(prefix);
         }
         QLineEdit* result = addBox(r.box, column > 1);
-        result->setReadOnly(true);
+        result->setReadOnly(r.filter == Profile::None);
+        if (r.filter != Profile::None)
+            bindKeyFilter(result, r.filter);
         result->setToolTip(r.tooltip);
         // A result is announced by the words before it; one without them is simply the result.
         if (prefix)
@@ -264,7 +266,9 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     if (!m_def.formulaBox.isEmpty()) {
         auto* formula = new QLineEdit(this);
         formula->setObjectName(m_def.formulaBox);
-        formula->setReadOnly(true);
+        formula->setReadOnly(m_def.formulaFilter == Profile::None);
+        if (m_def.formulaFilter != Profile::None)
+            bindKeyFilter(formula, m_def.formulaFilter);
         formula->setAccessibleName(QStringLiteral("Worked formula"));
         m_boxes.insert(m_def.formulaBox, formula);
         outer->addWidget(formula);
@@ -451,8 +455,9 @@ void CalculatorWindow::cmdClear_Click() {
     emptyAllBoxes();
     if (m_def.clear.restoresLayout && (m_def.layout || hasSolveFor(m_def)))
         applyLayout(currentLayout());
-    if (!m_def.load.firstBox.isEmpty() && m_def.clear.focusesFirstBox)
-        box(m_def.load.firstBox)->setFocus();
+    const QString cursor = m_def.clear.focus.isEmpty() ? m_def.load.firstBox : m_def.clear.focus;
+    if (!cursor.isEmpty() && m_def.clear.focusesFirstBox)
+        box(cursor)->setFocus();
     if (m_def.clear.then)
         m_def.clear.then(*this);
 }

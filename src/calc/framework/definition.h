@@ -128,6 +128,9 @@ struct ResultRow {
     QString tooltip;
     Place place = Place::NewRow;
     ResultFormat format = ResultFormat::ThreeDecimals;
+    // A result box with a key filter takes typing through it, as an input box does (nothing reads
+    // what is typed there); without one it is read-only.
+    Profile filter = Profile::None;
 };
 
 // What the window shows for a selection.
@@ -206,6 +209,8 @@ struct OnClear {
     // Puts back the selected option's layout (prompts, shown boxes, units).
     bool restoresLayout = false;
     Formula then; // what Clear does besides
+    // The box Clear puts the cursor in, where it is not the first box (OnLoad::firstBox).
+    QString focus;
 };
 
 struct OnClose {
@@ -244,6 +249,9 @@ struct Definition {
     OnClear clear;
     OnClose close;
     Help help;
+    // The worked-formula box with a key filter takes typing through it, as an input box does
+    // (nothing reads what is typed there); without one it is read-only.
+    Profile formulaFilter = Profile::None;
 };
 
 // Text assembled from literal pieces, in order, with nothing between them.

@@ -83,6 +83,19 @@ Definition rowsCalculator() {
     return d;
 }
 
+// Output boxes that take typing through a key filter, and a Clear that puts the cursor in the
+// worked-formula box.
+Definition typedOutputs() {
+    Definition d{.className = "frmTestTypedOutputs", .caption = "Typed"};
+    d.inputs = {{"Text2", "Label2", Profile::K13, "Count"}};
+    d.results = {{.label = "Label5", .box = "Text6", .prefix = "Result", .filter = Profile::K13}};
+    d.formulaBox = QStringLiteral("Text1");
+    d.formulaFilter = Profile::K14;
+    d.solve = [](Sheet& w) { w.showResult(w.single("Text2")); };
+    d.clear.focus = QStringLiteral("Text1");
+    return d;
+}
+
 } // namespace
 
 class TestCalculator : public QObject {
@@ -103,6 +116,7 @@ class TestCalculator : public QObject {
         registerCalculator(testCalculator);
         registerCalculator(noOptionSelected);
         registerCalculator(rowsCalculator);
+        registerCalculator(typedOutputs);
         registerStub(QStringLiteral("frmTestTopic"));
         registerStub(QStringLiteral("frmHelp"));
     }
@@ -366,6 +380,29 @@ class TestCalculator : public QObject {
 
     // Rows of more than one box, units, second results, captions per option, and a Clear that
     // keeps the option's layout.
+    // Output boxes are read-only unless given a filter; with one they take what it accepts.
+    void typedOutputBoxes() {
+        QVERIFY(box("Text4")->isReadOnly() && box("Text5")->isReadOnly());
+        auto* t = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestTypedOutputs")));
+        type(t->box("Text6"), "-1.5E+2");
+        type(t->box("Text1"), "+3");
+        QCOMPARE(t->text("Text6"), QStringLiteral("-1.5E+2"));
+        QCOMPARE(t->text("Text1"), QStringLiteral("+3"));
+        QTest::keyClick(t->box("Text6"), 'e');
+        QCOMPARE(rec.messages.take().title, QStringLiteral("Standard Deviation"));
+        QTest::keyClick(t->box("Text1"), 'e');
+        QCOMPARE(rec.messages.take().title, QStringLiteral("Percent Error"));
+        QCOMPARE(t->text("Text1"), QStringLiteral("+3"));
+        // Ok writes over what was typed; Clear puts the cursor in the formula box.
+        t->setText("Text2", "4");
+        t->cmdOk_Click();
+        QCOMPARE(t->text("Text6"), QStringLiteral("4.000"));
+        t->box("Text2")->setFocus();
+        t->cmdClear_Click();
+        QVERIFY(t->text("Text1").isEmpty() && t->text("Text6").isEmpty());
+        QCOMPARE(t->focusWidget(), t->box("Text1"));
+    }
+
     void rowsAndCaptions() {
         auto* r = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestRows")));
         // Ok and Print work from the start; there is no "?" button and F1 opens nothing.

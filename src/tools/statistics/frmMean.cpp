@@ -1,0 +1,40 @@
+// The mean of a set of measurements from their sum and their number, with the division written out.
+#include "calc/framework/definition.h"
+#include "tools/statistics/statistics.h"
+
+namespace calc {
+namespace {
+
+using num::plain;
+using num::Single;
+
+constexpr auto sum = "Text1", count = "Text2";
+
+} // namespace
+
+Definition frmMean() {
+    Definition d{.className = "frmMean", .caption = "Mean "};
+    d.inputs = {
+        {sum, "Label1", Profile::K10, "Enter the sum of the measurements.",
+         "Add all the measurements together and enter here."},
+        {count, "Label2", Profile::K11, "Enter the number of measurements",
+         "Put the total number of measurements here."},
+    };
+    d.results = {{.label = "Label3", .box = "Text3", .prefix = "The mean is "}};
+    d.formulaBox = QStringLiteral("Text4");
+    d.checks = {required({sum, count}, {"You must enter a valid number", "Mean"})};
+    d.solve = [](Sheet& w) {
+        const Single total = w.single(sum), n = w.single(count);
+        w.showResult(statistics::mean(total, n));
+        w.showFormula(plain(total) + " / " + plain(n));
+    };
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.close.show = QStringLiteral("frmStatistics");
+    d.help.text = concat({
+        "The mean is the average of the measurements. This average is calculated by adding all the measurements ",
+        "together and dividing the total by the number of measurements. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,42 @@
+// The variance ("variation") of a set of measurements from how many there are, their sum and the
+// sum of their squares, with the arithmetic written out.
+#include "calc/framework/definition.h"
+#include "tools/statistics/statistics.h"
+#include "tools/statistics/totals.h"
+
+namespace calc {
+
+using num::plain;
+using num::Single;
+using statistics::count, statistics::sum, statistics::sumOfSquares;
+
+Definition frmVariation() {
+    Definition d = statistics::totalsWindow({
+        .className = "frmVariation",
+        .caption = "Variation",
+        .heading = "To calculate variation:",
+        .countTooltip = "How many measurements?",
+        .squaresTooltip = "Be sure to square each measurement then add them together.",
+        .resultPrefix = "The variation is",
+    });
+    d.checks = {
+        required({count, sum, sumOfSquares}, {"You must enter a valid number.", "Standard Deviation"})};
+    // Totals that no data can give show their negative variation.
+    d.solve = [](Sheet& w) {
+        const std::int16_t n = statistics::wholeCount(w.single(count));
+        const Single sx = w.single(sum), sx2 = w.single(sumOfSquares);
+        const Single variation = Single::checked(float(statistics::variance(n, sx, sx2).value()));
+        const Single mean = statistics::mean(sx, Single(n));
+        w.showResult(variation);
+        w.showFormula(plain(sx2) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
+    };
+    d.trap.title = QStringLiteral("Standard Deviation");
+    d.help.text = concat({
+        "The variation is easy to calculate. Once you have the standard deviation, you simply square it. It is ",
+        "a measure of variability that tells how much the values you are working with vary from the ",
+        "mean.",
+    });
+    return d;
+}
+
+} // namespace calc

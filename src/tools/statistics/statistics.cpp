@@ -1,0 +1,39 @@
+#include "tools/statistics/statistics.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace statistics {
+
+num::Single mean(num::Single sum, num::Single count) {
+    return sum / count;
+}
+
+std::int16_t wholeCount(num::Single n) {
+    const float r = std::nearbyint(n.value()); // the default rounding mode: halves to even
+    if (r < -32768.0f || r > 32767.0f)
+        throw num::CalcError(QString::fromLatin1(num::Overflow));
+    return static_cast<std::int16_t>(r);
+}
+
+num::Double variance(std::int16_t n, num::Single sum, num::Single sumOfSquares) {
+    const num::Double m = mean(sum, num::Single(n)).value();
+    const num::Double squareOfMean = m * m;
+    const num::Double difference = num::Double(sumOfSquares.value()) / num::Double(n) - squareOfMean;
+    // The sums and the mean each carry the rounding of a single (a few parts in 1E8); a
+    // difference within a few of those parts of the mean squared is no spread at all.
+    const double rounding = 8.0 * FLT_EPSILON * squareOfMean.value();
+    if (difference < 0.0 && -difference.value() <= rounding)
+        return 0.0;
+    return difference;
+}
+
+num::Double standardDeviation(std::int16_t n, num::Single sum, num::Single sumOfSquares) {
+    return num::sqrt(variance(n, sum, sumOfSquares));
+}
+
+num::Single percentError(num::Single yours, num::Single correct) {
+    return (yours - correct) / correct * 100.0f;
+}
+
+} // namespace statistics

@@ -1,0 +1,32 @@
+#include "tools/statistics/totals.h"
+
+namespace statistics {
+
+using calc::Profile;
+
+calc::Definition totalsWindow(const TotalsWindow& w) {
+    calc::Definition d{.className = w.className, .caption = w.caption};
+    d.heading = {"Label1", w.heading};
+    d.inputs = {
+        {count, "Label2", Profile::K13, "Enter the number of measurements.", w.countTooltip},
+        {sum, "Label3", Profile::K13, "Add all measurements together and enter here.",
+         "Enter the sum of all the measurements."},
+        {sumOfSquares, "Label4", Profile::K13,
+         "Square each measurement, add them all together and enter here.", w.squaresTooltip},
+    };
+    d.results = {
+        {.label = "Label5",
+         .box = "Text6",
+         .prefix = w.resultPrefix,
+         .tooltip =
+             "The standard deviation tells you, on the average, how far a value is from the mean value.",
+         .filter = Profile::K13}};
+    d.formulaBox = QStringLiteral("Text1");
+    d.formulaFilter = Profile::K13;
+    d.buttons.closeName = QStringLiteral("cdmCancel");
+    d.clear.focus = QStringLiteral("Text1");
+    d.close.show = QStringLiteral("frmStatistics");
+    return d;
+}
+
+} // namespace statistics

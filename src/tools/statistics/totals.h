@@ -1,0 +1,26 @@
+#pragma once
+// The layout the standard deviation and variation windows share: the three totals a student works
+// out beforehand (the number of measurements, their sum, the sum of their squares), the result
+// box and the worked-formula box at the foot. Every box, the result and formula boxes too, takes
+// typing through the same key filter; Clear puts the cursor in the formula box; Close goes back
+// to the Statistics window.
+
+#include "calc/framework/definition.h"
+
+namespace statistics {
+
+// The boxes, named once for both windows.
+inline constexpr auto count = "Text2", sum = "Text3", sumOfSquares = "Text4";
+
+struct TotalsWindow {
+    QString className;
+    QString caption;
+    QString heading;
+    QString countTooltip;
+    QString squaresTooltip;
+    QString resultPrefix;
+};
+
+calc::Definition totalsWindow(const TotalsWindow& w);
+
+} // namespace statistics

@@ -1,0 +1,112 @@
+// The statistics formulas against worked examples of introductory textbooks and lab manuals.
+
+#include "tools/statistics/statistics.h"
+
+#include <QTest>
+
+using num::CalcError;
+using num::Single;
+
+class TestStatistics : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void means_data() {
+        QTest::addColumn<float>("sum");
+        QTest::addColumn<float>("count");
+        QTest::addColumn<double>("mean");
+        // Five heights in cm: 160, 165, 170, 175, 180.
+        QTest::newRow("five heights") << 850.0f << 5.0f << 170.0;
+        // Six pendulum timings in s: 8, 9, 9, 10, 11, 13.
+        QTest::newRow("six timings") << 60.0f << 6.0f << 10.0;
+        // Three readings of g: 9.79, 9.82, 9.80.
+        QTest::newRow("three readings of g") << 29.41f << 3.0f << 9.803;
+    }
+    void means() {
+        QFETCH(float, sum);
+        QFETCH(float, count);
+        QFETCH(double, mean);
+        QVERIFY(qAbs(statistics::mean(sum, count).value() - mean) < 1e-3);
+    }
+
+    // n, the sum and the sum of squares of a data set; its population variance and standard
+    // deviation.
+    void spreads_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<float>("sum");
+        QTest::addColumn<float>("sumOfSquares");
+        QTest::addColumn<double>("variance");
+        QTest::addColumn<double>("deviation");
+        // 2, 4, 4, 4, 5, 5, 7, 9: mean 5, standard deviation 2.
+        QTest::newRow("eight values") << 8 << 40.0f << 232.0f << 4.0 << 2.0;
+        // 8, 9, 9, 10, 11, 13: variance 8/3, deviation 1.633.
+        QTest::newRow("six timings") << 6 << 60.0f << 616.0f << 2.6667 << 1.6330;
+        // 1, 2, 3, 4: variance 1.25, deviation 1.118.
+        QTest::newRow("one to four") << 4 << 10.0f << 30.0f << 1.25 << 1.1180;
+        // Measurements that all agree have no spread, whatever the rounding of their sums.
+        QTest::newRow("three of 0.1") << 3 << 0.3f << 0.03f << 0.0 << 0.0;
+        QTest::newRow("four of 7.3") << 4 << 29.2f << 213.16f << 0.0 << 0.0;
+        QTest::newRow("three of 9.81") << 3 << 29.43f << 288.7083f << 0.0 << 0.0;
+        QTest::newRow("a single value") << 1 << 2.7f << 7.29f << 0.0 << 0.0;
+    }
+    void spreads() {
+        QFETCH(int, n);
+        QFETCH(float, sum);
+        QFETCH(float, sumOfSquares);
+        QFETCH(double, variance);
+        QFETCH(double, deviation);
+        const auto count = static_cast<std::int16_t>(n);
+        const double v = statistics::variance(count, sum, sumOfSquares).value();
+        const double sd = statistics::standardDeviation(count, sum, sumOfSquares).value();
+        QVERIFY2(qAbs(v - variance) < 1e-4 && v >= 0.0, qPrintable(QString::number(v)));
+        QVERIFY2(qAbs(sd - deviation) < 1e-3, qPrintable(QString::number(sd)));
+    }
+
+    // Totals that no data can give: the sum of squares of four values that add up to 10 is at
+    // least 25. The variance shows how far off they are; there is no standard deviation.
+    void impossibleTotals() {
+        QVERIFY(qAbs(statistics::variance(4, 10.0f, 20.0f).value() + 1.25) < 1e-6);
+        QVERIFY(statistics::variance(3, 0.3f, 0.0299f).value() < 0.0);
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(4, 10.0f, 20.0f));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(3, 0.3f, 0.0299f));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(0, 1.0f, 1.0f));
+    }
+
+    void wholeCounts() {
+        QCOMPARE(statistics::wholeCount(2.5f), 2);
+        QCOMPARE(statistics::wholeCount(3.5f), 4);
+        QCOMPARE(statistics::wholeCount(0.4f), 0);
+        QCOMPARE(statistics::wholeCount(32767.0f), 32767);
+        QCOMPARE(statistics::wholeCount(-32768.0f), -32768);
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::wholeCount(32767.5f));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::wholeCount(-32769.0f));
+    }
+
+    void percentErrors_data() {
+        QTest::addColumn<float>("yours");
+        QTest::addColumn<float>("correct");
+        QTest::addColumn<double>("percent");
+        // g measured as 9.6 m/s^2 against 9.81 and against 9.8.
+        QTest::newRow("g against 9.81") << 9.6f << 9.81f << -2.141;
+        QTest::newRow("g against 9.8") << 9.6f << 9.8f << -2.041;
+        // The density of aluminium measured as 2.85 g/cm^3; accepted 2.70.
+        QTest::newRow("aluminium") << 2.85f << 2.70f << 5.556;
+        // The speed of sound measured as 350 m/s; accepted 343.
+        QTest::newRow("speed of sound") << 350.0f << 343.0f << 2.041;
+    }
+    void percentErrors() {
+        QFETCH(float, yours);
+        QFETCH(float, correct);
+        QFETCH(double, percent);
+        const double e = statistics::percentError(yours, correct).value();
+        QVERIFY2(qAbs(e - percent) < 1e-3, qPrintable(QString::number(e)));
+    }
+
+    void divisionsByZero() {
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::mean(10.0f, 0.0f));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::percentError(1.0f, 0.0f));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatistics)
+#include "test_statistics.moc"
