@@ -28,6 +28,14 @@ Definition frmGravitation();
 Definition frmHookes();
 Definition frmPascal();
 Definition frmArchimedes();
+// Energy and momentum
+Definition frmWork();
+Definition frmPower();
+Definition frmKineticEnergy();
+Definition frmPotentialenergy();
+Definition frmMomentum();
+Definition frmCollisions();
+Definition frmInelastic();
 } // namespace calc
 
 void registerWindows() {
@@ -48,6 +56,13 @@ void registerWindows() {
              calc::frmHookes,
              calc::frmPascal,
              calc::frmArchimedes,
+             calc::frmWork,
+             calc::frmPower,
+             calc::frmKineticEnergy,
+             calc::frmPotentialenergy,
+             calc::frmMomentum,
+             calc::frmCollisions,
+             calc::frmInelastic,
          })
         calc::registerCalculator(define);
     reference::registerListWindows();
