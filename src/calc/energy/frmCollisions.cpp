@@ -41,7 +41,8 @@ Definition frmCollisions() {
     };
     d.results = {{.label = "Label8", .box = "Text8"}};
     d.formulaBox = QStringLiteral("Text9");
-    // Switching options keeps what was typed: the numbers stand under the new prompts.
+    // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
+    // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {
         {.options =
              {
@@ -65,6 +66,22 @@ Definition frmCollisions() {
                           w.showResult(balance(v2f * m2 + v1f * m1, m1 * v1i, m2));
                       },
                   .name = "opt4"},
+                 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
+                 // third velocity box is hidden and not needed.
+                 {.caption = "Total Kinetic Energy of Both Objects",
+                  .layout = {{{mass1, "Mass of object 1."},
+                              {mass2, "Mass of object 2."},
+                              {third, "Velocity of object 1."},
+                              {fourth, "Velocity of object 2."}},
+                             "The total kinetic energy is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
+                          const Double v1 = w.single(third).value(), v2 = w.single(fourth).value();
+                          w.showResult(v2 * v2 * Double((m2 * 0.5f).value()) +
+                                       v1 * v1 * Double((m1 * 0.5f).value()));
+                      },
+                  .name = "opt7"},
                  {.caption = "Final Velocity of Object 1",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 2.", "Final velocity of object 1 is "),
@@ -85,24 +102,7 @@ Definition frmCollisions() {
                           w.showResult(balance(m2 * v2i + m1 * v1i, v1f * m1, m2));
                       },
                   .name = "opt6"},
-                 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
-                 // third velocity box is hidden and not needed.
-                 {.caption = "Total Kinetic Energy of Both Objects",
-                  .layout = {{{mass1, "Mass of object 1."},
-                              {mass2, "Mass of object 2."},
-                              {third, "Velocity of object 1."},
-                              {fourth, "Velocity of object 2."}},
-                             "The total kinetic energy is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
-                          const Double v1 = w.single(third).value(), v2 = w.single(fourth).value();
-                          w.showResult(v2 * v2 * Double((m2 * 0.5f).value()) +
-                                       v1 * v1 * Double((m1 * 0.5f).value()));
-                      },
-                  .name = "opt7"},
              },
-         .perRow = 2,
          .clickEmptiesBoxes = false},
     };
     const Message invalid{"You must enter valid data."};

@@ -89,12 +89,12 @@ class TestEnergy : public QObject {
                 entries << QPair<QString, QString>("Text5", fifth);
             return entries;
         };
-        row("puck's rebound", "frmCollisions", 3, with(puck, "4", "0", "1"), "Text8", -3);
-        row("cube's velocity", "frmCollisions", 4, with(puck, "4", "0", "-3"), "Text8", 1);
+        row("puck's rebound", "frmCollisions", 4, with(puck, "4", "0", "1"), "Text8", -3);
+        row("cube's velocity", "frmCollisions", 5, with(puck, "4", "0", "-3"), "Text8", 1);
         row("puck's approach", "frmCollisions", 1, with(puck, "0", "1", "-3"), "Text8", 4);
         row("cube at rest before", "frmCollisions", 2, with(puck, "4", "-3", "1"), "Text8", 0);
-        row("kinetic energy before", "frmCollisions", 5, with(puck, "4", "0", ""), "Text8", 4);
-        row("kinetic energy after", "frmCollisions", 5, with(puck, "-3", "1", ""), "Text8", 4);
+        row("kinetic energy before", "frmCollisions", 3, with(puck, "4", "0", ""), "Text8", 4);
+        row("kinetic energy after", "frmCollisions", 3, with(puck, "-3", "1", ""), "Text8", 4);
         // A 1000 kg car at 20 m/s and a 3000 kg truck at 20 m/s the other way lock together:
         // -10 m/s, with the truck; 8.0E5 J of kinetic energy before the crash.
         const Entries crash = {{"Text1", "1000"}, {"Text2", "3000"}, {"Text3", "20"}, {"Text4", "-20"}};
