@@ -12,10 +12,17 @@ using num::Single;
 constexpr auto mass1 = "Text1", mass2 = "Text2";
 constexpr auto third = "Text3", fourth = "Text4", fifth = "Text5";
 
-// The sought velocity: the momentum of the other moment of the collision, less the known momentum
-// on the sought velocity's own side, over its object's mass.
-Single balance(Single otherSide, Single knownOnSide, Single mass) {
-    return (otherSide - knownOnSide) / mass;
+// The sought velocity of object 1 or 2: the momentum of both objects at the other moment of the
+// collision (their velocities then in the boxes first and second), less the momentum of the other
+// object at the sought velocity's own moment (its velocity in the box known), over the sought
+// object's mass.
+Formula velocityOf(int object, const char* first, const char* second, const char* known) {
+    return [=](Sheet& w) {
+        const Single m1 = w.single(mass1), m2 = w.single(mass2);
+        const Single v1 = w.single(first), v2 = w.single(second), other = w.single(known);
+        const Single mine = object == 1 ? m1 : m2, theirs = object == 1 ? m2 : m1;
+        w.showResult((v2 * m2 + v1 * m1 - theirs * other) / mine);
+    };
 }
 
 // The prompts of an option, the masses first.
@@ -49,22 +56,12 @@ Definition frmCollisions() {
                  {.caption = "Initial Velocity of Object 1",
                   .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
                                        "Final velocity of object 1.", "Initial velocity of object 1 is "),
-                  .solve =
-                      [](Sheet& w) {
-                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
-                          const Single v2i = w.single(third), v2f = w.single(fourth), v1f = w.single(fifth);
-                          w.showResult(balance(v2f * m2 + v1f * m1, m2 * v2i, m1));
-                      },
+                  .solve = velocityOf(1, fifth, fourth, third),
                   .name = "opt3"},
                  {.caption = "Initial Velocity of Object 2",
                   .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
                                        "Final velocity of object 2.", "Initial velocity of object 2 is "),
-                  .solve =
-                      [](Sheet& w) {
-                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
-                          const Single v1i = w.single(third), v1f = w.single(fourth), v2f = w.single(fifth);
-                          w.showResult(balance(v2f * m2 + v1f * m1, m1 * v1i, m2));
-                      },
+                  .solve = velocityOf(2, fourth, fifth, third),
                   .name = "opt4"},
                  // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
                  // third velocity box is hidden and not needed.
@@ -85,22 +82,12 @@ Definition frmCollisions() {
                  {.caption = "Final Velocity of Object 1",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 2.", "Final velocity of object 1 is "),
-                  .solve =
-                      [](Sheet& w) {
-                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
-                          const Single v1i = w.single(third), v2i = w.single(fourth), v2f = w.single(fifth);
-                          w.showResult(balance(m2 * v2i + m1 * v1i, v2f * m2, m1));
-                      },
+                  .solve = velocityOf(1, third, fourth, fifth),
                   .name = "opt5"},
                  {.caption = "Final Velocity of Object 2",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 1.", "Final velocity of object 2 is "),
-                  .solve =
-                      [](Sheet& w) {
-                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
-                          const Single v1i = w.single(third), v2i = w.single(fourth), v1f = w.single(fifth);
-                          w.showResult(balance(m2 * v2i + m1 * v1i, v1f * m1, m2));
-                      },
+                  .solve = velocityOf(2, third, fourth, fifth),
                   .name = "opt6"},
              },
          .clickEmptiesBoxes = false},
