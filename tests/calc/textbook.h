@@ -1,12 +1,13 @@
 #pragma once
 // Calculators against worked examples of introductory physics textbooks, as a table: each row a
 // window, its option, the numbers typed, the box read and the textbook's answer to the textbook's
-// own precision. A test's _data function adds the columns and its rows; its test function checks
-// the current row.
+// own precision. A test derives from textbook::Test and gives textbookExamples_data(), which adds
+// the columns and its rows.
 
+#include "app/Module1.h"
 #include "calc/framework/calculator.h"
 #include "recorders.h"
-#include "ui/windows.h"
+#include "uitest.h"
 
 #include <QLocale>
 #include <QTest>
@@ -66,5 +67,26 @@ inline void check(RecordingPlatform& rec) {
     QVERIFY2(std::abs(value - answer) <= std::abs(answer) * tolerance + 0.0005,
              qPrintable(QStringLiteral("%1 shows %2").arg(box, w->text(box))));
 }
+
+// Every window registered, English regional settings, message boxes recorded, and every window
+// closed after each row.
+class Test : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform* m_rec = nullptr;
+
+  private slots:
+    void initTestCase() { registerWindows(); }
+    void init() {
+        m_rec = new RecordingPlatform;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() {
+        program::reset();
+        settle();
+        delete m_rec;
+    }
+    void textbookExamples() { check(*m_rec); }
+};
 
 } // namespace textbook

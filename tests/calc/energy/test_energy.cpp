@@ -2,29 +2,14 @@
 // each option, the textbook's numbers, the textbook's answer (to the textbook's own precision).
 
 #include "../textbook.h"
-#include "app/Module1.h"
-#include "uitest.h"
 
 using textbook::Entries;
 using textbook::row;
 
-class TestEnergy : public QObject {
+class TestEnergy : public textbook::Test {
     Q_OBJECT
 
-    RecordingPlatform* m_rec = nullptr;
-
   private slots:
-    void initTestCase() { registerWindows(); }
-    void init() {
-        m_rec = new RecordingPlatform;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        program::reset();
-        settle();
-        delete m_rec;
-    }
-
     void textbookExamples_data() {
         textbook::columns();
         // Textbook answers are given to three figures.
@@ -92,8 +77,6 @@ class TestEnergy : public QObject {
         row("goalie catches a puck", "frmInelastic", 4,
             {{"Text1", "0.15"}, {"Text2", "70"}, {"Text3", "35"}, {"Text4", "0"}}, "Text8", 0.0748, figures);
     }
-
-    void textbookExamples() { textbook::check(*m_rec); }
 };
 
 QUELLORIN_TEST_MAIN(TestEnergy)

@@ -2,8 +2,6 @@
 // each option, typical numbers, the textbook's answer (to the textbook's own precision).
 
 #include "../textbook.h"
-#include "app/Module1.h"
-#include "uitest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,23 +10,10 @@ using calc::CalculatorWindow;
 using textbook::Entries;
 using textbook::row;
 
-class TestForces : public QObject {
+class TestForces : public textbook::Test {
     Q_OBJECT
 
-    RecordingPlatform* m_rec = nullptr;
-
   private slots:
-    void initTestCase() { registerWindows(); }
-    void init() {
-        m_rec = new RecordingPlatform;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        program::reset();
-        settle();
-        delete m_rec;
-    }
-
     void textbookExamples_data() {
         textbook::columns();
         // A 70 kg person weighs 686 N; a 1500 kg car needs 3000 N to speed up at 2 m/s^2.
@@ -117,8 +102,6 @@ class TestForces : public QObject {
         row("density", "frmArchimedes", 2, {{"Text1", "4900"}, {"Text2", "0.5"}}, "Text3", 1000);
         row("volume", "frmArchimedes", 3, {{"Text1", "4900"}, {"Text2", "1000"}}, "Text3", 0.5);
     }
-
-    void textbookExamples() { textbook::check(*m_rec); }
 
     // The angle boxes of the first row do not spread the result row apart: "at <angle> degrees"
     // follows the first force closely, and the window keeps its size from option to option.
