@@ -46,6 +46,14 @@ Definition frmMean();
 Definition frmDeviations();
 Definition frmVariation();
 Definition frmError();
+// Energy and momentum
+Definition frmWork();
+Definition frmPower();
+Definition frmKineticEnergy();
+Definition frmPotentialenergy();
+Definition frmMomentum();
+Definition frmCollisions();
+Definition frmInelastic();
 } // namespace calc
 
 // The windows that explain a procedure step by step.
@@ -87,6 +95,13 @@ void registerWindows() {
              calc::frmDeviations,
              calc::frmVariation,
              calc::frmError,
+             calc::frmWork,
+             calc::frmPower,
+             calc::frmKineticEnergy,
+             calc::frmPotentialenergy,
+             calc::frmMomentum,
+             calc::frmCollisions,
+             calc::frmInelastic,
          })
         calc::registerCalculator(define);
     windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);

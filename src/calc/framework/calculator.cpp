@@ -354,6 +354,8 @@ void CalculatorWindow::applyLayout(const Layout& layout) {
         label(in.label)->setText(prompt);
         const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
         box(in.box)->setVisible(shown);
+        if (in.disabledWhileHidden)
+            box(in.box)->setEnabled(shown);
     }
     if (!m_def.results.empty() && !m_def.results.front().label.isEmpty())
         label(m_def.results.front().label)->setText(layout.resultPrefix);

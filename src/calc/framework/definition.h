@@ -116,6 +116,8 @@ struct NumberInput {
     QString prompt; // the prompt's caption where no option gives one
     QString tooltip;
     Place place = Place::NewRow;
+    // The box is disabled while the layout hides it, and enabled again when a layout shows it.
+    bool disabledWhileHidden = false;
 };
 
 // A read-only box a result is written into: a prefix label before it and a unit label after it,

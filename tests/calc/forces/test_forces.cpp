@@ -1,56 +1,21 @@
 // The forces and fluids calculators against worked examples of introductory physics textbooks:
 // each option, typical numbers, the textbook's answer (to the textbook's own precision).
 
-#include "app/Module1.h"
-#include "calc/framework/calculator.h"
-#include "recorders.h"
-#include "uitest.h"
+#include "../textbook.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 using calc::CalculatorWindow;
+using textbook::Entries;
+using textbook::row;
 
-using Entries = QList<QPair<QString, QString>>;
-Q_DECLARE_METATYPE(Entries)
-
-class TestForces : public QObject {
+class TestForces : public textbook::Test {
     Q_OBJECT
 
-    RecordingPlatform* m_rec = nullptr;
-
-    // The number a result box shows (English grouping), or NaN when it shows none.
-    static double shown(const CalculatorWindow* w, const QString& box) {
-        bool ok = false;
-        const double v = QLocale(QLocale::English, QLocale::UnitedStates).toDouble(w->text(box), &ok);
-        return ok ? v : qQNaN();
-    }
-
   private slots:
-    void initTestCase() { registerWindows(); }
-    void init() {
-        m_rec = new RecordingPlatform;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void cleanup() {
-        program::reset();
-        settle();
-        delete m_rec;
-    }
-
     void textbookExamples_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<Entries>("inputs");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<double>("answer");
-        QTest::addColumn<double>("tolerance"); // relative
-
-        const auto row = [](const char* tag, const char* window, int option, Entries inputs, const char* box,
-                            double answer, double tolerance = 5e-4) {
-            QTest::newRow(tag) << QString::fromLatin1(window) << option << inputs << QString::fromLatin1(box)
-                               << answer << tolerance;
-        };
+        textbook::columns();
         // A 70 kg person weighs 686 N; a 1500 kg car needs 3000 N to speed up at 2 m/s^2.
         row("weight of a person", "frmForces", 1, {{"Text1", "70"}, {"Text2", "9.8"}}, "Text3", 686);
         row("force on a car", "frmForces", 2, {{"Text1", "1500"}, {"Text2", "2"}}, "Text3", 3000);
@@ -136,25 +101,6 @@ class TestForces : public QObject {
         row("buoyant force", "frmArchimedes", 1, {{"Text1", "1000"}, {"Text2", "0.5"}}, "Text3", 4900);
         row("density", "frmArchimedes", 2, {{"Text1", "4900"}, {"Text2", "0.5"}}, "Text3", 1000);
         row("volume", "frmArchimedes", 3, {{"Text1", "4900"}, {"Text2", "1000"}}, "Text3", 0.5);
-    }
-
-    void textbookExamples() {
-        QFETCH(QString, window);
-        QFETCH(int, option);
-        QFETCH(Entries, inputs);
-        QFETCH(QString, box);
-        QFETCH(double, answer);
-        QFETCH(double, tolerance);
-        auto* w = static_cast<CalculatorWindow*>(windows::show(window));
-        QVERIFY(w);
-        w->select(option);
-        for (const auto& [name, value] : inputs)
-            w->setText(name, value);
-        w->cmdOk_Click();
-        QVERIFY2(m_rec->messages.messages.isEmpty(), qPrintable(m_rec->messages.take().text));
-        const double value = shown(w, box);
-        QVERIFY2(std::abs(value - answer) <= std::abs(answer) * tolerance + 0.0005,
-                 qPrintable(QStringLiteral("%1 shows %2").arg(box, w->text(box))));
     }
 
     // The angle boxes of the first row do not spread the result row apart: "at <angle> degrees"

@@ -19,7 +19,7 @@ Definition testCalculator() {
     d.inputs = {
         {"Text1", "Label1", Profile::K1, {}, "the first"},
         {"Text2", "Label2", Profile::K3e},
-        {"Text3", "Label3", Profile::None},
+        {.box = "Text3", .label = "Label3", .disabledWhileHidden = true},
     };
     d.results = {{.label = "Label4", .box = "Text4"}};
     d.formulaBox = QStringLiteral("Text5");
@@ -197,9 +197,11 @@ class TestCalculator : public QObject {
         QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
         QCOMPARE(w->label("Label3")->text(), QString());
         QVERIFY(!box("Text3")->isVisibleTo(w));
+        QVERIFY(!box("Text3")->isEnabled());
         QCOMPARE(w->label("Label4")->text(), QStringLiteral("The quotient is "));
         w->option(1)->click();
         QVERIFY(box("Text3")->isVisibleTo(w));
+        QVERIFY(box("Text3")->isEnabled());
     }
 
     void okComputesSelectedOption() {

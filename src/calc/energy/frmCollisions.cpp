@@ -1,0 +1,111 @@
+// Elastic head-on collisions of two objects: any one of the four velocities from conservation of
+// momentum, m1 v1i + m2 v2i = m1 v1f + m2 v2f, or the total kinetic energy of both objects.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+using num::Single;
+
+// Object 1 on the left, object 2 on the right; the velocities known for each option below them.
+constexpr auto mass1 = "Text1", mass2 = "Text2";
+constexpr auto third = "Text3", fourth = "Text4", fifth = "Text5";
+
+// The sought velocity of object 1 or 2: the momentum of both objects at the other moment of the
+// collision (their velocities then in the boxes first and second), less the momentum of the other
+// object at the sought velocity's own moment (its velocity in the box known), over the sought
+// object's mass.
+Formula velocityOf(int object, const char* first, const char* second, const char* known) {
+    return [=](Sheet& w) {
+        const Single m1 = w.single(mass1), m2 = w.single(mass2);
+        const Single v1 = w.single(first), v2 = w.single(second), other = w.single(known);
+        const Single mine = object == 1 ? m1 : m2, theirs = object == 1 ? m2 : m1;
+        w.showResult((v2 * m2 + v1 * m1 - theirs * other) / mine);
+    };
+}
+
+// The prompts of an option, the masses first.
+Layout velocities(const char* left, const char* right, const char* last, const char* resultPrefix) {
+    return {{{mass1, "Mass of object 1."},
+             {mass2, "Mass of object 2."},
+             {third, left},
+             {fourth, right},
+             {fifth, last}},
+            resultPrefix};
+}
+
+} // namespace
+
+Definition frmCollisions() {
+    Definition d{.className = "frmCollisions", .caption = "Collisions- Elastic  (Head-on Collisions)"};
+    d.inputs = {
+        {mass1, "Label1", Profile::K15},
+        {.box = mass2, .label = "Label2", .filter = Profile::K15, .place = Place::Beside},
+        {third, "Label3", Profile::K15},
+        {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
+        {fifth, "Label5", Profile::K15},
+    };
+    d.results = {{.label = "Label8", .box = "Text8"}};
+    d.formulaBox = QStringLiteral("Text9");
+    // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
+    // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.
+    d.choices = {
+        {.options =
+             {
+                 {.caption = "Initial Velocity of Object 1",
+                  .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
+                                       "Final velocity of object 1.", "Initial velocity of object 1 is "),
+                  .solve = velocityOf(1, fifth, fourth, third),
+                  .name = "opt3"},
+                 {.caption = "Initial Velocity of Object 2",
+                  .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
+                                       "Final velocity of object 2.", "Initial velocity of object 2 is "),
+                  .solve = velocityOf(2, fourth, fifth, third),
+                  .name = "opt4"},
+                 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
+                 // third velocity box is hidden and not needed.
+                 {.caption = "Total Kinetic Energy of Both Objects",
+                  .layout = {{{mass1, "Mass of object 1."},
+                              {mass2, "Mass of object 2."},
+                              {third, "Velocity of object 1."},
+                              {fourth, "Velocity of object 2."}},
+                             "The total kinetic energy is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
+                          const Double v1 = w.single(third).value(), v2 = w.single(fourth).value();
+                          w.showResult(v2 * v2 * Double((m2 * 0.5f).value()) +
+                                       v1 * v1 * Double((m1 * 0.5f).value()));
+                      },
+                  .name = "opt7"},
+                 {.caption = "Final Velocity of Object 1",
+                  .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
+                                       "Final velocity of object 2.", "Final velocity of object 1 is "),
+                  .solve = velocityOf(1, third, fourth, fifth),
+                  .name = "opt5"},
+                 {.caption = "Final Velocity of Object 2",
+                  .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
+                                       "Final velocity of object 1.", "Final velocity of object 2 is "),
+                  .solve = velocityOf(2, third, fourth, fifth),
+                  .name = "opt6"},
+             },
+         .clickEmptiesBoxes = false},
+    };
+    const Message invalid{"You must enter valid data."};
+    const Message positive{"You must enter a number greater than 0."};
+    d.checks = {
+        required({mass1}, invalid),
+        aboveZero(mass1, positive),
+        required({mass2}, invalid),
+        aboveZero(mass2, positive),
+        required({third, fourth, fifth}, invalid),
+    };
+    d.help.text = concat({
+        "In elastic collisions, the objects collide and return to their original shape with no change ",
+        "in total kinetic energy. The total momentum remains constant. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,98 @@
+// Inelastic collisions: two objects collide and stick together, so that momentum is conserved as
+// m1 v1 + m2 v2 = (m1 + m2) vf. Solved for the first mass, the first velocity or the common final
+// velocity; the kinetic energy of both objects before the collision besides.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+using num::Single;
+
+// The four boxes serve every option, with the prompts of each: two on a row.
+constexpr auto first = "Text1", second = "Text2", third = "Text3", fourth = "Text4";
+
+Layout prompts(const char* one, const char* three, const char* four, const char* resultPrefix) {
+    return {{{first, one}, {second, "Mass of object 2."}, {third, three}, {fourth, four}}, resultPrefix};
+}
+
+} // namespace
+
+Definition frmInelastic() {
+    Definition d{.className = "frmInelastic",
+                 .caption = "Inelastic Collisions (Two objects collide and stick together)"};
+    d.inputs = {
+        {first, "Label1", Profile::K16},
+        {.box = second, .label = "Label2", .filter = Profile::K16, .place = Place::Beside},
+        {third, "Label3", Profile::K15},
+        {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
+    };
+    d.results = {{.label = "Label8", .box = "Text8"}};
+    d.formulaBox = QStringLiteral("Text9");
+    // Switching options keeps what was typed: the numbers stand under the new prompts.
+    d.choices = {
+        {.options =
+             {
+                 // m1 = m2 (vf - v2) / (v1 - vf). When the first object already moves at the final
+                 // velocity, no mass makes the collision: a division by zero.
+                 {.caption = "Mass of Object 1",
+                  .layout = prompts("Velocity of object 1.", "Velocity of object 2.",
+                                    "Final velocity of both objects.", "The mass of object 1 is "),
+                  .solve =
+                      [](Sheet& w) {
+                          const Single v1 = w.single(first), m2 = w.single(second);
+                          const Single v2 = w.single(third), vf = w.single(fourth);
+                          w.showResult(m2 * (vf - v2) / (v1 - vf));
+                      },
+                  .name = "opt3"},
+                 // v1 = (vf (m1 + m2) - m2 v2) / m1
+                 {.caption = "Velocity of Object 1",
+                  .layout = prompts("Mass of object 1.", "Final velocity of both objects.",
+                                    "Velocity of object 2.", "The velocity of object 1 is "),
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m1 = w.single(first), m2 = w.single(second);
+                          const Single vf = w.single(third), v2 = w.single(fourth);
+                          w.showResult((vf * (m2 + m1) - m2 * v2) / m1);
+                      },
+                  .name = "opt5"},
+                 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2, the squares and the sum in double precision.
+                 {.caption = "Kinetic Energy",
+                  .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
+                                    "The kinetic energy  is "),
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m1 = w.single(first), m2 = w.single(second);
+                          const Double v1 = w.single(third).value(), v2 = w.single(fourth).value();
+                          w.showResult(v1 * v1 * Double((m1 * 0.5f).value()) +
+                                       v2 * v2 * Double((m2 * 0.5f).value()));
+                      },
+                  .name = "opt7"},
+                 // vf = (m1 v1 + m2 v2) / (m1 + m2)
+                 {.caption = "Final Velocity",
+                  .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
+                                    "The final velocity  is "),
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m1 = w.single(first), m2 = w.single(second);
+                          const Single v1 = w.single(third), v2 = w.single(fourth);
+                          w.showResult((v1 * m1 + m2 * v2) / (m2 + m1));
+                      },
+                  .name = "opt8"},
+             },
+         .perRow = 4,
+         .clickEmptiesBoxes = false},
+    };
+    d.checks = {required({first, second, third, fourth},
+                         {"You must enter valid data.", "Quellorin", Icon::Information})};
+    // Clear goes back to the first option.
+    d.clear.then = [](Sheet& w) { w.select(1); };
+    d.help.text = concat({
+        "When two objects collide and stick together, you have what is called an inelastic collision. ",
+        "The final mass is the sum of both initial masses. The two objects travel at the same ",
+        "velocity after the collision. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,57 @@
+// Kinetic energy KE = 1/2 m v^2, solved for the energy, the mass or the velocity.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+
+constexpr auto first = "Text1", second = "Text2";
+constexpr auto mass = "Enter the mass in Kg.", velocity = "Enter the velocity in m/s.",
+               energy = "Enter the kinetic energy.";
+
+} // namespace
+
+Definition frmKineticEnergy() {
+    Definition d{.className = "frmKineticEnergy", .caption = "Kinetic Energy"};
+    const QString careful = QStringLiteral("Be careful of units.");
+    d.inputs = {
+        {.box = first, .label = "Label1", .filter = Profile::K3, .tooltip = careful},
+        {.box = second, .label = "Label2", .filter = Profile::K3, .tooltip = careful},
+    };
+    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.formulaBox = QStringLiteral("Text4");
+    d.choices = {{.options =
+                      {
+                          {"Kinetic Energy",
+                           {{{first, mass}, {second, velocity}}, "The Kinetic Energy is "},
+                           [](Sheet& w) {
+                               const Single m = w.single(first), v = w.single(second);
+                               w.showResult(v * v * (m * 0.5f));
+                           }},
+                          // m = 2 KE / v^2
+                          {"Mass",
+                           {{{first, energy}, {second, velocity}}, "The mass is "},
+                           [](Sheet& w) {
+                               const Single ke = w.single(first), v = w.single(second);
+                               w.showResult(ke * 2.0f / (v * v));
+                           }},
+                          // v = sqrt(2 KE / m): a negative energy has no velocity (invalid argument).
+                          {"Velocity",
+                           {{{first, energy}, {second, mass}}, "The velocity is "},
+                           [](Sheet& w) {
+                               const Single ke = w.single(first), m = w.single(second);
+                               w.showResult(num::sqrt(ke * 2.0f / m));
+                           }},
+                      },
+                  .perRow = 3}};
+    d.checks = {required({first, second}, {"You must enter a value."})};
+    d.help.text = concat({
+        "Kinetic energy is the energy of motion. Its formula is 1/2 mv^2 where m is the mass and v is the  ",
+        "velocity. The velocity, when squared, contributes a lot more to the kinetic energy than the mass. ",
+        "A small particle going real fast has more kinetic energy than a large object going slowly.",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,47 @@
+// Potential energy: gravitational (m g h, with g = 9.81) and elastic (1/2 k x^2).
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+
+constexpr auto first = "Text1", second = "Text2";
+const Single g = 9.81f;
+
+} // namespace
+
+Definition frmPotentialenergy() {
+    Definition d{.className = "frmPotentialenergy", .caption = "Potential Energy"};
+    d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
+    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.formulaBox = QStringLiteral("Text5");
+    d.choices = {
+        {.options =
+             {
+                 {"Gravitational Potential ",
+                  {{{first, "Enter the mass."}, {second, "Enter the height in meters."}},
+                   "The Gravitational PE is"},
+                  [](Sheet& w) {
+                      const Single m = w.single(first), h = w.single(second);
+                      w.showResult(m * g * h);
+                  }},
+                 {"Elastic Potential",
+                  {{{first, "Enter the spring constant (k)."}, {second, "Enter the distance in meters."}},
+                   "The elastic PE is "},
+                  [](Sheet& w) {
+                      const Single k = w.single(first), x = w.single(second);
+                      w.showResult(x * x * (k * 0.5f));
+                  }},
+             },
+         .perRow = 2}};
+    d.checks = {required({first, second}, {"You must enter valid data."})};
+    d.help.text = concat({
+        "Potential energy is the energy of position. The higher an object is, the more potential energy it ",
+        "contains. Gravitational potential energy depends upon the height above a gravitational source. ",
+        "Elastic potential energy is stored in any compressed or stretched object like a spring. ",
+    });
+    return d;
+}
+
+} // namespace calc

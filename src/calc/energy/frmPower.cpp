@@ -1,0 +1,37 @@
+// Power from the force, the distance it moves through and the time taken: P = F d / t.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+
+constexpr auto force = "Text5", distance = "Text1", time = "Text2";
+
+} // namespace
+
+Definition frmPower() {
+    Definition d{.className = "frmPower", .caption = "Power"};
+    // The force comes first on screen and in the tab order; the distance box enables Ok and takes
+    // the cursor on Clear. All three boxes take numbers only.
+    d.inputs = {
+        {force, "Label4", Profile::K1, "Enter the force."},
+        {distance, "Label1", Profile::K1, "Enter the distance."},
+        {time, "Label2", Profile::K1, "Enter the time change."},
+    };
+    d.results = {{.label = "Label3", .box = "Text3", .prefix = "The power is "}};
+    d.formulaBox = QStringLiteral("Text4");
+    d.checks = {required({distance, time, force}, {"You must enter valid data."})};
+    d.solve = [](Sheet& w) {
+        const Single f = w.single(force), x = w.single(distance), t = w.single(time);
+        w.showResult((f * x) / t);
+    };
+    d.load.firstBox = QString::fromLatin1(distance);
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Power is defined as work divided by the change in time. Work in turn is simply force time distance. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,72 @@
+// Work done by a force acting at an angle to the displacement: W = F d cos(angle), solved for the
+// work, the displacement or the force.
+#include "calc/framework/definition.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+
+// The first two inputs serve every option, with the prompts of each; the angle is always third.
+constexpr auto first = "Text1", second = "Text2", angle = "Text3";
+
+// The angle typed in degrees, its cosine taken in radians.
+Single cosine(const Sheet& w) {
+    return num::cos(num::radians(w.single(angle)));
+}
+
+// The displacement or the force: the work over the other of the two and the cosine. At 90 degrees
+// the cosine of the converted angle is not quite 0, so the answer is huge rather than an error.
+Formula quotient = [](Sheet& w) {
+    const Single work = w.single(first), other = w.single(second);
+    w.showResult(work / (other * cosine(w)));
+};
+
+} // namespace
+
+Definition frmWork() {
+    Definition d{.className = "frmWork", .caption = "Work"};
+    d.inputs = {
+        {first, "Label1", Profile::K1},
+        {second, "Label2", Profile::K1},
+        {angle, "Label3", Profile::K1},
+    };
+    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.formulaBox = QStringLiteral("Text5");
+    d.choices = {
+        {.options =
+             {
+                 {"Work",
+                  {{{first, "Enter the force."},
+                    {second, "Enter the displacement"},
+                    {angle, "Enter the angle."}},
+                   "The work is "},
+                  [](Sheet& w) {
+                      const Single force = w.single(first), displacement = w.single(second);
+                      w.showResult((force * displacement) * cosine(w));
+                  }},
+                 {"Displacement",
+                  {{{first, "Enter the work."}, {second, "Enter the force."}, {angle, "Enter the angle"}},
+                   "The displacement is "},
+                  quotient},
+                 {"Force",
+                  {{{first, "Enter the work."},
+                    {second, "Enter the displacement."},
+                    {angle, "Enter the angle"}},
+                   "The force is "},
+                  quotient},
+             },
+         .perRow = 3}};
+    d.checks = {required({first, second, angle}, {"You must enter valid data."})};
+    // Clear goes back to the Work option with its prompts.
+    d.clear.then = [](Sheet& w) { w.select(1); };
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.help.text = concat({
+        "Work is the product of the magnitude of the force and its displacement in a particular direction. ",
+        "Work is not done unless there is displacement of the object. The angle in which the work is done is ",
+        "also a factor in the force aspect of work.",
+    });
+    return d;
+}
+
+} // namespace calc
