@@ -28,6 +28,13 @@ Definition frmGravitation();
 Definition frmHookes();
 Definition frmPascal();
 Definition frmArchimedes();
+// Mathematics tools
+Definition frmSignificantFigures();
+Definition frmMetrics();
+Definition frmTemperatures();
+Definition frmTrigValues();
+Definition frmAreaFormulas();
+Definition frmPythagorean();
 } // namespace calc
 
 void registerWindows() {
@@ -48,6 +55,12 @@ void registerWindows() {
              calc::frmHookes,
              calc::frmPascal,
              calc::frmArchimedes,
+             calc::frmSignificantFigures,
+             calc::frmMetrics,
+             calc::frmTemperatures,
+             calc::frmTrigValues,
+             calc::frmAreaFormulas,
+             calc::frmPythagorean,
          })
         calc::registerCalculator(define);
     reference::registerListWindows();

@@ -37,6 +37,8 @@ class CalculatorWindow : public Form, public Sheet {
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formulaBox; }
     ResultFormat resultFormat(const QString& box) const override;
+    void setOptionCaption(int n, const QString& caption) override;
+    void focusBox(const QString& box) override;
 
     // Shows the layout: prompts, visible boxes, result prefix, captions.
     void applyLayout(const Layout& layout);
