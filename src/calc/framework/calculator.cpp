@@ -265,7 +265,8 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     if (b.morePerRow > 0) {
         for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow))
             outer->addLayout(buttonRow(std::vector<Form::Button>(
-                more.begin() + long(i), more.begin() + long(std::min(more.size(), i + size_t(b.morePerRow))))));
+                more.begin() + long(i),
+                more.begin() + long(std::min(more.size(), i + size_t(b.morePerRow))))));
     } else {
         row.insert(row.end(), more.begin(), more.end());
     }
@@ -346,6 +347,14 @@ void CalculatorWindow::Form_Load() {
     }
     if (!m_def.load.firstBox.isEmpty())
         box(m_def.load.firstBox)->setFocus();
+    nameResults();
+}
+
+void CalculatorWindow::nameResults() {
+    for (const ResultRow& r : m_def.results)
+        if (!r.label.isEmpty())
+            box(r.box)->setAccessibleName(label(r.label)->text().isEmpty() ? QStringLiteral("Result")
+                                                                           : QString());
 }
 
 void CalculatorWindow::emptyAllBoxes() {
@@ -375,6 +384,7 @@ void CalculatorWindow::applyLayout(const Layout& layout) {
         label(name)->setText(captionOf(layout.captions, name));
     for (size_t i = 1; i < m_def.results.size(); ++i)
         box(m_def.results[i].box)->setVisible(!layout.hiddenResults.contains(m_def.results[i].box));
+    nameResults();
 }
 
 QStringList CalculatorWindow::extraLabels() const {
@@ -500,6 +510,7 @@ void CalculatorWindow::setText(const QString& name, const QString& text) {
 
 void CalculatorWindow::setCaption(const QString& name, const QString& caption) {
     label(name)->setText(caption);
+    nameResults();
 }
 
 void CalculatorWindow::setOptionCaption(int n, const QString& caption) {

@@ -76,6 +76,8 @@ class CalculatorWindow : public Form, public Sheet {
     // The selection's layout: the definition's layout hook, or the selected solve-for option's.
     Layout currentLayout() const;
     QStringList extraLabels() const;
+    // A result whose words are empty for now is announced simply as the result.
+    void nameResults();
 
     Definition m_def;
     QHash<QString, QLineEdit*> m_boxes;

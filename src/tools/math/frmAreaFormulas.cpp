@@ -21,9 +21,7 @@ Option shape(const char* caption, Shape s, const char* one, const char* two, con
     Layout layout{.prompts = {{first, one}}, .resultPrefix = answerIs};
     if (*two)
         layout.prompts.append(std::pair<QString, QString>(second, two));
-    return {.caption = caption,
-            .layout = layout,
-            .solve = [=](Sheet& w) {
+    return {.caption = caption, .layout = layout, .solve = [=](Sheet& w) {
                 const Single a = w.single(first), b = w.isShown(second) ? w.single(second) : Single(0);
                 w.showResult(math::toSingle(math::measure(s, a.value(), b.value())));
                 w.showFormula(worked(plain(a), w.isShown(second) ? plain(b) : QString()));
@@ -43,27 +41,28 @@ Definition frmAreaFormulas() {
          .options = {
              shape("Area of rectangle", Shape::Rectangle, "Length of rectangle", "Width of rectangle",
                    "The area is:", [](const S& a, const S& b) { return a + " * " + b; }),
-             shape("Area of circle", Shape::Circle, "Radius of circle", "", "The area is:",
-                   [](const S& a, const S&) { return "Pi" + S(" * ") + a + " ^2 "; }),
+             shape("Area of circle", Shape::Circle, "Radius of circle", "",
+                   "The area is:", [](const S& a, const S&) { return "Pi" + S(" * ") + a + " ^2 "; }),
              shape("Area of ellipse", Shape::Ellipse, "Length of distance a", "Length of distance b",
                    "The area is:", [](const S& a, const S& b) { return "Pi" + S(" * ") + a + " * " + b; }),
-             shape("S.A.of sphere", Shape::SphereSurface, "Radius of circle", "", "The surface area is:",
-                   [](const S& a, const S&) { return "4 * Pi * " + a + "^2"; }),
+             shape("S.A.of sphere", Shape::SphereSurface, "Radius of circle", "",
+                   "The surface area is:", [](const S& a, const S&) { return "4 * Pi * " + a + "^2"; }),
              shape("S.A. of cylinder", Shape::CylinderSurface, "Radius of cylinder", "Height of cylinder",
                    "The surface area is:", [](const S& a, const S& b) { return "2 Pi * " + a + " * " + b; }),
-             shape("S.A. of cone", Shape::ConeSurface, "Radius of cone", "Height of cone", "The surface area is:",
+             shape("S.A. of cone", Shape::ConeSurface, "Radius of cone", "Height of cone",
+                   "The surface area is:",
                    [](const S& a, const S& b) {
                        return "Pi * " + a + " * " + "Sqr( " + a + "^2 + " + b + " ^2 )";
                    }),
-             shape("Volume of cube", Shape::Cube, "Length of side", "", "The volume is:",
-                   [](const S& a, const S&) { return a + "^3"; }),
-             shape("Volume of sphere", Shape::Sphere, "Radius of sphere", "", "The volume is:",
-                   [](const S& a, const S&) { return " 4/3 * Pi * " + a + "^3"; }),
+             shape("Volume of cube", Shape::Cube, "Length of side", "",
+                   "The volume is:", [](const S& a, const S&) { return a + "^3"; }),
+             shape("Volume of sphere", Shape::Sphere, "Radius of sphere", "",
+                   "The volume is:", [](const S& a, const S&) { return " 4/3 * Pi * " + a + "^3"; }),
              shape("Volume of cylinder", Shape::Cylinder, "Radius of cylinder", "Height of cylinder",
                    "The volume is:", [](const S& a, const S& b) { return "Pi * " + a + "^2 * " + b; }),
              // Base first, then height.
-             shape("Area of triangle", Shape::Triangle, "Height of triangle", "Base of triangle", "The area is:",
-                   [](const S& a, const S& b) { return "1/2 " + S(" * ") + b + " * " + a; }),
+             shape("Area of triangle", Shape::Triangle, "Height of triangle", "Base of triangle",
+                   "The area is:", [](const S& a, const S& b) { return "1/2 " + S(" * ") + b + " * " + a; }),
              shape("Volume of cone", Shape::Cone, "Radius of cone", "Height of cone", "The volume is:",
                    [](const S& a, const S& b) { return "( Pi * " + a + "^2 * " + b + " ) /3"; }),
          }}};

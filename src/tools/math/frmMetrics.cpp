@@ -15,7 +15,7 @@ constexpr auto measurement = "Text1", converted = "Text2";
 // Centi, the base unit, Kilo, Giga below.
 constexpr int Prefixes = 10, FirstFrom = 4, FirstTo = FirstFrom + Prefixes, Base = 7;
 constexpr std::array<int, Prefixes> exponent = {-9, -3, -1, 1, 6, -6, -2, 0, 3, 9};
-constexpr std::array<const char*, Prefixes> prefix = {"Nano", "Milli", "Deci",  "Deka", "Mega",
+constexpr std::array<const char*, Prefixes> prefix = {"Nano",  "Milli", "Deci",  "Deka", "Mega",
                                                       "Micro", "Centi", nullptr, "Kilo", "Giga"};
 constexpr std::array<int, Prefixes> fromName = {1, 3, 5, 7, 9, 2, 4, 6, 8, 10}; // Option1 ... Option10
 

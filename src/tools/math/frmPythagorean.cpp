@@ -18,13 +18,15 @@ QString worked(const Sheet& w, const char* sign) {
 
 Definition frmPythagorean() {
     Definition d{.className = "frmPythagorean", .caption = "Pythagorean Theorem"};
-    d.inputs = {{first, "Label1", Profile::K22, {}, "Enter a valid length."}, {second, "Label2", Profile::K22}};
+    d.inputs = {{first, "Label1", Profile::K22, {}, "Enter a valid length."},
+                {second, "Label2", Profile::K22}};
     d.results = {{.label = "Label3", .box = "Text3"}};
     d.formulaBox = QStringLiteral("Text4");
     // The options change only the prompts: the boxes keep what was typed.
     d.choices = {{.caption = "Select one of the two options",
                   .options = {{.caption = "Find the hypotenuse",
-                               .layout = {{{first, "Enter the length of side 1"}, {second, "Enter the length of side 2"}},
+                               .layout = {{{first, "Enter the length of side 1"},
+                                           {second, "Enter the length of side 2"}},
                                           "The hypotenuse is "},
                                .solve =
                                    [](Sheet& w) {

@@ -13,7 +13,10 @@ Definition frmSignificantFigures() {
     Definition d{.className = "frmSignificantFigures", .caption = "Significant Figures"};
     d.inputs = {{number, "Label1", Profile::K19, "Enter a number"}};
     // The count reads as one sentence: "There are 3 Significant digits".
-    d.results = {{.label = "Label2", .box = count, .unit = "Label3", .prefix = "There are ",
+    d.results = {{.label = "Label2",
+                  .box = count,
+                  .unit = "Label3",
+                  .prefix = "There are ",
                   .unitCaption = "Significant digits"}};
     d.checks = {required({number}, {"You must enter valid data into the input box.", "Significant Figures"})};
     d.solve = [](Sheet& w) {

@@ -13,7 +13,8 @@ constexpr auto temperature = "Text1", converted = "Text2", formula = "Text3";
 // A conversion button: the converted temperature and the worked formula made of T and R.
 ExtraButton conversion(const char* name, const char* caption, Double (*convert)(Double),
                        QString (*worked)(Double t, Double r), bool threeDecimals = true) {
-    return {name, caption,
+    return {name,
+            caption,
             [=](Sheet& w) {
                 if (w.isEmpty(temperature)) {
                     w.say({"You must enter a valid temperature.", "Temperatures", Icon::Information});
@@ -38,7 +39,9 @@ Definition frmTemperatures() {
     d.buttons.morePerRow = 3;
     d.buttons.more = {
         conversion("cmdCToF", "C To F", math::celsiusToFahrenheit,
-                   [](Double t, Double r) { return concat({"9/5 ", " x "}) + plain(t) + " + " + "32  =  " + plain(r); }),
+                   [](Double t, Double r) {
+                       return concat({"9/5 ", " x "}) + plain(t) + " + " + "32  =  " + plain(r);
+                   }),
         conversion(
             "cmdCToK", "C To K", math::celsiusToKelvin,
             [](Double t, Double r) { return plain(t) + " + 273   =  " + plain(r); }, false),

@@ -14,9 +14,11 @@ const Message invalid{"You must enter valid data.", "Trig Values", Icon::Informa
 
 // A button that reads one box and shows what the function makes of it, with the words before it
 // and the unit after it.
-ExtraButton trig(const char* name, const char* caption, const char* box, Double (*f)(Double), const char* words,
-                 const char* unitCaption, std::function<bool(Sheet&, Double)> refuses = {}) {
-    return {name, caption,
+ExtraButton trig(const char* name, const char* caption, const char* box, Double (*f)(Double),
+                 const char* words, const char* unitCaption,
+                 std::function<bool(Sheet&, Double)> refuses = {}) {
+    return {name,
+            caption,
             [=](Sheet& w) {
                 if (w.isEmpty(box)) {
                     w.say(invalid);
