@@ -39,7 +39,8 @@ void enableTo(Sheet& w, int except) {
             w.setOptionEnabled(FirstTo + i, true);
 }
 
-std::vector<Option> prefixOptions(bool from) {
+// The From or the To group: the ten prefixes in two rows of five, none chosen at first.
+ChoiceGroup prefixGroup(bool from) {
     std::vector<Option> options;
     for (int i = 0; i < Prefixes; ++i) {
         Option o{.caption = prefix[size_t(i)] ? prefix[size_t(i)] : "Meters",
@@ -58,7 +59,13 @@ std::vector<Option> prefixOptions(bool from) {
         }
         options.push_back(std::move(o));
     }
-    return options;
+    return {.frame = from ? "Frame1" : "Frame2",
+            .caption = from ? "From" : "To",
+            .options = std::move(options),
+            .role = ChoiceGroup::Role::Setting,
+            .perRow = 5,
+            .selectsFirstAtLoad = false,
+            .clickEmptiesBoxes = false};
 }
 
 } // namespace
@@ -76,20 +83,8 @@ Definition frmMetrics() {
          .role = ChoiceGroup::Role::Setting,
          .perRow = 3,
          .clickEmptiesBoxes = false},
-        {.frame = "Frame1",
-         .caption = "From",
-         .options = prefixOptions(true),
-         .role = ChoiceGroup::Role::Setting,
-         .perRow = 5,
-         .selectsFirstAtLoad = false,
-         .clickEmptiesBoxes = false},
-        {.frame = "Frame2",
-         .caption = "To",
-         .options = prefixOptions(false),
-         .role = ChoiceGroup::Role::Setting,
-         .perRow = 5,
-         .selectsFirstAtLoad = false,
-         .clickEmptiesBoxes = false},
+        prefixGroup(true),
+        prefixGroup(false),
     };
     const auto demand = [](const char* text, int first, int count) -> Check {
         return [text, first, count](Sheet& w) {
