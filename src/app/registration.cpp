@@ -54,6 +54,13 @@ Definition frmPotentialenergy();
 Definition frmMomentum();
 Definition frmCollisions();
 Definition frmInelastic();
+// Mathematics tools
+Definition frmSignificantFigures();
+Definition frmMetrics();
+Definition frmTemperatures();
+Definition frmTrigValues();
+Definition frmAreaFormulas();
+Definition frmPythagorean();
 } // namespace calc
 
 // The windows that explain a procedure step by step.
@@ -102,6 +109,12 @@ void registerWindows() {
              calc::frmMomentum,
              calc::frmCollisions,
              calc::frmInelastic,
+             calc::frmSignificantFigures,
+             calc::frmMetrics,
+             calc::frmTemperatures,
+             calc::frmTrigValues,
+             calc::frmAreaFormulas,
+             calc::frmPythagorean,
          })
         calc::registerCalculator(define);
     windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);

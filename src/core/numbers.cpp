@@ -229,6 +229,10 @@ QString result(Double v, const QLocale& locale) {
     return isHuge(v) ? scientificForm(v.value(), locale) : fixed(v.value(), 3, locale);
 }
 
+QString fixedResult(Double v, int decimals, const QLocale& locale) {
+    return isHuge(v) ? scientificForm(v.value(), locale) : fixed(v.value(), decimals, locale);
+}
+
 QString wideResult(Single v, const QLocale& locale) {
     if (isLostAtThreeDecimals(v.value()) || std::fabs(v.value()) >= 1e9f)
         return scientificForm(v.value(), locale);

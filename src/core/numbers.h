@@ -119,6 +119,9 @@ QString plain(Double v);
 QString result(Single v, const QLocale& locale = QLocale());
 QString result(Double v, const QLocale& locale = QLocale());
 
+// The result rule with this many decimals instead of three (five for trigonometric values).
+QString fixedResult(Double v, int decimals, const QLocale& locale = QLocale());
+
 // The result rule for quantities that span many powers of ten (gravitation): the scientific
 // result form for a value lost at three decimals or of 1E9 or more either side of zero, the
 // result rule otherwise. Zero shows as 0.000.

@@ -6,6 +6,7 @@
 #include "uitest.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 
@@ -30,7 +31,7 @@ class TestCalculators : public QObject {
   private slots:
     void initTestCase() {
         registerWindows();
-        QVERIFY(calculators().size() >= 13);
+        QVERIFY(calculators().size() >= 19);
         rec.messages.messages.clear();
     }
 
@@ -60,6 +61,19 @@ class TestCalculators : public QObject {
                                        .arg(second)
                                        .arg(width)));
                 }
+            }
+            // The buttons that compute at once write their own words: the width stays too.
+            for (const NumberInput& in : calc->definition().inputs)
+                calc->box(in.box)->setText(QStringLiteral("0.5"));
+            for (const ExtraButton& extra : calc->definition().buttons.more) {
+                calc->findChild<QPushButton*>(extra.name)->click();
+                settle();
+                QVERIFY2(calc->width() == width,
+                         qPrintable(QStringLiteral("%1 is %2 pixels wide after %3, %4 at load")
+                                        .arg(name)
+                                        .arg(calc->width())
+                                        .arg(extra.name)
+                                        .arg(width)));
             }
             windows::unloadAll();
             settle();
@@ -121,6 +135,10 @@ class TestCalculators : public QObject {
                     break;
                 }
                 calc->cmdOk_Click();
+                // The buttons that compute at once, where the window has them.
+                for (const ExtraButton& extra : d.buttons.more)
+                    if (random.bounded(2))
+                        calc->findChild<QPushButton*>(extra.name)->click();
                 if (random.bounded(10) == 0) {
                     calc->cmdClose_Click();
                     windows::unloadAll();

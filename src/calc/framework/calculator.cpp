@@ -48,8 +48,11 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
     QHash<QString, QStringList> captions;
     for (const NumberInput& in : d.inputs)
         captions[in.label] << in.prompt;
-    for (const ResultRow& r : d.results)
+    for (const ResultRow& r : d.results) {
         captions[r.label] << r.prefix;
+        if (!r.unit.isEmpty())
+            captions[r.unit] << r.unitCaption;
+    }
     const QString resultLabel = d.results.empty() ? QString() : d.results.front().label;
     for (const Layout* layout : possibleLayouts(d)) {
         for (const NumberInput& in : d.inputs)
@@ -254,12 +257,23 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
         {QStringLiteral("cmdClear"), QStringLiteral("Clear"), [this] { cmdClear_Click(); }},
         {b.okName, b.okCaption, [this] { cmdOk_Click(); }},
     };
+    if (!b.ok)
+        row.pop_back();
     const Form::Button close{b.closeName, b.closeCaption, [this] { cmdClose_Click(); }};
     row.insert(b.closeLeads ? row.begin() : row.begin() + 1, close);
+    std::vector<Form::Button> more;
     for (const ExtraButton& extra : b.more)
-        row.push_back({extra.name, extra.caption, [this, &extra] { trapped(extra.onClick, extra.trap); }});
+        more.push_back({extra.name, extra.caption, [this, &extra] { trapped(extra.onClick, extra.trap); }});
+    if (b.morePerRow > 0) {
+        for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow))
+            outer->addLayout(buttonRow(std::vector<Form::Button>(
+                more.begin() + long(i),
+                more.begin() + long(std::min(more.size(), i + size_t(b.morePerRow))))));
+    } else {
+        row.insert(row.end(), more.begin(), more.end());
+    }
     outer->addLayout(buttonRow(row));
-    m_ok = findChild<QPushButton*>(b.okName);
+    m_ok = b.ok ? findChild<QPushButton*>(b.okName) : nullptr;
     m_print = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
 
     // The worked-formula box across the foot of the window.
@@ -279,7 +293,8 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
 
     if (!m_def.load.firstBox.isEmpty() && !m_def.load.okEnabled) {
         connect(box(m_def.load.firstBox), &QLineEdit::textChanged, this, [this] {
-            m_ok->setEnabled(true);
+            if (m_ok)
+                m_ok->setEnabled(true);
             m_print->setEnabled(true);
         });
     }
@@ -311,12 +326,16 @@ void CalculatorWindow::Form_Load() {
     emptyAllBoxes();
     for (const NumberInput& in : m_def.inputs)
         label(in.label)->setText(in.prompt);
-    for (const ResultRow& r : m_def.results)
+    for (const ResultRow& r : m_def.results) {
         if (!r.label.isEmpty())
             label(r.label)->setText(r.prefix);
+        if (!r.unit.isEmpty())
+            label(r.unit)->setText(r.unitCaption);
+    }
     if (m_def.layout || hasSolveFor(m_def))
         applyLayout(currentLayout());
-    m_ok->setEnabled(m_def.load.okEnabled);
+    if (m_ok)
+        m_ok->setEnabled(m_def.load.okEnabled);
     m_print->setEnabled(m_def.load.okEnabled);
     // The first option of each group that asks for it, unless selecting in an earlier group has
     // already chosen in this one too.
@@ -332,6 +351,14 @@ void CalculatorWindow::Form_Load() {
     }
     if (!m_def.load.firstBox.isEmpty())
         box(m_def.load.firstBox)->setFocus();
+    nameResults();
+}
+
+void CalculatorWindow::nameResults() {
+    for (const ResultRow& r : m_def.results)
+        if (!r.label.isEmpty())
+            box(r.box)->setAccessibleName(label(r.label)->text().isEmpty() ? QStringLiteral("Result")
+                                                                           : QString());
 }
 
 void CalculatorWindow::emptyAllBoxes() {
@@ -363,6 +390,7 @@ void CalculatorWindow::applyLayout(const Layout& layout) {
         label(name)->setText(captionOf(layout.captions, name));
     for (size_t i = 1; i < m_def.results.size(); ++i)
         box(m_def.results[i].box)->setVisible(!layout.hiddenResults.contains(m_def.results[i].box));
+    nameResults();
 }
 
 QStringList CalculatorWindow::extraLabels() const {
@@ -432,7 +460,7 @@ void CalculatorWindow::trapped(const Formula& formula, const Trap& trap) {
     try {
         formula(*this);
     } catch (const num::CalcError& e) {
-        say({e.description(), trap.title, trap.icon});
+        say({trap.text.isEmpty() ? e.description() : trap.text, trap.title, trap.icon});
     }
 }
 
@@ -489,6 +517,21 @@ void CalculatorWindow::setText(const QString& name, const QString& text) {
 
 void CalculatorWindow::setCaption(const QString& name, const QString& caption) {
     label(name)->setText(caption);
+    nameResults();
+}
+
+void CalculatorWindow::setOptionCaption(int n, const QString& caption) {
+    QRadioButton* o = option(n);
+    if (!o)
+        qFatal("%s has no option %d", qPrintable(className()), n);
+    // The button keeps the width of its widest caption, so that the window keeps its size.
+    o->setMinimumWidth(std::max(o->minimumWidth(), o->sizeHint().width()));
+    o->setText(caption);
+    o->setMinimumWidth(std::max(o->minimumWidth(), o->sizeHint().width()));
+}
+
+void CalculatorWindow::focusBox(const QString& name) {
+    box(name)->setFocus();
 }
 
 QString CalculatorWindow::resultBox() const {

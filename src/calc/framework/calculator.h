@@ -37,6 +37,8 @@ class CalculatorWindow : public Form, public Sheet {
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formulaBox; }
     ResultFormat resultFormat(const QString& box) const override;
+    void setOptionCaption(int n, const QString& caption) override;
+    void focusBox(const QString& box) override;
 
     // Shows the layout: prompts, visible boxes, result prefix, captions.
     void applyLayout(const Layout& layout);
@@ -74,6 +76,8 @@ class CalculatorWindow : public Form, public Sheet {
     // The selection's layout: the definition's layout hook, or the selected solve-for option's.
     Layout currentLayout() const;
     QStringList extraLabels() const;
+    // A result whose words are empty for now is announced simply as the result.
+    void nameResults();
 
     Definition m_def;
     QHash<QString, QLineEdit*> m_boxes;

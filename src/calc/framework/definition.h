@@ -36,6 +36,8 @@ struct Message {
 struct Trap {
     QString title = QStringLiteral("Quellorin");
     Icon icon = Icon::None;
+    // A fixed message shown instead of the failure's description, where the window has one.
+    QString text;
 };
 
 // How a result box writes its numbers: by the result rule (three decimals), or for quantities
@@ -66,6 +68,10 @@ class Sheet {
     virtual QString formulaBox() const = 0;
     // How the box writes its results.
     virtual ResultFormat resultFormat(const QString& box) const = 0;
+    // Changes the caption of option n (its button keeps the width of the widest caption it had).
+    virtual void setOptionCaption(int option, const QString& caption) = 0;
+    // Moves the keyboard focus to the box.
+    virtual void focusBox(const QString& box) = 0;
 
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
     // The box's text as a number (text that is not a number fails with "Type mismatch").
@@ -133,6 +139,7 @@ struct ResultRow {
     // A result box with a key filter takes typing through it, as an input box does (nothing reads
     // what is typed there); without one it is read-only.
     Profile filter = Profile::None;
+    QString unitCaption; // the unit label's caption where no option gives one
 };
 
 // What the window shows for a selection.
@@ -196,6 +203,11 @@ struct ButtonRow {
     QString closeCaption = QStringLiteral("Close");
     bool closeLeads = false;
     std::vector<ExtraButton> more; // after Ok
+    // A window whose buttons each compute at once has no Ok: the first change of the first box
+    // enables Print alone.
+    bool ok = true;
+    // The extra buttons in rows of this many above the standard row; 0: in the row, after Ok.
+    int morePerRow = 0;
 };
 
 struct OnLoad {
@@ -237,9 +249,9 @@ struct Definition {
     std::vector<ChoiceGroup> choices;
     // Where the layout depends on more than the clicked option (two solve-for groups).
     std::function<Layout(const Sheet&)> layout;
-    // Every layout that hook can give. The window sizes its labels for all of them, so that it
-    // keeps one width whatever is chosen; a layout the hook gives that is not listed here is a
-    // programming error.
+    // Every layout that hook can give, and the captions the window's own buttons write into its
+    // labels. The window sizes its labels for all of them, so that it keeps one width whatever is
+    // chosen; a layout the hook gives that is not listed here is a programming error.
     std::vector<Layout> layouts;
 
     std::vector<Check> checks; // Ok's checks, in order

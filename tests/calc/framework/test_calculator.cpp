@@ -96,6 +96,31 @@ Definition typedOutputs() {
     return d;
 }
 
+// A converter: no Ok, its buttons compute at once in rows of two, one with a fixed trap message;
+// a unit label with a caption of its own; a setting whose click renames another option.
+Definition converterCalculator() {
+    Definition d{.className = "frmTestConverter", .caption = "Converter"};
+    d.inputs = {{"Text1", "Label1", Profile::K3, "Value"}, {"Text2", "Label3", Profile::None, "Other"}};
+    d.results = {{.label = "Label2", .box = "Text3", .unit = "Label4", .unitCaption = "units"}};
+    const auto half = [](Sheet& w) {
+        w.showResult(w.single("Text1") / num::Single(2));
+        w.setCaption("Label2", "Half is ");
+    };
+    const auto inverse = [](Sheet& w) { w.showResult(num::Single(1) / w.single("Text1")); };
+    d.buttons = {.more = {{"cmdHalf", "Half", half},
+                          {"cmdInverse", "Inverse", inverse, {"Inverting", Icon::Exclamation, "No inverse."}},
+                          {"cmdFocus", "Focus", [](Sheet& w) { w.focusBox("Text2"); }}},
+                 .ok = false,
+                 .morePerRow = 2};
+    d.layouts = {{.resultPrefix = "Half is "}};
+    d.choices = {
+        {.options = {{.caption = "Plain", .onClick = [](Sheet& w) { w.setOptionCaption(2, "Fancier"); }},
+                     {.caption = "Fancy"}},
+         .role = ChoiceGroup::Role::Setting,
+         .clickEmptiesBoxes = false}};
+    return d;
+}
+
 } // namespace
 
 class TestCalculator : public QObject {
@@ -117,6 +142,7 @@ class TestCalculator : public QObject {
         registerCalculator(noOptionSelected);
         registerCalculator(rowsCalculator);
         registerCalculator(typedOutputs);
+        registerCalculator(converterCalculator);
         registerStub(QStringLiteral("frmTestTopic"));
         registerStub(QStringLiteral("frmHelp"));
     }
@@ -242,6 +268,43 @@ class TestCalculator : public QObject {
         QCOMPARE(m.title, QStringLiteral("Trap"));
         QCOMPARE(m.icon, platform::Icon::Information);
         QCOMPARE(box("Text4")->text(), QStringLiteral("0.250"));
+    }
+
+    void buttonsThatComputeAtOnce() {
+        auto* c = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestConverter")));
+        const auto find = [c](const char* name) {
+            return c->findChild<QPushButton*>(QString::fromLatin1(name));
+        };
+        QVERIFY(!find("cmdOk"));
+        QCOMPARE(c->label("Label4")->text(), QStringLiteral("units"));
+        QVERIFY(!find("cmdPrint")->isEnabled());
+        c->box("Text1")->setText("4");
+        QVERIFY(find("cmdPrint")->isEnabled());
+        // Two to a row, above the standard row.
+        QCOMPARE(find("cmdInverse")->y(), find("cmdHalf")->y());
+        QVERIFY(find("cmdFocus")->y() > find("cmdHalf")->y());
+        QVERIFY(find("cmdPrint")->y() > find("cmdFocus")->y());
+        find("cmdHalf")->click();
+        QCOMPARE(c->text("Text3"), QStringLiteral("2.000"));
+        QCOMPARE(c->label("Label2")->text(), QStringLiteral("Half is "));
+        // Enter presses nothing: there is no default button.
+        QTest::keyClick(c->box("Text1"), Qt::Key_Return);
+        QVERIFY(rec.messages.messages.isEmpty());
+        c->box("Text1")->setText("0");
+        find("cmdInverse")->click();
+        const RecordedMessage m = rec.messages.take();
+        QCOMPARE(m.text, QStringLiteral("No inverse."));
+        QCOMPARE(m.title, QStringLiteral("Inverting"));
+        QCOMPARE(m.icon, platform::Icon::Exclamation);
+        QCOMPARE(c->text("Text3"), QStringLiteral("2.000"));
+        find("cmdFocus")->click();
+        QCOMPARE(c->focusWidget(), c->box("Text2"));
+        // A renamed option keeps the width of its widest caption.
+        const int width = c->option(2)->sizeHint().width();
+        c->option(1)->click();
+        QCOMPARE(c->option(2)->text(), QStringLiteral("Fancier"));
+        c->setOptionCaption(2, "F");
+        QVERIFY(c->option(2)->minimumWidth() >= width);
     }
 
     void noOptionSelectedComputesNothing() {

@@ -1,0 +1,36 @@
+#pragma once
+// Conversions of the maths tools, in double precision: between metric prefixes, between the
+// temperature scales, and between angles in degrees and their sine, cosine and tangent.
+
+#include "core/numbers.h"
+
+namespace math {
+
+using num::Double;
+
+// The value in a unit with prefix 10^from, written in the unit with prefix 10^to: multiplied or
+// divided by the exact power of ten between them (nano to giga is a division by 10^18). The same
+// prefix leaves the value as it is.
+Double convertMetric(Double value, int fromExponent, int toExponent);
+
+// Temperatures, with 273 (not 273.15) between the Celsius and Kelvin scales.
+Double celsiusToFahrenheit(Double c);
+Double celsiusToKelvin(Double c);
+Double fahrenheitToCelsius(Double f);
+Double fahrenheitToKelvin(Double f);
+Double kelvinToCelsius(Double k);
+Double kelvinToFahrenheit(Double k);
+
+// Trigonometric values of an angle in degrees, with pi taken as 3.14159265.
+Double sine(Double degrees);
+Double cosine(Double degrees);
+Double tangent(Double degrees);
+// The angle in degrees with this sine (from -90 to 90) or cosine (from 0 to 180), as the
+// arctangent of v / sqrt(1 - v^2); at -1 and 1 that quotient is infinite and the arctangent is a
+// right angle. A value beyond -1 or 1 has no angle (invalid argument).
+Double angleFromSine(Double v);
+Double angleFromCosine(Double v);
+// The angle in degrees with this tangent, from -90 to 90.
+Double angleFromTangent(Double v);
+
+} // namespace math

@@ -1,0 +1,66 @@
+// The Pythagorean theorem: the hypotenuse of a right triangle from its two sides, or a side from
+// the hypotenuse and the other side.
+#include "calc/framework/definition.h"
+#include "tools/math/geometry.h"
+
+namespace calc {
+namespace {
+
+using num::Single;
+constexpr auto first = "Text1", second = "Text2";
+
+// The worked formula writes the lengths as they were typed.
+QString worked(const Sheet& w, const char* sign) {
+    return "Sqr(" + w.text(first) + " ^2 " + sign + " " + w.text(second) + " ^2 )";
+}
+
+} // namespace
+
+Definition frmPythagorean() {
+    Definition d{.className = "frmPythagorean", .caption = "Pythagorean Theorem"};
+    d.inputs = {{first, "Label1", Profile::K22, {}, "Enter a valid length."},
+                {second, "Label2", Profile::K22}};
+    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.formulaBox = QStringLiteral("Text4");
+    // The options change only the prompts: the boxes keep what was typed.
+    d.choices = {{.caption = "Select one of the two options",
+                  .options = {{.caption = "Find the hypotenuse",
+                               .layout = {{{first, "Enter the length of side 1"},
+                                           {second, "Enter the length of side 2"}},
+                                          "The hypotenuse is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single a = w.single(first), b = w.single(second);
+                                       w.showResult(math::toSingle(math::hypotenuse(a.value(), b.value())));
+                                       w.showFormula(worked(w, "+"));
+                                   }},
+                              {.caption = "Find the length of a side",
+                               .layout = {{{first, "Enter the length of of the hypotenuse"},
+                                           {second, "Enter the length of the side"}},
+                                          "The length of the other side is "},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single c = w.single(first), a = w.single(second);
+                                       w.showResult(math::toSingle(math::otherSide(c.value(), a.value())));
+                                       w.showFormula(worked(w, "-"));
+                                   },
+                               .onClick = [](Sheet& w) { w.focusBox(first); }}},
+                  .clickEmptiesBoxes = false}};
+    const Message noData{"You must enter data into the data boxes."};
+    d.checks = {required({first}, noData), required({second}, noData), atLeastZero(first, noData),
+                atLeastZero(second, noData)};
+    d.trap = {"Quellorin", Icon::Information};
+    d.buttons.okName = QStringLiteral("cmdOK");
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    // Clear leaves the cursor and the prompts where they are.
+    d.clear.focusesFirstBox = false;
+    d.close.show = QStringLiteral("frmGeneralChoice");
+    d.help.text = concat({
+        "The Pythagorean theorem allows you to use a right triangle to determine the length of such things  ",
+        "as a resultant vector. It also allows you to calculate the smaller forces that make up the ",
+        "resultant. ",
+    });
+    return d;
+}
+
+} // namespace calc

@@ -1,0 +1,77 @@
+// Temperature conversions between the Celsius, Fahrenheit and Kelvin scales, one button for each
+// direction, each with the formula worked out with the student's number.
+#include "calc/framework/definition.h"
+#include "tools/math/conversions.h"
+
+namespace calc {
+namespace {
+
+using num::Double;
+using num::plain;
+constexpr auto temperature = "Text1", converted = "Text2", formula = "Text3";
+
+// A conversion button: the converted temperature and the worked formula made of T and R.
+ExtraButton conversion(const char* name, const char* caption, Double (*convert)(Double),
+                       QString (*worked)(Double t, Double r), bool threeDecimals = true) {
+    return {name,
+            caption,
+            [=](Sheet& w) {
+                if (w.isEmpty(temperature)) {
+                    w.say({"You must enter a valid temperature.", "Temperatures", Icon::Information});
+                    return;
+                }
+                const Double t = w.real(temperature), r = convert(t);
+                w.setText(converted, threeDecimals ? num::result(r) : plain(r));
+                w.setText(formula, worked(t, r));
+            },
+            {"Temperatures", Icon::Exclamation}};
+}
+
+} // namespace
+
+Definition frmTemperatures() {
+    Definition d{.className = "frmTemperatures", .caption = "Temperature Conversion"};
+    d.inputs = {{temperature, "Label1", Profile::K20, "Enter a temperature value."}};
+    d.results = {{.label = "Label2", .box = converted, .prefix = "The new temperature is"}};
+    d.formulaBox = QStringLiteral("Text3");
+    d.buttons.ok = false;
+    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.buttons.morePerRow = 3;
+    d.buttons.more = {
+        conversion("cmdCToF", "C To F", math::celsiusToFahrenheit,
+                   [](Double t, Double r) {
+                       return concat({"9/5 ", " x "}) + plain(t) + " + " + "32  =  " + plain(r);
+                   }),
+        conversion(
+            "cmdCToK", "C To K", math::celsiusToKelvin,
+            [](Double t, Double r) { return plain(t) + " + 273   =  " + plain(r); }, false),
+        conversion("cmdFToC", "F To C", math::fahrenheitToCelsius,
+                   [](Double t, Double r) {
+                       return concat({"5/9 ", " x ", " ("}) + plain(t) + "- " + "32)  =  " + plain(r);
+                   }),
+        conversion("cmdFToK", "F To K", math::fahrenheitToKelvin,
+                   [](Double t, Double r) {
+                       return concat({"5/9 ", " x ", " ("}) + plain(t) + "- " + "32)   + 273  = " + plain(r);
+                   }),
+        conversion("cmdKToC", "K To C", math::kelvinToCelsius,
+                   [](Double t, Double r) { return plain(t) + " - 273  = " + plain(r); }),
+        // This worked formula stops after "+ 32", without the result.
+        conversion("cmdKToF", "K To F", math::kelvinToFahrenheit,
+                   [](Double t, Double) { return "9/5  * (" + plain(t) + " - 273 ) + 32  "; }),
+    };
+    // Clear leaves the cursor where it is.
+    d.clear.focusesFirstBox = false;
+    d.close.show = QStringLiteral("frmGeneralChoice");
+    d.help.title = QStringLiteral("Tamborell");
+    d.help.text = concat({
+        "You are familiar with Fahrenheit temperatures. 32 is freezing and 212 is boiling. However, in "
+        "chemistry, temperatures ",
+        "must be in Celsius or Kelvin. Chemical laws and principles are set up to use the Celsius scale most of "
+        "the ",
+        "time. There are some cases, gases in particular, where the temperatures must be Kelvin. Gas calculations ",
+        "just work better mathematically when the temperatures are in Celsius or Kelvin. ",
+    });
+    return d;
+}
+
+} // namespace calc
