@@ -9,6 +9,7 @@
 #include "reference/frmHelp.h"
 #include "reference/frmPeriodic.h"
 #include "reference/lists.h"
+#include "tools/equations/frmEquations.h"
 #include "ui/windows.h"
 
 // The calculators: each file defines one declaration function named after its window class.
@@ -50,6 +51,7 @@ void registerWindows() {
              calc::frmArchimedes,
          })
         calc::registerCalculator(define);
+    registerEquationsWindow();
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();

@@ -423,11 +423,7 @@ int CalculatorWindow::selectedOption() const {
 }
 
 void CalculatorWindow::trapped(const Formula& formula, const Trap& trap) {
-    try {
-        formula(*this);
-    } catch (const num::CalcError& e) {
-        say({e.description(), trap.title, trap.icon});
-    }
+    underErrorTrap([&] { formula(*this); }, trap.title, trap.icon);
 }
 
 // The checks in order, then the window's own formula, then each selected option's (with none
