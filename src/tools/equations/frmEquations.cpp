@@ -29,13 +29,13 @@ const QString equationsTitle = QStringLiteral("Equations");
 const QString quellorin = QStringLiteral("Quellorin");
 
 // An axis from lo to hi with ticks at whole numbers: the step is 1, 2 or 5 times a power of ten,
-// never below 1, about eight steps across, and the ends fall on ticks.
-void scaleAxis(QValueAxis* axis, double lo, double hi) {
+// never below 1, at most about `steps` steps across, and the ends fall on ticks.
+void scaleAxis(QValueAxis* axis, double lo, double hi, int steps) {
     if (lo == hi) {
         lo -= 1;
         hi += 1;
     }
-    const double raw = (hi - lo) / 8;
+    const double raw = (hi - lo) / steps;
     double step = 1;
     if (raw > 1) {
         const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
@@ -53,6 +53,10 @@ void scaleAxis(QValueAxis* axis, double lo, double hi) {
     axis->setLabelFormat(std::max(std::fabs(lo), std::fabs(hi)) < 1e7 ? QStringLiteral("%.0f")
                                                                       : QStringLiteral("%.3g"));
 }
+
+// Every whole X labelled up to ten of them; Y, drawn in a shorter axis, in fewer steps.
+constexpr int xSteps = 10;
+constexpr int ySteps = 8;
 
 QValueAxis* makeAxis(const QString& title) {
     auto* axis = new QValueAxis;
@@ -214,14 +218,14 @@ void frmEquations::drawChart() {
         line.append(QPointF(p.x, p.y.value()));
     m_series->replace(line);
     if (m_points.empty()) {
-        scaleAxis(m_axisX, 0, 10);
-        scaleAxis(m_axisY, 0, 10);
+        scaleAxis(m_axisX, 0, 10, xSteps);
+        scaleAxis(m_axisY, 0, 10, ySteps);
         return;
     }
     const auto [low, high] = std::minmax_element(m_points.begin(), m_points.end(),
                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
-    scaleAxis(m_axisX, m_points.front().x, m_points.back().x);
-    scaleAxis(m_axisY, low->y.value(), high->y.value());
+    scaleAxis(m_axisX, m_points.front().x, m_points.back().x, xSteps);
+    scaleAxis(m_axisY, low->y.value(), high->y.value(), ySteps);
 }
 
 // The equation and the range are checked before anything is worked out; the table and the graph
