@@ -9,6 +9,7 @@
 #include "reference/frmHelp.h"
 #include "reference/frmPeriodic.h"
 #include "reference/lists.h"
+#include "tools/equations/frmEquations.h"
 #include "ui/windows.h"
 
 // The calculators: each file defines one declaration function named after its window class.
@@ -119,6 +120,7 @@ void registerWindows() {
         calc::registerCalculator(define);
     windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
     windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
+    registerEquationsWindow();
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "core/numbers.h"
 #include "ui/appearance.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
@@ -117,6 +118,17 @@ bool Form::Control_KeyPress(QWidget* control, QChar ch) {
 
 void Form::bindKeyFilter(QWidget* box, keys::Profile profile) {
     m_keyFilters.insert(box, profile);
+}
+
+void Form::underErrorTrap(const std::function<void()>& handler,
+                          const QString& title,
+                          platform::Icon icon,
+                          const QString& text) {
+    try {
+        handler();
+    } catch (const num::CalcError& e) {
+        platform::message(title, text.isEmpty() ? e.description() : text, icon, this);
+    }
 }
 
 QHBoxLayout* Form::buttonRow(const std::vector<Button>& buttons) {

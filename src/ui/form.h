@@ -9,6 +9,7 @@
 // place can be seen.
 
 #include "core/keyfilters.h"
+#include "ui/platform.h"
 
 #include <QChar>
 #include <QHash>
@@ -67,6 +68,14 @@ class Form : public QWidget {
     // The box's keystrokes pass its profile's filter (while the profile says so) or are refused
     // with the profile's message and title.
     void bindKeyFilter(QWidget* box, keys::Profile profile);
+
+    // Runs a handler under the error trap: a calculation that fails (num::CalcError) ends the
+    // handler and its description (or the fixed text, where one is given) is shown in a message
+    // box with the title and icon given.
+    void underErrorTrap(const std::function<void()>& handler,
+                        const QString& title = QStringLiteral("Quellorin"),
+                        platform::Icon icon = platform::Icon::None,
+                        const QString& text = QString());
 
     // A command button of the window's button row.
     struct Button {

@@ -3,12 +3,15 @@
 #include "app/Module1.h"
 #include "calc/framework/calculator.h"
 #include "recorders.h"
+#include "tools/equations/frmEquations.h"
 #include "uitest.h"
 
+#include <QChartView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QXYSeries>
 
 using namespace calc;
 
@@ -26,6 +29,45 @@ class TestCalculators : public QObject {
         windows::unloadAll();
         settle();
         return names;
+    }
+
+    // Sends what a keyboard or a paste may send into the box: sometimes a paste, then a few keys.
+    static void garble(QLineEdit* b, QRandomGenerator& random) {
+        static const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
+        static const QStringList pastes = {"",
+                                           " ",
+                                           "-",
+                                           "E",
+                                           ".",
+                                           "1.2.3",
+                                           "1E39",
+                                           "-1E39",
+                                           "1E-45",
+                                           "0",
+                                           "-0",
+                                           "\xe2\x82\xac",
+                                           "NaN",
+                                           "inf",
+                                           "1e5",
+                                           "12345678901234567890",
+                                           "  7  ",
+                                           "0x1F",
+                                           QString(300, u'9'),
+                                           "\t3",
+                                           "3X^3 + 2X^2 + 3X - 2",
+                                           "X^99",
+                                           "-32768",
+                                           "32767"};
+        if (random.bounded(2))
+            b->setText(pastes[random.bounded(int(pastes.size()))]);
+        for (int k = random.bounded(6); k > 0; --k)
+            QTest::keyClick(b, keys[random.bounded(int(keys.size()))].toLatin1());
+    }
+
+    static void checkMessages(RecordingPlatform& recording) {
+        for (const RecordedMessage& m : std::as_const(recording.messages.messages))
+            QVERIFY2(!m.text.isEmpty() && !m.title.isEmpty(), "a message without words");
+        recording.messages.messages.clear();
     }
 
   private slots:
@@ -85,40 +127,14 @@ class TestCalculators : public QObject {
     // button, ends in a result or a message, never in a crash.
     void everyCalculatorSurvivesGarbage() {
         QRandomGenerator random(20261207);
-        const QString keys = QStringLiteral("0123456789.-+Ee ,xX^*/()abc\x08");
-        const QStringList pastes = {"",
-                                    " ",
-                                    "-",
-                                    "E",
-                                    ".",
-                                    "1.2.3",
-                                    "1E39",
-                                    "-1E39",
-                                    "1E-45",
-                                    "0",
-                                    "-0",
-                                    "\xe2\x82\xac",
-                                    "NaN",
-                                    "inf",
-                                    "1e5",
-                                    "12345678901234567890",
-                                    "  7  ",
-                                    "0x1F",
-                                    QString(300, u'9'),
-                                    "\t3"};
         for (const QString& name : calculators()) {
             for (int round = 0; round < 40; ++round) {
                 auto* calc = static_cast<CalculatorWindow*>(windows::show(name));
                 QVERIFY(calc);
                 // Every box the student can type into: the inputs, and output boxes that take typing.
-                for (QLineEdit* b : calc->findChildren<QLineEdit*>()) {
-                    if (b->isReadOnly())
-                        continue;
-                    if (random.bounded(2))
-                        b->setText(pastes[random.bounded(int(pastes.size()))]);
-                    for (int k = random.bounded(6); k > 0; --k)
-                        QTest::keyClick(b, keys[random.bounded(int(keys.size()))].toLatin1());
-                }
+                for (QLineEdit* b : calc->findChildren<QLineEdit*>())
+                    if (!b->isReadOnly())
+                        garble(b, random);
                 int n = 0;
                 while (calc->option(n + 1))
                     ++n;
@@ -136,7 +152,7 @@ class TestCalculators : public QObject {
                 }
                 calc->cmdOk_Click();
                 // The buttons that compute at once, where the window has them.
-                for (const ExtraButton& extra : d.buttons.more)
+                for (const ExtraButton& extra : calc->definition().buttons.more)
                     if (random.bounded(2))
                         calc->findChild<QPushButton*>(extra.name)->click();
                 if (random.bounded(10) == 0) {
@@ -148,9 +164,34 @@ class TestCalculators : public QObject {
             windows::unloadAll();
             settle();
         }
-        for (const RecordedMessage& m : std::as_const(rec.messages.messages))
-            QVERIFY2(!m.text.isEmpty() && !m.title.isEmpty(), "a message without words");
-        rec.messages.messages.clear();
+        checkMessages(rec);
+    }
+
+    // The equation evaluator the same way: garbage into every box, then every button but Close
+    // (and now and then Close too), never a crash, a message without words or a graph that
+    // disagrees with the table.
+    void equationsSurviveGarbage() {
+        QRandomGenerator random(20261213);
+        for (int round = 0; round < 200; ++round) {
+            auto* window = qobject_cast<frmEquations*>(windows::show(QStringLiteral("frmEquations")));
+            QVERIFY(window);
+            for (QLineEdit* b : window->findChildren<QLineEdit*>())
+                garble(b, random);
+            for (QPushButton* b : window->findChildren<QPushButton*>())
+                if (b->objectName() != QLatin1String("cmdCancel"))
+                    b->click();
+            const auto* chart = window->findChild<QChartView*>(QStringLiteral("MSChart1"));
+            const auto* line = static_cast<QXYSeries*>(chart->chart()->series().front());
+            QCOMPARE(line->count(), qsizetype(window->points().size()));
+            if (random.bounded(10) == 0) {
+                window->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+                windows::unloadAll();
+                settle();
+            }
+        }
+        windows::unloadAll();
+        settle();
+        checkMessages(rec);
     }
 
     // The windows that only list steps: any key, then Enter or Esc, closes them back to the

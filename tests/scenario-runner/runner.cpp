@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
+#include <QXYSeries>
 
 #include <clocale>
 #include <cstdio>
@@ -69,8 +71,16 @@ void treeItems(QTreeWidgetItem* item, QList<QTreeWidgetItem*>* out) {
         treeItems(item->child(i), out);
 }
 
-// The items of a list or tree control in display order (a tree: every node, parents first).
+// The items of a list or tree control in display order (a tree: every node, parents first); of a
+// line chart, the points its line is drawn through, in order, each written "X, Y".
 bool itemsOf(QObject* o, QStringList* texts) {
+    if (auto* chart = qobject_cast<QChartView*>(o)) {
+        for (QAbstractSeries* series : chart->chart()->series())
+            if (auto* line = qobject_cast<QXYSeries*>(series))
+                for (const QPointF& p : line->points())
+                    texts->append(QStringLiteral("%1, %2").arg(p.x()).arg(p.y()));
+        return true;
+    }
     if (auto* l = qobject_cast<QListWidget*>(o)) {
         for (int i = 0; i < l->count(); ++i)
             texts->append(l->item(i)->text());

@@ -457,11 +457,7 @@ int CalculatorWindow::selectedOption() const {
 }
 
 void CalculatorWindow::trapped(const Formula& formula, const Trap& trap) {
-    try {
-        formula(*this);
-    } catch (const num::CalcError& e) {
-        say({trap.text.isEmpty() ? e.description() : trap.text, trap.title, trap.icon});
-    }
+    underErrorTrap([&] { formula(*this); }, trap.title, trap.icon, trap.text);
 }
 
 // The checks in order, then the window's own formula, then each selected option's (with none

@@ -1,0 +1,318 @@
+#include "tools/equations/frmEquations.h"
+
+#include "core/numbers.h"
+#include "ui/accessible.h"
+#include "ui/appearance.h"
+#include "ui/platform.h"
+#include "ui/windows.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+using equations::Point;
+using platform::Icon;
+
+namespace {
+
+const QString equationsTitle = QStringLiteral("Equations");
+const QString quellorin = QStringLiteral("Quellorin");
+
+// An axis from lo to hi with ticks at whole numbers: the step is 1, 2 or 5 times a power of ten,
+// never below 1, at most about `steps` steps across, and the ends fall on ticks.
+void scaleAxis(QValueAxis* axis, double lo, double hi, int steps) {
+    if (lo == hi) {
+        lo -= 1;
+        hi += 1;
+    }
+    const double raw = (hi - lo) / steps;
+    double step = 1;
+    if (raw > 1) {
+        const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+        step = magnitude;
+        for (const double m : {2.0, 5.0, 10.0})
+            if (step < raw)
+                step = m * magnitude;
+    }
+    lo = std::floor(lo / step) * step;
+    hi = std::ceil(hi / step) * step;
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setRange(lo, hi);
+    // Long whole numbers in the exponent form, so that a tick label stays short.
+    axis->setLabelFormat(std::max(std::fabs(lo), std::fabs(hi)) < 1e7 ? QStringLiteral("%.0f")
+                                                                      : QStringLiteral("%.3g"));
+}
+
+// Every whole X labelled up to ten of them; Y, drawn in a shorter axis, in fewer steps.
+constexpr int xSteps = 10;
+constexpr int ySteps = 8;
+
+QValueAxis* makeAxis(const QString& title) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setMinorTickCount(0);
+    return axis;
+}
+
+} // namespace
+
+void registerEquationsWindow() {
+    windows::registerClass(QStringLiteral("frmEquations"), [] { return new frmEquations; });
+}
+
+frmEquations::frmEquations()
+    : Form(QStringLiteral("frmEquations"),
+           {QStringLiteral("Equations and Graphs"), appearance::toolWindowFlags(), true}) {
+    const auto makeLabel = [this](const QString& name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        return l;
+    };
+    const auto makeBox = [this](int number, const QString& tooltip) {
+        auto* b = new QLineEdit(this);
+        b->setObjectName(QStringLiteral("Text%1").arg(number));
+        b->setToolTip(tooltip);
+        b->setFixedWidth(appearance::twips(1700));
+        return b;
+    };
+
+    QLabel* instructions = makeLabel(QStringLiteral("Label1"), QString());
+    QLabel* yEquals = makeLabel(QStringLiteral("Label2"), QStringLiteral("Y ="));
+    QLineEdit* equation =
+        makeBox(1, QStringLiteral("Use only 1 and 2 digit numbers. Maximum of 30 characters in equation."));
+    equation->setFixedWidth(appearance::twips(3400));
+    QLabel* example = makeLabel(QStringLiteral("Label3"), QStringLiteral("eg.   3X^3 + 2X^2 + 3X - 2"));
+    QLabel* startLabel = makeLabel(QStringLiteral("Label4"), QStringLiteral("Starting value for X"));
+    QLineEdit* start = makeBox(2, QStringLiteral("Smallest value that X can have."));
+    QLabel* endLabel = makeLabel(QStringLiteral("Label5"), QStringLiteral("Ending value for X"));
+    QLineEdit* end =
+        makeBox(3, QStringLiteral("Largest value that X can have. Limited to a maximum range of 100."));
+    QLabel* xLabel = makeLabel(QStringLiteral("Label6"), QStringLiteral("Enter a value for X"));
+    QLineEdit* x = makeBox(4, QString());
+    QLineEdit* y = makeBox(5, QString());
+    QLineEdit* slope = makeBox(6, QString());
+    for (QLineEdit* shown : {y, slope})
+        shown->setReadOnly(true);
+    accessible::labelFor(yEquals, equation);
+    accessible::labelFor(startLabel, start);
+    accessible::labelFor(endLabel, end);
+    accessible::labelFor(xLabel, x);
+    y->setAccessibleName(QStringLiteral("Y at X"));
+    slope->setAccessibleName(QStringLiteral("Slope at X"));
+    bindKeyFilter(equation, keys::Profile::K23);
+    for (QLineEdit* number : {start, end, x})
+        bindKeyFilter(number, keys::Profile::K18);
+
+    QPushButton* calculateY =
+        appearance::commandButton(this, QStringLiteral("cmdCalculateY"), QStringLiteral("Calculate Y"),
+                                  [this] { cmdCalculateY_Click(); });
+    QPushButton* slopeButton = appearance::commandButton(
+        this, QStringLiteral("cmdSlope"), QStringLiteral("Slope at X"), [this] { cmdSlope_Click(); });
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    m_series = new QLineSeries;
+    m_series->setPointsVisible(true);
+    chart->addSeries(m_series);
+    m_axisX = makeAxis(QStringLiteral("X"));
+    m_axisY = makeAxis(QStringLiteral("Y"));
+    chart->addAxis(m_axisX, Qt::AlignBottom);
+    chart->addAxis(m_axisY, Qt::AlignLeft);
+    m_series->attachAxis(m_axisX);
+    m_series->attachAxis(m_axisY);
+    m_chart = new QChartView(chart, this);
+    m_chart->setObjectName(QStringLiteral("MSChart1"));
+    m_chart->setAccessibleName(QStringLiteral("Graph of Y against X"));
+    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setFocusPolicy(Qt::NoFocus);
+    m_chart->setFixedSize(appearance::twips(6600), appearance::twips(5400));
+
+    // The boxes down the left, the graph on the right, the buttons across the foot.
+    auto* boxes = new QGridLayout;
+    boxes->addWidget(yEquals, 0, 0, Qt::AlignRight);
+    boxes->addWidget(equation, 0, 1, 1, 2);
+    boxes->addWidget(example, 1, 1, 1, 2);
+    boxes->setRowMinimumHeight(2, 8);
+    boxes->addWidget(startLabel, 3, 0, 1, 2, Qt::AlignRight);
+    boxes->addWidget(start, 3, 2);
+    boxes->addWidget(endLabel, 4, 0, 1, 2, Qt::AlignRight);
+    boxes->addWidget(end, 4, 2);
+    boxes->setRowMinimumHeight(5, 8);
+    boxes->addWidget(xLabel, 6, 0, 1, 2, Qt::AlignRight);
+    boxes->addWidget(x, 6, 2);
+    boxes->addWidget(calculateY, 7, 0, 1, 2, Qt::AlignRight);
+    boxes->addWidget(y, 7, 2);
+    boxes->addWidget(slopeButton, 8, 0, 1, 2, Qt::AlignRight);
+    boxes->addWidget(slope, 8, 2);
+    auto* left = new QVBoxLayout;
+    left->addWidget(instructions);
+    left->addSpacing(8);
+    left->addLayout(boxes);
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addSpacing(8);
+    top->addWidget(m_chart);
+
+    QHBoxLayout* buttons = buttonRow({
+        {QStringLiteral("cmdOk"), QStringLiteral("Ok"), [this] { cmdOk_Click(); }},
+        {QStringLiteral("cmdClear"), QStringLiteral("Clear"), [this] { cmdClear_Click(); }},
+        {QStringLiteral("cmdCancel"), QStringLiteral("Close"), [this] { cmdCancel_Click(); }},
+        {QStringLiteral("cmdPrint"), QStringLiteral("Print"), [this] { cmdPrint_Click(); }},
+        {QStringLiteral("cmdHelp"), QStringLiteral("?"), [this] { cmdHelp_Click(); }},
+    });
+    auto* help = findChild<QPushButton*>(QStringLiteral("cmdHelp"));
+    appearance::styleHelpButton(help);
+    help->setAccessibleName(QStringLiteral("Help"));
+    m_ok = findChild<QPushButton*>(QStringLiteral("cmdOk"));
+    m_print = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+    setDefaultButton(m_ok);
+    setCancelButton(findChild<QPushButton*>(QStringLiteral("cmdCancel")));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    connect(equation, &QLineEdit::textChanged, this, [this] {
+        m_ok->setEnabled(true);
+        m_print->setEnabled(true);
+    });
+}
+
+QLineEdit* frmEquations::box(int number) const {
+    return findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
+}
+
+void frmEquations::Form_Load() {
+    for (int n = 1; n <= 5; ++n)
+        box(n)->clear();
+    m_ok->setEnabled(false);
+    m_print->setEnabled(false);
+    // Each line break is LF then CR.
+    findChild<QLabel*>(QStringLiteral("Label1"))
+        ->setText(
+            QStringLiteral("Enter an equation in the form shown \n\rin the example below. Maximum range\n\r"
+                           "of 100 for values of X. 1 and 2 digit integers only."));
+    m_points.clear();
+    drawChart();
+}
+
+void frmEquations::drawChart() {
+    QList<QPointF> line;
+    for (const Point& p : m_points)
+        line.append(QPointF(p.x, p.y.value()));
+    m_series->replace(line);
+    if (m_points.empty()) {
+        scaleAxis(m_axisX, 0, 10, xSteps);
+        scaleAxis(m_axisY, 0, 10, ySteps);
+        return;
+    }
+    const auto [low, high] = std::minmax_element(m_points.begin(), m_points.end(),
+                                                 [](const Point& a, const Point& b) { return a.y < b.y; });
+    scaleAxis(m_axisX, m_points.front().x, m_points.back().x, xSteps);
+    scaleAxis(m_axisY, low->y.value(), high->y.value(), ySteps);
+}
+
+// The equation and the range are checked before anything is worked out; the table and the graph
+// change only when every point has been worked out, so that they always show one equation.
+void frmEquations::cmdOk_Click() {
+    underErrorTrap([this] {
+        const std::optional<equations::Polynomial> polynomial = equations::parse(box(1)->text());
+        if (!polynomial) {
+            platform::message(equationsTitle, QStringLiteral("You must enter a correctly written equation."),
+                              Icon::None, this);
+            return;
+        }
+        if (box(2)->text().isEmpty()) {
+            platform::message(equationsTitle, QStringLiteral("You must enter a valid starting number."),
+                              Icon::None, this);
+            return;
+        }
+        if (box(3)->text().isEmpty()) {
+            platform::message(equationsTitle, QStringLiteral("You must enter a valid ending number."),
+                              Icon::None, this);
+            return;
+        }
+        const num::Single start = num::toSingle(box(2)->text());
+        const num::Single end = num::toSingle(box(3)->text());
+        equations::Tabulation table = equations::tabulate(*polynomial, start, end);
+        switch (table.outcome) {
+        case equations::Outcome::RangeTooLarge:
+            platform::message(quellorin, QStringLiteral("The range is too large."), Icon::None, this);
+            return;
+        case equations::Outcome::TooManyValues:
+            platform::message(quellorin, QStringLiteral("Too many values."), Icon::None, this);
+            return;
+        case equations::Outcome::Written:
+            break;
+        }
+        m_points = std::move(table.points);
+        drawChart();
+    });
+}
+
+void frmEquations::cmdCalculateY_Click() {
+    if (box(4)->text().isEmpty()) {
+        platform::message(QStringLiteral("Equations - Calculate Y"),
+                          QStringLiteral("You must enter a valid number."), Icon::None, this);
+        return;
+    }
+    underErrorTrap([this] {
+        if (const auto y = equations::yAt(m_points, num::toInteger(box(4)->text())))
+            box(5)->setText(num::result(*y));
+    });
+}
+
+void frmEquations::cmdSlope_Click() {
+    underErrorTrap([this] {
+        if (box(4)->text().isEmpty()) {
+            platform::message(quellorin, QStringLiteral("You must enter a valid number."), Icon::None, this);
+            return;
+        }
+        if (const auto slope = equations::slopeAt(m_points, num::toInteger(box(4)->text())))
+            box(6)->setText(num::result(*slope));
+    });
+}
+
+void frmEquations::cmdClear_Click() {
+    for (int n = 1; n <= 6; ++n)
+        box(n)->clear();
+    box(1)->setFocus();
+    m_points.clear();
+    drawChart();
+}
+
+void frmEquations::cmdCancel_Click() {
+    Unload();
+    windows::show(QStringLiteral("frmGeneralChoice"));
+}
+
+void frmEquations::cmdPrint_Click() {
+    platform::printWindow(this);
+}
+
+void frmEquations::cmdHelp_Click() {
+    platform::message(
+        quellorin,
+        QStringLiteral("Graphing an equation allows you to analyze the motion of an object. For example, "
+                       "the shape of the graph will tell you if the velocity is increasing or "
+                       "decreasing. The slope of the graph tells you the  acceleration of the object. "
+                       "Once you have the equation graphed, you can enter a value for X and determine "
+                       "the corresponding for Y. "),
+        Icon::Information, this);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The equation evaluator's window: a polynomial in X typed beside "Y =", tabulated over a range of
+// whole X values, drawn as a line graph, and read back as Y and the slope at one X. Closing it
+// goes back to the "General" topic window.
+
+#include "tools/equations/equations.h"
+#include "ui/form.h"
+
+#include <vector>
+
+class QChartView;
+class QLineEdit;
+class QLineSeries;
+class QPushButton;
+class QValueAxis;
+
+class frmEquations : public Form {
+    Q_OBJECT
+  public:
+    frmEquations();
+    void Form_Load() override;
+
+    void cmdOk_Click();
+    void cmdCalculateY_Click();
+    void cmdSlope_Click();
+    void cmdClear_Click();
+    void cmdCancel_Click();
+    void cmdPrint_Click();
+    void cmdHelp_Click();
+
+    // The points of the last evaluation, as the graph shows them.
+    const std::vector<equations::Point>& points() const { return m_points; }
+
+  private:
+    QLineEdit* box(int number) const;
+    // Draws the table's points; the axes follow them.
+    void drawChart();
+
+    std::vector<equations::Point> m_points;
+    QChartView* m_chart = nullptr;
+    QLineSeries* m_series = nullptr;
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_print = nullptr;
+};
+
+void registerEquationsWindow();
