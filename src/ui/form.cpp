@@ -120,9 +120,7 @@ void Form::bindKeyFilter(QWidget* box, keys::Profile profile) {
     m_keyFilters.insert(box, profile);
 }
 
-void Form::underErrorTrap(const std::function<void()>& handler,
-                          const QString& title,
-                          platform::Icon icon,
+void Form::underErrorTrap(const std::function<void()>& handler, const QString& title, platform::Icon icon,
                           const QString& text) {
     try {
         handler();

@@ -74,8 +74,7 @@ class Form : public QWidget {
     // box with the title and icon given.
     void underErrorTrap(const std::function<void()>& handler,
                         const QString& title = QStringLiteral("Quellorin"),
-                        platform::Icon icon = platform::Icon::None,
-                        const QString& text = QString());
+                        platform::Icon icon = platform::Icon::None, const QString& text = QString());
 
     // A command button of the window's button row.
     struct Button {

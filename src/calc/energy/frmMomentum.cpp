@@ -22,15 +22,6 @@ Formula emptying(QStringList boxes) {
 }
 const QStringList shared = {"Text1", "Text2", "Text3", "Text4", "Text5"};
 
-Formula product = [](Sheet& w) {
-    const Single a = w.single(first), b = w.single(second);
-    w.showResult(a * b);
-};
-Formula quotient = [](Sheet& w) {
-    const Single a = w.single(first), b = w.single(second);
-    w.showResult(a / b);
-};
-
 } // namespace
 
 Definition frmMomentum() {
@@ -50,17 +41,17 @@ Definition frmMomentum() {
                           {.caption = "Momentum",
                            .layout = {{{first, "Enter the mass."}, {second, "Enter the velocity."}},
                                       "The momentum is "},
-                           .solve = product,
+                           .solve = product(first, second),
                            .onClick = emptying(all)},
                           {.caption = "Mass",
                            .layout = {{{first, "Enter the momentum."}, {second, "Enter the velocity."}},
                                       "The mass is "},
-                           .solve = quotient,
+                           .solve = quotient(first, second),
                            .onClick = emptying(all)},
                           {.caption = "Velocity",
                            .layout = {{{first, "Enter the momentum."}, {second, "Enter the mass."}},
                                       "The velocity is "},
-                           .solve = quotient,
+                           .solve = quotient(first, second),
                            .onClick = emptying(all)},
                           // The two momenta first, then their difference, then the division.
                           {.caption = "Net force",

@@ -17,7 +17,7 @@ Single cosine(const Sheet& w) {
 
 // The displacement or the force: the work over the other of the two and the cosine. At 90 degrees
 // the cosine of the converted angle is not quite 0, so the answer is huge rather than an error.
-Formula quotient = [](Sheet& w) {
+Formula workOverOther = [](Sheet& w) {
     const Single work = w.single(first), other = w.single(second);
     w.showResult(work / (other * cosine(w)));
 };
@@ -48,13 +48,13 @@ Definition frmWork() {
                  {"Displacement",
                   {{{first, "Enter the work."}, {second, "Enter the force."}, {angle, "Enter the angle"}},
                    "The displacement is "},
-                  quotient},
+                  workOverOther},
                  {"Force",
                   {{{first, "Enter the work."},
                     {second, "Enter the displacement."},
                     {angle, "Enter the angle"}},
                    "The force is "},
-                  quotient},
+                  workOverOther},
              },
          .perRow = 3}};
     d.checks = {required({first, second, angle}, {"You must enter valid data."})};

@@ -45,15 +45,6 @@ Layout two(const char* first, const char* second, const char* resultPrefix) {
             .hiddenResults = {direction}};
 }
 
-Formula product = [](Sheet& w) {
-    const Single a = w.single(force1), b = w.single(force2);
-    w.showResult(a * b);
-};
-Formula quotient = [](Sheet& w) {
-    const Single a = w.single(force1), b = w.single(force2);
-    w.showResult(a / b);
-};
-
 } // namespace
 
 Definition frmForces() {
@@ -80,19 +71,19 @@ Definition frmForces() {
                              {.caption = "Weight",
                               .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
                                             "The weight is "),
-                              .solve = withUnit("Newtons", product)},
+                              .solve = withUnit("Newtons", product(force1, force2))},
                              {.caption = "Force",
                               .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
                                             "The force is "),
-                              .solve = withUnit("Newtons", product)},
+                              .solve = withUnit("Newtons", product(force1, force2))},
                              {.caption = "Acceleration",
                               .layout = two("Enter the force in Newtons.", "Enter the mass in kilograms.",
                                             "The acceleration is "),
-                              .solve = quotient},
+                              .solve = quotient(force1, force2)},
                              {.caption = "Mass",
                               .layout = two("Enter the force in Newtons.", "Enter the acceleration.",
                                             "The mass is "),
-                              .solve = withUnit("kilograms", quotient)},
+                              .solve = withUnit("kilograms", quotient(force1, force2))},
                              {.caption = "Net External force",
                               .layout = {.prompts = {{force1, "Enter magnitude of force 1."},
                                                      {angle1, "Angle"},

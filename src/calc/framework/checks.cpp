@@ -46,4 +46,12 @@ Check whenOption(int n, Check check) {
     return [n, check = std::move(check)](Sheet& w) { return w.selectedOption() != n || check(w); };
 }
 
+Formula product(QString a, QString b) {
+    return [a = std::move(a), b = std::move(b)](Sheet& w) { w.showResult(w.single(a) * w.single(b)); };
+}
+
+Formula quotient(QString a, QString b) {
+    return [a = std::move(a), b = std::move(b)](Sheet& w) { w.showResult(w.single(a) / w.single(b)); };
+}
+
 } // namespace calc

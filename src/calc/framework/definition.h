@@ -291,4 +291,9 @@ Check fillIfEmpty(QString box, QString text);
 // A check that applies only while option n (1-based) is selected.
 Check whenOption(int n, Check check);
 
+// Formula builders: the result is the product (F = m a) or the quotient (m = F / a) of two boxes,
+// read in single precision.
+Formula product(QString a, QString b);
+Formula quotient(QString a, QString b);
+
 } // namespace calc
