@@ -54,19 +54,6 @@ class TestVectors : public QObject {
         QVERIFY(!physics::cancels(physics::fromPolar(1e-3f, 0.0f), 10.0f));
         QVERIFY_THROWS_EXCEPTION(num::CalcError, physics::direction(Vector{0.0f, 0.0f}));
     }
-
-    // A sum as it is reported: vectors that cancel leave no direction; the others keep their quadrant.
-    void resultants() {
-        for (const auto& pair : {std::vector<physics::Polar>{{5.0f, 0.0f}, {5.0f, 180.0f}},
-                                 std::vector<physics::Polar>{{5.0f, 0.0f}, {-5.0f, 0.0f}}}) {
-            const physics::Resultant r = physics::resultant(pair);
-            QVERIFY(r.magnitude.value() < 1e-5f);
-            QVERIFY(!r.direction);
-        }
-        const physics::Resultant r = physics::resultant({{10.0f, 180.0f}, {10.0f, 270.0f}});
-        QVERIFY(qAbs(r.magnitude.value() - 14.1421f) < 1e-3f);
-        QVERIFY(r.direction && qAbs(r.direction->value() + 135.0f) < 1e-3f);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestVectors)
