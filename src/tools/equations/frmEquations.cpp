@@ -29,7 +29,9 @@ const QString equationsTitle = QStringLiteral("Equations");
 const QString quellorin = QStringLiteral("Quellorin");
 
 // An axis from lo to hi with ticks at whole numbers: the step is 1, 2 or 5 times a power of ten,
-// never below 1, at most about `steps` steps across, and the ends fall on ticks.
+// never below 1, at most about `steps` steps across. The ends fall on ticks, except that a point
+// lying on or just inside the last tick gets half a step of room beyond it, so that its mark is
+// drawn whole inside the plot.
 void scaleAxis(QValueAxis* axis, double lo, double hi, int steps) {
     if (lo == hi) {
         lo -= 1;
@@ -44,11 +46,15 @@ void scaleAxis(QValueAxis* axis, double lo, double hi, int steps) {
             if (step < raw)
                 step = m * magnitude;
     }
-    lo = std::floor(lo / step) * step;
-    hi = std::ceil(hi / step) * step;
+    double from = std::floor(lo / step) * step;
+    double to = std::ceil(hi / step) * step;
+    if (lo - from < step / 4)
+        from -= step / 2;
+    if (to - hi < step / 4)
+        to += step / 2;
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
-    axis->setRange(lo, hi);
+    axis->setRange(from, to);
     // Long whole numbers in the exponent form, so that a tick label stays short.
     axis->setLabelFormat(std::max(std::fabs(lo), std::fabs(hi)) < 1e7 ? QStringLiteral("%.0f")
                                                                       : QStringLiteral("%.3g"));
