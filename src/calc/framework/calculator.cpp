@@ -132,6 +132,7 @@ void CalculatorWindow::buildChoices(QBoxLayout* outer) {
 void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     auto* grid = new QGridLayout;
     QList<QLabel*> rowStarts;
+    QList<QLabel*> besidePrompts;
     QList<QHBoxLayout*> strips;
     auto addBox = [&](const QString& name, bool beside) {
         auto* box = new QLineEdit(this);
@@ -178,6 +179,8 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     for (const NumberInput& in : m_def.inputs) {
         startRow(in.place);
         QLabel* prompt = addLabel(in.label, in.prompt, column == 0);
+        if (column > 1)
+            besidePrompts << prompt;
         place(prompt);
         QLineEdit* box = addBox(in.box, column > 1);
         accessible::labelFor(prompt, box);
@@ -228,13 +231,14 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     for (const QString& name : m_def.unusedBoxes)
         addBox(name, false)->hide();
     outer->addLayout(grid);
-    sizeLabels(rowStarts);
+    sizeLabels(rowStarts, besidePrompts);
 }
 
 // A label keeps the width of the longest caption any selection gives it, so that the window
 // keeps its size when an option changes the captions; the labels that start a row share one
-// width, so that their boxes line up.
-void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts) {
+// width, so that their boxes line up, and so do the prompts of the boxes beside them (a second
+// column of inputs), right-aligned against their boxes.
+void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts, const QList<QLabel*>& besidePrompts) {
     const QHash<QString, QStringList> captions = captionsByLabel(m_def);
     const QFontMetrics metrics(font());
     const auto widest = [&](const QString& name) {
@@ -246,8 +250,19 @@ void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts) {
     int rowStartWidth = 0;
     for (const QLabel* l : rowStarts)
         rowStartWidth = std::max(rowStartWidth, widest(l->objectName()));
-    for (QLabel* l : std::as_const(m_labels))
-        l->setMinimumWidth(rowStarts.contains(l) ? rowStartWidth + 8 : widest(l->objectName()) + 4);
+    int besideWidth = 0;
+    for (QLabel* l : besidePrompts) {
+        besideWidth = std::max(besideWidth, widest(l->objectName()));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (QLabel* l : std::as_const(m_labels)) {
+        if (rowStarts.contains(l))
+            l->setMinimumWidth(rowStartWidth + 8);
+        else if (besidePrompts.contains(l))
+            l->setMinimumWidth(besideWidth + 4);
+        else
+            l->setMinimumWidth(widest(l->objectName()) + 4);
+    }
 }
 
 void CalculatorWindow::buildButtons(QBoxLayout* outer) {
@@ -349,8 +364,10 @@ void CalculatorWindow::Form_Load() {
         if (!chosen)
             select(first + 1);
     }
-    if (!m_def.load.firstBox.isEmpty())
-        box(m_def.load.firstBox)->setFocus();
+    // The window opens with the cursor in the first box of the tab order (which need not be the
+    // box that enables Ok).
+    if (!m_def.inputs.empty())
+        box(m_def.inputs.front().box)->setFocus();
     nameResults();
 }
 

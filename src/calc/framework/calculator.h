@@ -66,7 +66,7 @@ class CalculatorWindow : public Form, public Sheet {
     void buildChoices(QBoxLayout* outer);
     void buildBoxes(QBoxLayout* outer);
     void buildButtons(QBoxLayout* outer);
-    void sizeLabels(const QList<QLabel*>& rowStarts);
+    void sizeLabels(const QList<QLabel*>& rowStarts, const QList<QLabel*>& besidePrompts);
     void checkNames() const;
     const Option& optionDefinition(int n) const;
     const ChoiceGroup& groupOf(int n) const;
