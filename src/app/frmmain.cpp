@@ -14,6 +14,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // Sizes are laid out in twips, as the window was drawn: 15 twips to a pixel.
@@ -261,13 +263,14 @@ void frmmain::buildButtons(int top) {
         previous = b;
         return b;
     };
+    // The last column is drawn 1730 wide, but ends at the window's right edge rather than beyond it.
+    auto columnWidth = [](int col) { return px(col == 6 ? std::min(1730, 11910 - col * 1710) : 1690); };
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 7; ++col)
-            add(topicButtons[row][col], px(col * 1710), top + px(row * 345), px(col == 6 ? 1730 : 1690),
-                px(350), 9.75);
+            add(topicButtons[row][col], px(col * 1710), top + px(row * 345), columnWidth(col), px(350), 9.75);
     for (int col = 0; col < 7; ++col) {
-        QPushButton* b = add(toolButtons[col], px(col * 1710), top + px(7755 - 400),
-                             px(col == 6 ? 1730 : 1690), px(400), 9.0);
+        QPushButton* b =
+            add(toolButtons[col], px(col * 1710), top + px(7755 - 400), columnWidth(col), px(400), 9.0);
         if (b->objectName() == QLatin1String("Command23"))
             connect(b, &QPushButton::clicked, this, &frmmain::Command23_Click);
         else if (b->objectName() == QLatin1String("cmdCalculatorChoice"))

@@ -3,6 +3,7 @@
 
 #include "app/Module1.h"
 #include "app/frmmain.h"
+#include "app/topics.h"
 #include "recorders.h"
 #include "uitest.h"
 
@@ -17,8 +18,8 @@ class TestMainWindow : public QObject {
     RecordingPlatform rec;
     frmmain* main = nullptr;
 
-    static const QStringList& stubbed() {
-        // Windows other parts of the program provide; here they only need to open.
+    static const QStringList& targets() {
+        // Every window the main window's buttons and menus open.
         static const QStringList names = {"frmGeneralChoice",
                                           "frmMotion",
                                           "frmAccelerationChoice",
@@ -85,12 +86,7 @@ class TestMainWindow : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        registerWindows();
-        for (const QString& name : stubbed())
-            if (!windows::isRegistered(name))
-                registerStub(name);
-    }
+    void initTestCase() { registerWindows(); }
     void init() {
         program::reset();
         settle();
@@ -118,6 +114,12 @@ class TestMainWindow : public QObject {
             QVERIFY2(names.contains(QLatin1String(name)), name);
         for (const QString& name : names)
             QVERIFY(windows::isRegistered(name));
+        // No way in, from the main window or a topic window, leads to a class nobody registered.
+        for (const QString& name : targets())
+            QVERIFY2(windows::isRegistered(name), qPrintable(name));
+        for (const TopicDefinition& topic : topicDefinitions())
+            for (const TopicButton& b : topic.buttons)
+                QVERIFY2(!b.opens || windows::isRegistered(QLatin1String(b.opens)), b.opens);
     }
 
     void buttons_data() {

@@ -20,10 +20,12 @@ num::Double variance(std::int16_t n, num::Single sum, num::Single sumOfSquares) 
     const num::Double m = mean(sum, num::Single(n)).value();
     const num::Double squareOfMean = m * m;
     const num::Double difference = num::Double(sumOfSquares.value()) / num::Double(n) - squareOfMean;
-    // The sums and the mean each carry the rounding of a single (a few parts in 1E8); a
-    // difference within a few of those parts of the mean squared is no spread at all.
-    const double rounding = 8.0 * FLT_EPSILON * squareOfMean.value();
-    if (difference < 0.0 && -difference.value() <= rounding)
+    // The two sums each carry the rounding of a single, and the mean that of the sum and of the
+    // division: together at most 2.5 FLT_EPSILON of the mean squared, to either side. A difference
+    // that small is no spread at all, whichever side of zero the rounding put it (five readings of
+    // 9.81 would otherwise show a standard deviation of 0.004).
+    const double rounding = 3.0 * FLT_EPSILON * squareOfMean.value();
+    if (std::fabs(difference.value()) <= rounding)
         return 0.0;
     return difference;
 }

@@ -17,9 +17,9 @@ num::Single mean(num::Single sum, num::Single count);
 std::int16_t wholeCount(num::Single n);
 
 // The variance: sum of squares / n - mean^2, the mean kept in single precision, the rest in
-// double. Totals of real data can make this a hair below zero through rounding alone (three equal
-// values); such a value is zero. Totals that no data can give (the sum of squares too small for
-// the sum) stay negative.
+// double. Rounding alone can move it a hair off zero for data with no spread (three values of 0.1
+// fall a hair below, five of 9.81 a hair above); a value within that rounding is zero. Totals that
+// no data can give (the sum of squares too small for the sum) stay negative.
 num::Double variance(std::int16_t n, num::Single sum, num::Single sumOfSquares);
 
 // The standard deviation: the square root of the variance (a negative variance fails).

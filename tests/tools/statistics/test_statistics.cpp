@@ -47,6 +47,9 @@ class TestStatistics : public QObject {
         QTest::newRow("three of 0.1") << 3 << 0.3f << 0.03f << 0.0 << 0.0;
         QTest::newRow("four of 7.3") << 4 << 29.2f << 213.16f << 0.0 << 0.0;
         QTest::newRow("three of 9.81") << 3 << 29.43f << 288.7083f << 0.0 << 0.0;
+        QTest::newRow("five of 9.81") << 5 << 49.05f << 481.1805f << 0.0 << 0.0;
+        // 9.80, 9.81, 9.82: a spread as small as that rounding, but a real one.
+        QTest::newRow("9.80 to 9.82") << 3 << 29.43f << 288.7085f << 6.667e-5 << 0.0082;
         QTest::newRow("a single value") << 1 << 2.7f << 7.29f << 0.0 << 0.0;
     }
     void spreads() {
