@@ -71,6 +71,9 @@ QUELLORIN_CHECKED_FUNCTIONS(double)
 #undef QUELLORIN_CHECKED_FUNCTIONS
 
 Single narrow(Double v) {
+    // Beyond the single range the conversion itself would be undefined: it is an overflow first.
+    if (std::fabs(v.value()) > double(std::numeric_limits<float>::max()))
+        throw CalcError(Overflow);
     return Single::checked(static_cast<float>(v.value()));
 }
 
@@ -180,12 +183,21 @@ Double toDouble(const QString& text) {
     return Double(readNumber(text, std::numeric_limits<double>::max()));
 }
 
-std::int16_t toInteger(const QString& text) {
-    const double v = readNumber(text, std::numeric_limits<double>::max());
+namespace {
+std::int16_t roundToInteger(double v) {
     const double r = std::nearbyint(v); // the default rounding mode: halves to even
-    if (r < -32768.0 || r > 32767.0)
+    if (!(r >= -32768.0 && r <= 32767.0))
         throw CalcError(Overflow);
     return static_cast<std::int16_t>(r);
+}
+} // namespace
+
+std::int16_t toInteger(const QString& text) {
+    return roundToInteger(readNumber(text, std::numeric_limits<double>::max()));
+}
+
+std::int16_t toInteger(Single v) {
+    return roundToInteger(v.value());
 }
 
 bool isNumeric(const QString& text) {

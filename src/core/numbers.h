@@ -88,6 +88,8 @@ Single toSingle(const QString& text);
 Double toDouble(const QString& text);
 // 16-bit integer: rounds halves to even (2.5 -> 2, 3.5 -> 4); outside -32768..32767 is an overflow.
 std::int16_t toInteger(const QString& text);
+// The same rule for a number already read (a count typed as a single, the ends of a range).
+std::int16_t toInteger(Single v);
 // True when text reads as a number by the rules above (no range check).
 bool isNumeric(const QString& text);
 

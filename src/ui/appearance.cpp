@@ -99,6 +99,7 @@ void styleHelpButton(QPushButton* button) {
     button->setFont(f);
     button->setIcon(QIcon(bookPicture()));
     button->setToolTip(QStringLiteral("Press for help"));
+    button->setAccessibleName(QStringLiteral("Help"));
 }
 
 } // namespace appearance

@@ -42,7 +42,8 @@ class PushButton : public QPushButton {
 // (the window's default button is).
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
                            std::function<void()> onClick);
-// The calculators' help button: "?" in bold 18 pt beside a small picture, "Press for help".
+// The calculators' help button: "?" in bold 18 pt beside a small picture, "Press for help",
+// known to a screen reader as "Help".
 void styleHelpButton(QPushButton* button);
 
 } // namespace appearance

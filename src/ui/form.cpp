@@ -34,6 +34,12 @@ void Form::Unload() {
     windows::unload(this);
 }
 
+void Form::UnloadAndShow(QString next) {
+    Unload();
+    if (!next.isEmpty())
+        windows::show(next);
+}
+
 void Form::centerOnScreen() {
     adjustSize();
     if (const QScreen* s = screen()) {

@@ -41,6 +41,9 @@ class Form : public QWidget {
 
     // Unloads this window (see windows::unload).
     void Unload();
+    // Unloads this window, then shows the window named (none when the name is empty): the way
+    // back to where the student came from.
+    void UnloadAndShow(QString next);
 
     // F1 shows the help viewer (off unless a window asks for it).
     void setHelpOnF1(bool on) { m_helpOnF1 = on; }

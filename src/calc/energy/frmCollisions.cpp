@@ -1,11 +1,11 @@
 // Elastic head-on collisions of two objects: any one of the four velocities from conservation of
 // momentum, m1 v1i + m2 v2i = m1 v1f + m2 v2f, or the total kinetic energy of both objects.
 #include "calc/framework/definition.h"
+#include "calc/physics/energy.h"
 
 namespace calc {
 namespace {
 
-using num::Double;
 using num::Single;
 
 // Object 1 on the left, object 2 on the right; the velocities known for each option below them.
@@ -73,10 +73,8 @@ Definition frmCollisions() {
                              "The total kinetic energy is "},
                   .solve =
                       [](Sheet& w) {
-                          const Single m1 = w.single(mass1), m2 = w.single(mass2);
-                          const Double v1 = w.single(third).value(), v2 = w.single(fourth).value();
-                          w.showResult(v2 * v2 * Double((m2 * 0.5f).value()) +
-                                       v1 * v1 * Double((m1 * 0.5f).value()));
+                          w.showResult(physics::kineticEnergyOfBoth(w.single(mass1), w.widened(third),
+                                                                    w.single(mass2), w.widened(fourth)));
                       },
                   .name = "opt7"},
                  {.caption = "Final Velocity of Object 1",

@@ -2,11 +2,11 @@
 // m1 v1 + m2 v2 = (m1 + m2) vf. Solved for the first mass, the first velocity or the common final
 // velocity; the kinetic energy of both objects before the collision besides.
 #include "calc/framework/definition.h"
+#include "calc/physics/energy.h"
 
 namespace calc {
 namespace {
 
-using num::Double;
 using num::Single;
 
 // The four boxes serve every option, with the prompts of each: two on a row.
@@ -62,10 +62,8 @@ Definition frmInelastic() {
                                     "The kinetic energy  is "),
                   .solve =
                       [](Sheet& w) {
-                          const Single m1 = w.single(first), m2 = w.single(second);
-                          const Double v1 = w.single(third).value(), v2 = w.single(fourth).value();
-                          w.showResult(v1 * v1 * Double((m1 * 0.5f).value()) +
-                                       v2 * v2 * Double((m2 * 0.5f).value()));
+                          w.showResult(physics::kineticEnergyOfBoth(w.single(first), w.widened(third),
+                                                                    w.single(second), w.widened(fourth)));
                       },
                   .name = "opt7"},
                  // vf = (m1 v1 + m2 v2) / (m1 + m2)

@@ -225,7 +225,6 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
                                                       [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
-        help->setAccessibleName(QStringLiteral("Help"));
         strips[std::max(resultRow, 0)]->addWidget(help);
     }
     for (const QString& name : m_def.unusedBoxes)
@@ -506,10 +505,7 @@ void CalculatorWindow::cmdClear_Click() {
 }
 
 void CalculatorWindow::cmdClose_Click() {
-    const QString next = m_def.close.show;
-    Unload();
-    if (!next.isEmpty())
-        windows::show(next);
+    UnloadAndShow(m_def.close.show);
 }
 
 void CalculatorWindow::cmdPrint_Click() {

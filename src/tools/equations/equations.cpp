@@ -1,6 +1,5 @@
 #include "tools/equations/equations.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace equations {
@@ -87,12 +86,6 @@ class Reader {
     qsizetype m_at = 0;
 };
 
-num::Single toSingle(num::Double v) {
-    if (std::fabs(v.value()) > double(FLT_MAX))
-        throw num::CalcError(QString::fromLatin1(num::Overflow));
-    return num::Single(float(v.value()));
-}
-
 } // namespace
 
 std::optional<Polynomial> parse(const QString& equation) {
@@ -115,23 +108,16 @@ num::Single evaluate(const Polynomial& polynomial, std::int16_t x, ValueStack& s
         stack.Push(termValue(t, x));
     num::Single y = 0;
     for (int n = 1; n <= stack.count(); ++n)
-        y += toSingle(stack.entry(n));
+        y += num::narrow(stack.entry(n));
     stack.EmptyStack();
     return y;
-}
-
-std::int16_t roundToInteger(num::Single v) {
-    const float r = std::nearbyint(v.value()); // the default rounding: halves to the even one
-    if (!(r >= -32768.0f && r <= 32767.0f))
-        throw num::CalcError(QString::fromLatin1(num::Overflow));
-    return std::int16_t(r);
 }
 
 Tabulation tabulate(const Polynomial& polynomial, num::Single start, num::Single end) {
     if (end - start > num::Single(MaxRange))
         return {Outcome::RangeTooLarge, {}};
-    const int first = roundToInteger(start);
-    const int last = roundToInteger(end);
+    const int first = num::toInteger(start);
+    const int last = num::toInteger(end);
     if (last - first + 1 > MaxPoints)
         return {Outcome::TooManyValues, {}};
     Tabulation table;

@@ -78,9 +78,6 @@ struct Tabulation {
     std::vector<Point> points; // empty unless written; empty too when the start is above the end
 };
 
-// A whole number from a single, halves to the even one; beyond 16 bits an overflow.
-std::int16_t roundToInteger(num::Single v);
-
 // Every whole X from round(start) to round(end), after the range checks. Fails (num::CalcError)
 // on overflow, in which case nothing is tabulated.
 Tabulation tabulate(const Polynomial& polynomial, num::Single start, num::Single end);

@@ -182,7 +182,6 @@ frmEquations::frmEquations()
     });
     auto* help = findChild<QPushButton*>(QStringLiteral("cmdHelp"));
     appearance::styleHelpButton(help);
-    help->setAccessibleName(QStringLiteral("Help"));
     m_ok = findChild<QPushButton*>(QStringLiteral("cmdOk"));
     m_print = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
     setDefaultButton(m_ok);
@@ -304,8 +303,7 @@ void frmEquations::cmdClear_Click() {
 }
 
 void frmEquations::cmdCancel_Click() {
-    Unload();
-    windows::show(QStringLiteral("frmGeneralChoice"));
+    UnloadAndShow(QStringLiteral("frmGeneralChoice"));
 }
 
 void frmEquations::cmdPrint_Click() {

@@ -23,7 +23,7 @@ Option shape(const char* caption, Shape s, const char* one, const char* two, con
         layout.prompts.append(std::pair<QString, QString>(second, two));
     return {.caption = caption, .layout = layout, .solve = [=](Sheet& w) {
                 const Single a = w.single(first), b = w.isShown(second) ? w.single(second) : Single(0);
-                w.showResult(math::toSingle(math::measure(s, a.value(), b.value())));
+                w.showResult(num::narrow(math::measure(s, a.value(), b.value())));
                 w.showFormula(worked(plain(a), w.isShown(second) ? plain(b) : QString()));
             }};
 }

@@ -31,7 +31,7 @@ Definition frmPythagorean() {
                                .solve =
                                    [](Sheet& w) {
                                        const Single a = w.single(first), b = w.single(second);
-                                       w.showResult(math::toSingle(math::hypotenuse(a.value(), b.value())));
+                                       w.showResult(num::narrow(math::hypotenuse(a.value(), b.value())));
                                        w.showFormula(worked(w, "+"));
                                    }},
                               {.caption = "Find the length of a side",
@@ -41,7 +41,7 @@ Definition frmPythagorean() {
                                .solve =
                                    [](Sheet& w) {
                                        const Single c = w.single(first), a = w.single(second);
-                                       w.showResult(math::toSingle(math::otherSide(c.value(), a.value())));
+                                       w.showResult(num::narrow(math::otherSide(c.value(), a.value())));
                                        w.showFormula(worked(w, "-"));
                                    },
                                .onClick = [](Sheet& w) { w.focusBox(first); }}},

@@ -42,8 +42,4 @@ Double otherSide(Double hypotenuse, Double side) {
     return num::sqrt(hypotenuse * hypotenuse - side * side);
 }
 
-num::Single toSingle(Double v) {
-    return num::Single::checked(static_cast<float>(v.value()));
-}
-
 } // namespace math

@@ -31,7 +31,4 @@ Double hypotenuse(Double a, Double b);
 // hypotenuse has no triangle (invalid argument).
 Double otherSide(Double hypotenuse, Double side);
 
-// A double-precision result kept in single precision; beyond its range it is an overflow.
-num::Single toSingle(Double v);
-
 } // namespace math

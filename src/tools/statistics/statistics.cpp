@@ -9,13 +9,6 @@ num::Single mean(num::Single sum, num::Single count) {
     return sum / count;
 }
 
-std::int16_t wholeCount(num::Single n) {
-    const float r = std::nearbyint(n.value()); // the default rounding mode: halves to even
-    if (r < -32768.0f || r > 32767.0f)
-        throw num::CalcError(QString::fromLatin1(num::Overflow));
-    return static_cast<std::int16_t>(r);
-}
-
 num::Double variance(std::int16_t n, num::Single sum, num::Single sumOfSquares) {
     const num::Double m = mean(sum, num::Single(n)).value();
     const num::Double squareOfMean = m * m;

@@ -12,10 +12,6 @@ namespace statistics {
 // The mean: sum / count, in single precision.
 num::Single mean(num::Single sum, num::Single count);
 
-// The count as the whole number the formulas divide by: rounded half to even (2.5 -> 2,
-// 3.5 -> 4); outside -32768..32767 it fails with "Overflow".
-std::int16_t wholeCount(num::Single n);
-
 // The variance: sum of squares / n - mean^2, the mean kept in single precision, the rest in
 // double. Rounding alone can move it a hair off zero for data with no spread (three values of 0.1
 // fall a hair below, five of 9.81 a hair above); a value within that rounding is zero. Totals that

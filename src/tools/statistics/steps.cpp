@@ -1,7 +1,6 @@
 #include "tools/statistics/steps.h"
 
 #include "ui/appearance.h"
-#include "ui/windows.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,9 +32,7 @@ StepsWindow::StepsWindow(Steps steps)
 }
 
 void StepsWindow::cmdCancel_Click() {
-    const QString next = m_steps.returnTo;
-    Unload();
-    windows::show(next);
+    UnloadAndShow(m_steps.returnTo);
 }
 
 } // namespace statistics

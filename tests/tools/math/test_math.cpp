@@ -187,8 +187,8 @@ class TestMath : public QObject {
         // A side longer than the hypotenuse: no such triangle.
         QVERIFY_THROWS_EXCEPTION(num::CalcError, math::otherSide(3, 5));
         // Kept in single precision, a length beyond its range is an overflow.
-        QCOMPARE(math::toSingle(Double(5)).value(), 5.0f);
-        QVERIFY_THROWS_EXCEPTION(num::CalcError, math::toSingle(math::hypotenuse(3e38, 3e38)));
+        QCOMPARE(num::narrow(Double(5)).value(), 5.0f);
+        QVERIFY_THROWS_EXCEPTION(num::CalcError, num::narrow(math::hypotenuse(3e38, 3e38)));
     }
 };
 

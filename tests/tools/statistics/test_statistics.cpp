@@ -76,13 +76,13 @@ class TestStatistics : public QObject {
     }
 
     void wholeCounts() {
-        QCOMPARE(statistics::wholeCount(2.5f), 2);
-        QCOMPARE(statistics::wholeCount(3.5f), 4);
-        QCOMPARE(statistics::wholeCount(0.4f), 0);
-        QCOMPARE(statistics::wholeCount(32767.0f), 32767);
-        QCOMPARE(statistics::wholeCount(-32768.0f), -32768);
-        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::wholeCount(32767.5f));
-        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::wholeCount(-32769.0f));
+        QCOMPARE(num::toInteger(2.5f), 2);
+        QCOMPARE(num::toInteger(3.5f), 4);
+        QCOMPARE(num::toInteger(0.4f), 0);
+        QCOMPARE(num::toInteger(32767.0f), 32767);
+        QCOMPARE(num::toInteger(-32768.0f), -32768);
+        QVERIFY_THROWS_EXCEPTION(CalcError, num::toInteger(32767.5f));
+        QVERIFY_THROWS_EXCEPTION(CalcError, num::toInteger(-32769.0f));
     }
 
     void percentErrors_data() {
