@@ -74,6 +74,14 @@ class Sheet {
     virtual void focusBox(const QString& box) = 0;
 
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
+    // The selected one of the count options from first on (numbered as for isSelected); 0 when
+    // none of them is.
+    int selectedIn(int first, int count) const {
+        for (int n = first; n < first + count; ++n)
+            if (isSelected(n))
+                return n;
+        return 0;
+    }
     // The box's text as a number (text that is not a number fails with "Type mismatch").
     num::Single single(const QString& box) const { return num::toSingle(text(box)); }
     num::Double real(const QString& box) const { return num::toDouble(text(box)); }

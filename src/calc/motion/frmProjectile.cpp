@@ -59,10 +59,8 @@ int launchType(const Sheet& w) {
 }
 
 int quantity(const Sheet& w) {
-    for (int n = Distance; n <= Height; ++n)
-        if (w.isSelected(n))
-            return n;
-    return Distance;
+    const int n = w.selectedIn(Distance, Height - Distance + 1);
+    return n ? n : Distance;
 }
 
 // The angle typed in degrees, the sine and cosine taken of it in radians.

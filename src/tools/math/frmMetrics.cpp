@@ -19,12 +19,10 @@ constexpr std::array<const char*, Prefixes> prefix = {"Nano",  "Milli", "Deci", 
                                                       "Micro", "Centi", nullptr, "Kilo", "Giga"};
 constexpr std::array<int, Prefixes> fromName = {1, 3, 5, 7, 9, 2, 4, 6, 8, 10}; // Option1 ... Option10
 
-// The prefix (from 0) chosen in the group starting at option first, or -1.
-int chosen(const Sheet& w, int first) {
-    for (int i = 0; i < Prefixes; ++i)
-        if (w.isSelected(first + i))
-            return i;
-    return -1;
+// The power of ten of the prefix chosen in the group starting at option first (Ok's checks have
+// made sure there is one).
+int chosenExponent(const Sheet& w, int first) {
+    return exponent[size_t(w.selectedIn(first, Prefixes) - first)];
 }
 
 // The base unit's caption in both groups.
@@ -88,9 +86,8 @@ Definition frmMetrics() {
     };
     const auto demand = [](const char* text, int first, int count) -> Check {
         return [text, first, count](Sheet& w) {
-            for (int n = first; n < first + count; ++n)
-                if (w.isSelected(n))
-                    return true;
+            if (w.selectedIn(first, count))
+                return true;
             w.say({text});
             return false;
         };
@@ -104,7 +101,7 @@ Definition frmMetrics() {
     // The same prefix in both groups gives the measurement itself.
     d.solve = [](Sheet& w) {
         const num::Double value = w.real(measurement);
-        const int from = exponent[size_t(chosen(w, FirstFrom))], to = exponent[size_t(chosen(w, FirstTo))];
+        const int from = chosenExponent(w, FirstFrom), to = chosenExponent(w, FirstTo);
         w.setText(converted, num::plain(math::convertMetric(value, from, to)));
     };
     // Clear keeps the quantity and its base unit, and makes every target prefix available again.

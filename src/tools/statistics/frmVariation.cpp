@@ -25,7 +25,7 @@ Definition frmVariation() {
     d.solve = [](Sheet& w) {
         const std::int16_t n = num::toInteger(w.single(count));
         const Single sx = w.single(sum), sx2 = w.single(sumOfSquares);
-        const Single variation = Single::checked(float(statistics::variance(n, sx, sx2).value()));
+        const Single variation = num::narrow(statistics::variance(n, sx, sx2));
         const Single mean = statistics::mean(sx, Single(n));
         w.showResult(variation);
         w.showFormula(plain(sx2) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
