@@ -26,6 +26,20 @@ const QRegularExpression& mantissa() {
     return re;
 }
 
+// The text with each whole word equal to a typed text blanked out. A word is bounded by what
+// cannot continue a number, so a typed "0" leaves the "0" of "-0.000" where it is.
+QString withoutTyped(QString text, const QStringList& typed) {
+    for (const QString& t : typed) {
+        if (t.trimmed().isEmpty())
+            continue;
+        const QRegularExpression word(
+            QStringLiteral("(?<![0-9.,E+-])%1(?![0-9.,E])").arg(QRegularExpression::escape(t.trimmed())),
+            QRegularExpression::CaseInsensitiveOption);
+        text.replace(word, QStringLiteral(" "));
+    }
+    return text;
+}
+
 } // namespace
 
 int significantDigits(const QString& text) {
@@ -46,7 +60,8 @@ int significantDigits(const QString& text) {
     return most;
 }
 
-QString badOutput(const QString& text) {
+QString badOutput(const QString& shown, const QStringList& typed) {
+    const QString text = withoutTyped(shown, typed);
     if (notANumber().match(text).hasMatch())
         return QStringLiteral("a value that is not a number");
     if (negativeZero().match(text).hasMatch())

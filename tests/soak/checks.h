@@ -2,6 +2,7 @@
 // What the soak demands of every read-only box (a result, a worked formula) after each action.
 
 #include <QString>
+#include <QStringList>
 
 namespace soak {
 
@@ -16,7 +17,9 @@ inline constexpr int mostSignificantDigits = 18;
 int significantDigits(const QString& text);
 
 // Why the text must not stand in a read-only box ("inf", "nan", a negative zero such as
-// "-0.000"), or an empty string when it may.
-QString badOutput(const QString& text);
+// "-0.000"), or an empty string when it may. A worked formula repeats the numbers the student
+// typed as they were typed, so a whole word of the text equal to one of `typed` is not judged:
+// a typed "-0" may stand in "Sqr(-0 ^2 + 4 ^2 )", but a result of "-0.000" may not.
+QString badOutput(const QString& text, const QStringList& typed = {});
 
 } // namespace soak

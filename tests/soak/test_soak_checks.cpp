@@ -44,6 +44,26 @@ class TestSoakChecks : public QObject {
         QCOMPARE(soak::badOutput(text), why);
     }
 
+    // A worked formula repeats the student's own text; a result of their numbers is still judged.
+    void badOutputBesideTyped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("bad");
+        QTest::newRow("typed -0 repeated") << "Sqr(-0 ^2 + 5359 ^2 )" << QStringList{"-0", "5359"} << false;
+        QTest::newRow("typed 0, result -0.000") << "-0.000" << QStringList{"0"} << true;
+        QTest::newRow("typed -0, result -0.000") << "-0.000" << QStringList{"-0"} << true;
+        QTest::newRow("typed -0 beside a computed -0") << "-0 * -0.000" << QStringList{"-0"} << true;
+        QTest::newRow("typed nan is not a repeat of inf") << "inf" << QStringList{"nan"} << true;
+        QTest::newRow("a long typed number")
+            << "12345678901234567890 ^2" << QStringList{"12345678901234567890"} << false;
+    }
+    void badOutputBesideTyped() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, bad);
+        QCOMPARE(!soak::badOutput(text, typed).isEmpty(), bad);
+    }
+
     void significantDigits_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("digits");
