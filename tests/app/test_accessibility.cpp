@@ -2,10 +2,8 @@
 // that is shown has a name, and a calculator's boxes are named by their prompts as the options
 // change them.
 
-#include "app/Module1.h"
 #include "calc/framework/calculator.h"
-#include "recorders.h"
-#include "uitest.h"
+#include "everywindow.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -83,15 +81,10 @@ class TestAccessibility : public QObject {
     RecordingPlatform rec;
 
   private slots:
-    void initTestCase() {
-        registerWindows();
-        QVERIFY(OpenReferenceDatabase());
-        SelectedElementSymbol = QStringLiteral("He");
-    }
+    void initTestCase() { QVERIFY(prepareEveryWindow()); }
     void cleanup() {
-        windows::unloadAll();
-        settle();
-        QVERIFY2(rec.messages.messages.isEmpty(), qPrintable(rec.messages.messages.value(0).text));
+        const QString message = unloadEveryWindow(rec);
+        QVERIFY2(message.isEmpty(), qPrintable(message));
     }
 
     // The walk itself finds what it is there to find.

@@ -3,11 +3,9 @@
 // fix a text colour with it; everything else follows the desktop. And every window leaves the
 // window manager room for its whole caption.
 
-#include "app/Module1.h"
-#include "recorders.h"
+#include "everywindow.h"
 #include "themes.h"
 #include "ui/colours.h"
-#include "uitest.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -110,16 +108,11 @@ class TestAppearance : public QObject {
     RecordingPlatform rec;
 
   private slots:
-    void initTestCase() {
-        registerWindows();
-        QVERIFY(OpenReferenceDatabase());
-        SelectedElementSymbol = QStringLiteral("He");
-    }
+    void initTestCase() { QVERIFY(prepareEveryWindow()); }
     void cleanup() {
-        windows::unloadAll();
-        settle();
+        const QString message = unloadEveryWindow(rec);
         applyTheme(Theme::Light);
-        QVERIFY2(rec.messages.messages.isEmpty(), qPrintable(rec.messages.messages.value(0).text));
+        QVERIFY2(message.isEmpty(), qPrintable(message));
     }
 
     void contrastRatios() {
