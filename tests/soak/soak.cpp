@@ -184,15 +184,16 @@ class Soak {
     int m_starts = 0;
     int m_messages = 0;
     QSet<QString> m_visited;
-    // A worked formula written at Ok repeats what was typed then, though the boxes may have
-    // changed since: each window's typed texts after the last action, and each read-only box's
-    // text with the typed texts that stood beside it when it was written.
+    // A worked formula repeats what was typed when it was written, though the boxes may have
+    // changed since, even within the same action: each read-only box's text, with the texts of
+    // its window's editable boxes at the moment it was written.
     struct Shown {
         QString text;
         QStringList typed;
     };
-    QHash<QString, QStringList> m_typedBefore;
-    QHash<QString, Shown> m_shown;
+    QHash<const QLineEdit*, Shown> m_shown;
+    QObject m_watching; // the receiver of the boxes' signals, gone with the soak
+    void watch(Form* form, QLineEdit* box);
 };
 
 void Soak::restart() {
@@ -362,6 +363,25 @@ void Soak::act(Form* form) {
         form->close(); // the title bar's close button
 }
 
+// The texts of a window's editable boxes.
+QStringList typedIn(const Form* form) {
+    QStringList typed;
+    for (const QLineEdit* box : form->findChildren<QLineEdit*>())
+        if (!box->isReadOnly())
+            typed << box->text();
+    return typed;
+}
+
+void Soak::watch(Form* form, QLineEdit* box) {
+    box->setProperty("soakWatched", true);
+    m_shown.insert(box, {box->text(), typedIn(form)});
+    const QPointer<Form> window(form);
+    QObject::connect(box, &QLineEdit::textChanged, &m_watching, [this, window, box](const QString& text) {
+        if (window)
+            m_shown.insert(box, {text, typedIn(window)});
+    });
+}
+
 QString Soak::check() {
     for (const RecordedMessage& m : std::as_const(m_platform.messages.messages)) {
         ++m_messages;
@@ -370,23 +390,17 @@ QString Soak::check() {
     }
     m_platform.messages.messages.clear();
     for (Form* f : windows::loaded()) {
-        const QList<QLineEdit*> boxes = f->findChildren<QLineEdit*>();
-        QStringList typedNow;
-        for (const QLineEdit* box : boxes)
-            if (!box->isReadOnly())
-                typedNow << box->text();
-        QStringList& typedBefore = m_typedBefore[f->className()];
-        for (const QLineEdit* box : boxes) {
+        for (QLineEdit* box : f->findChildren<QLineEdit*>()) {
             if (!box->isReadOnly())
                 continue;
-            Shown& shown = m_shown[f->className() + u'.' + box->objectName()];
-            if (shown.text != box->text())
-                shown = {box->text(), typedBefore + typedNow};
-            if (const QString bad = soak::badOutput(box->text(), shown.typed); !bad.isEmpty())
+            if (!box->property("soakWatched").toBool())
+                watch(f, box); // a box at the address of a destroyed one replaces its entry
+            const Shown& shown = m_shown.value(box);
+            const QStringList typed = shown.text == box->text() ? shown.typed : typedIn(f);
+            if (const QString bad = soak::badOutput(box->text(), typed); !bad.isEmpty())
                 return QStringLiteral("%1.%2 shows %3: \"%4\"")
                     .arg(f->className(), box->objectName(), bad, box->text());
         }
-        typedBefore = typedNow;
     }
     return {};
 }
