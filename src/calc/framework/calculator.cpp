@@ -5,6 +5,7 @@
 #include "ui/windows.h"
 
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -159,14 +160,23 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     };
 
     int row = -1;
-    int column = 0; // 0: the row's label, 1: its box, 2 and on: its strip
+    int column = 0;         // 0: the row's label, 1: its box, 2 and on: its strip
+    bool rowClosed = false; // a separator line ends the row above it
     const auto startRow = [&](Place place) {
-        if (place == Place::Beside && row >= 0)
+        if (place == Place::Beside && row >= 0 && !rowClosed)
             return;
         ++row;
         column = 0;
+        rowClosed = false;
         strips << new QHBoxLayout;
         grid->addLayout(strips.back(), row, 2);
+    };
+    const auto linesAfter = [&](const QString& box) {
+        for (const Separator& s : m_def.lines)
+            if (s.after == box) {
+                grid->addWidget(separatorLine(s.name), ++row, 0, 1, 3);
+                rowClosed = true;
+            }
     };
     const auto place = [&](QWidget* w) {
         if (column < 2)
@@ -189,12 +199,13 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         if (in.filter != Profile::None)
             bindKeyFilter(box, in.filter);
         place(box);
+        linesAfter(in.box);
     }
-    int resultRow = -1;
+    QHBoxLayout* firstResultStrip = nullptr;
     for (const ResultRow& r : m_def.results) {
         startRow(r.place);
-        if (resultRow < 0)
-            resultRow = row;
+        if (!firstResultStrip)
+            firstResultStrip = strips.back();
         QLabel* prefix = nullptr;
         if (r.label.isEmpty()) {
             ++column;
@@ -215,6 +226,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         place(result);
         if (!r.unit.isEmpty())
             place(addLabel(r.unit, QString(), false));
+        linesAfter(r.box);
     }
     for (QHBoxLayout* strip : std::as_const(strips))
         strip->addStretch();
@@ -225,7 +237,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
                                                       [this] { cmdHelp_Click(); });
         appearance::styleHelpButton(help);
-        strips[std::max(resultRow, 0)]->addWidget(help);
+        (firstResultStrip ? firstResultStrip : strips.front())->addWidget(help);
     }
     for (const QString& name : m_def.unusedBoxes)
         addBox(name, false)->hide();
@@ -279,10 +291,15 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     for (const ExtraButton& extra : b.more)
         more.push_back({extra.name, extra.caption, [this, &extra] { trapped(extra.onClick, extra.trap); }});
     if (b.morePerRow > 0) {
-        for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow))
-            outer->addLayout(buttonRow(std::vector<Form::Button>(
-                more.begin() + long(i),
-                more.begin() + long(std::min(more.size(), i + size_t(b.morePerRow))))));
+        for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow)) {
+            const std::vector<Form::Button> chunk(
+                more.begin() + long(i), more.begin() + long(std::min(more.size(), i + size_t(b.morePerRow))));
+            outer->addLayout(buttonRow(chunk));
+            for (const Separator& s : m_def.lines)
+                if (std::ranges::any_of(chunk,
+                                        [&](const Form::Button& button) { return button.name == s.after; }))
+                    outer->addWidget(separatorLine(s.name));
+        }
     } else {
         row.insert(row.end(), more.begin(), more.end());
     }
@@ -316,12 +333,25 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
 
 // Every name the declaration gives its layouts must be one of the window's controls: a misspelt
 // name stops the program the first time the window is built, not later as an empty text.
+QFrame* CalculatorWindow::separatorLine(const QString& name) {
+    auto* line = new QFrame(this);
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
 void CalculatorWindow::checkNames() const {
     if (m_def.layout && m_def.layouts.empty())
         qFatal("%s: a layout hook without the list of the layouts it gives", qPrintable(className()));
     QStringList inputs;
     for (const NumberInput& in : m_def.inputs)
         inputs << in.box;
+    for (const Separator& s : m_def.lines)
+        if (!findChild<QFrame*>(s.name))
+            qFatal(
+                "%s: the line %s follows %s, which is neither a box nor an extra button in a row of its own",
+                qPrintable(className()), qPrintable(s.name), qPrintable(s.after));
     for (const Layout* layout : possibleLayouts(m_def)) {
         for (const auto& [name, prompt] : layout->prompts)
             if (!inputs.contains(name))

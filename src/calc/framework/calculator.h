@@ -9,6 +9,7 @@
 #include <QHash>
 
 class QBoxLayout;
+class QFrame;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -67,6 +68,7 @@ class CalculatorWindow : public Form, public Sheet {
     void buildBoxes(QBoxLayout* outer);
     void buildButtons(QBoxLayout* outer);
     void sizeLabels(const QList<QLabel*>& rowStarts, const QList<QLabel*>& besidePrompts);
+    QFrame* separatorLine(const QString& name);
     void checkNames() const;
     const Option& optionDefinition(int n) const;
     const ChoiceGroup& groupOf(int n) const;

@@ -195,6 +195,13 @@ struct Heading {
     QString text;
 };
 
+// A horizontal line across the window that sets groups of rows apart: below the row of the named
+// box, or below the row of extra buttons that holds the named button.
+struct Separator {
+    QString name;  // "Line1"
+    QString after; // "Text2", or "cmdTan"
+};
+
 // A button of the row besides the standard ones, with its own handler and error trap.
 struct ExtraButton {
     QString name;
@@ -252,6 +259,7 @@ struct Definition {
     Heading heading;
     std::vector<NumberInput> inputs;
     std::vector<ResultRow> results;
+    std::vector<Separator> lines;
     QString formulaBox;      // the worked-formula box, if the window has one
     QStringList unusedBoxes; // boxes the window has but never shows or writes
     std::vector<ChoiceGroup> choices;

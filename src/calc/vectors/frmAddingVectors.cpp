@@ -53,6 +53,8 @@ Definition frmAddingVectors() {
         {.label = "Label7", .box = "Text7", .prefix = "The resulting magnitude is"},
         {.label = "Label8", .box = direction, .prefix = "The resulting angle is"},
     };
+    // Lines set each vector apart, and the results below them.
+    d.lines = {{"Line1", angle1}, {"Line2", angle2}, {"Line3", angle3}};
     d.formulaBox = QStringLiteral("Text9");
     const Message validNumber{"You must enter a valid number."};
     const Message validAngle{"You must enter a valid angle."};

@@ -55,6 +55,8 @@ Definition frmTrigValues() {
                  {.resultPrefix = "The cosine is "},
                  {.resultPrefix = "The tangent is "},
                  {.resultPrefix = "The angle is ", .captions = {{unit, "degrees"}}}};
+    // Lines set the buttons apart from the boxes, and the angle's functions from the value's.
+    d.lines = {{"Line1", answer}, {"Line2", "cmdTan"}};
     d.buttons.ok = false;
     d.buttons.closeName = QStringLiteral("cmdCancel");
     d.buttons.morePerRow = 3;
