@@ -12,6 +12,8 @@
 #include "tools/equations/frmEquations.h"
 #include "ui/windows.h"
 
+#include <utility>
+
 // The calculators: each file defines one declaration function named after its window class.
 namespace calc {
 // Motion
@@ -74,50 +76,54 @@ void registerWindows() {
     windows::registerClass(QStringLiteral("frmmain"), [] { return new frmmain; });
     registerSplashAndAbout();
     registerTopicWindows();
-    for (auto define : {
-             calc::frmCalculateDisplacement,
-             calc::frmVelocity,
-             calc::frmConstantAcceleration,
-             calc::frmAcceleration,
-             calc::frmFallingObject,
-             calc::frmProjectile,
-             calc::frmForces,
-             calc::frmFriction,
-             calc::frmEquilibrium,
-             calc::frmGravitation,
-             calc::frmHookes,
-             calc::frmPascal,
-             calc::frmArchimedes,
-             calc::frmResultant,
-             calc::FRMrESOLVING,
-             calc::frmAddingVectors,
-             calc::frmAngularDisplacement,
-             calc::frmAngularSpeed,
-             calc::frmAngularAcceleration,
-             calc::frmTorque,
-             calc::frmAngularMomentum,
-             calc::frmAngularEnergy,
-             calc::frmCircularMotion,
-             calc::frmPendulum,
-             calc::frmMean,
-             calc::frmDeviations,
-             calc::frmVariation,
-             calc::frmError,
-             calc::frmWork,
-             calc::frmPower,
-             calc::frmKineticEnergy,
-             calc::frmPotentialenergy,
-             calc::frmMomentum,
-             calc::frmCollisions,
-             calc::frmInelastic,
-             calc::frmSignificantFigures,
-             calc::frmMetrics,
-             calc::frmTemperatures,
-             calc::frmTrigValues,
-             calc::frmAreaFormulas,
-             calc::frmPythagorean,
+    // Each calculator is registered under the name of the function that declares it, which is its
+    // window class's name.
+#define QUELLORIN_CALCULATOR(name) std::pair(QStringLiteral(#name), &calc::name)
+    for (const auto& [name, define] : {
+             QUELLORIN_CALCULATOR(frmCalculateDisplacement),
+             QUELLORIN_CALCULATOR(frmVelocity),
+             QUELLORIN_CALCULATOR(frmConstantAcceleration),
+             QUELLORIN_CALCULATOR(frmAcceleration),
+             QUELLORIN_CALCULATOR(frmFallingObject),
+             QUELLORIN_CALCULATOR(frmProjectile),
+             QUELLORIN_CALCULATOR(frmForces),
+             QUELLORIN_CALCULATOR(frmFriction),
+             QUELLORIN_CALCULATOR(frmEquilibrium),
+             QUELLORIN_CALCULATOR(frmGravitation),
+             QUELLORIN_CALCULATOR(frmHookes),
+             QUELLORIN_CALCULATOR(frmPascal),
+             QUELLORIN_CALCULATOR(frmArchimedes),
+             QUELLORIN_CALCULATOR(frmResultant),
+             QUELLORIN_CALCULATOR(FRMrESOLVING),
+             QUELLORIN_CALCULATOR(frmAddingVectors),
+             QUELLORIN_CALCULATOR(frmAngularDisplacement),
+             QUELLORIN_CALCULATOR(frmAngularSpeed),
+             QUELLORIN_CALCULATOR(frmAngularAcceleration),
+             QUELLORIN_CALCULATOR(frmTorque),
+             QUELLORIN_CALCULATOR(frmAngularMomentum),
+             QUELLORIN_CALCULATOR(frmAngularEnergy),
+             QUELLORIN_CALCULATOR(frmCircularMotion),
+             QUELLORIN_CALCULATOR(frmPendulum),
+             QUELLORIN_CALCULATOR(frmMean),
+             QUELLORIN_CALCULATOR(frmDeviations),
+             QUELLORIN_CALCULATOR(frmVariation),
+             QUELLORIN_CALCULATOR(frmError),
+             QUELLORIN_CALCULATOR(frmWork),
+             QUELLORIN_CALCULATOR(frmPower),
+             QUELLORIN_CALCULATOR(frmKineticEnergy),
+             QUELLORIN_CALCULATOR(frmPotentialenergy),
+             QUELLORIN_CALCULATOR(frmMomentum),
+             QUELLORIN_CALCULATOR(frmCollisions),
+             QUELLORIN_CALCULATOR(frmInelastic),
+             QUELLORIN_CALCULATOR(frmSignificantFigures),
+             QUELLORIN_CALCULATOR(frmMetrics),
+             QUELLORIN_CALCULATOR(frmTemperatures),
+             QUELLORIN_CALCULATOR(frmTrigValues),
+             QUELLORIN_CALCULATOR(frmAreaFormulas),
+             QUELLORIN_CALCULATOR(frmPythagorean),
          })
-        calc::registerCalculator(define);
+        calc::registerCalculator(name, define);
+#undef QUELLORIN_CALCULATOR
     windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
     windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
     registerEquationsWindow();

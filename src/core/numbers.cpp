@@ -238,7 +238,7 @@ QString result(Single v, const QLocale& locale) {
     return isHuge(v) ? scientificForm(v.value(), locale) : fixed(v.value(), 3, locale);
 }
 QString result(Double v, const QLocale& locale) {
-    return isHuge(v) ? scientificForm(v.value(), locale) : fixed(v.value(), 3, locale);
+    return fixedResult(v, 3, locale);
 }
 
 QString fixedResult(Double v, int decimals, const QLocale& locale) {

@@ -331,8 +331,6 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     }
 }
 
-// Every name the declaration gives its layouts must be one of the window's controls: a misspelt
-// name stops the program the first time the window is built, not later as an empty text.
 QFrame* CalculatorWindow::separatorLine(const QString& name) {
     auto* line = new QFrame(this);
     line->setObjectName(name);
@@ -341,6 +339,8 @@ QFrame* CalculatorWindow::separatorLine(const QString& name) {
     return line;
 }
 
+// Every name the declaration gives its layouts must be one of the window's controls: a misspelt
+// name stops the program the first time the window is built, not later as an empty text.
 void CalculatorWindow::checkNames() const {
     if (m_def.layout && m_def.layouts.empty())
         qFatal("%s: a layout hook without the list of the layouts it gives", qPrintable(className()));
@@ -612,9 +612,13 @@ QRadioButton* CalculatorWindow::option(int n) const {
     return n >= 1 && n <= m_options.size() ? m_options[n - 1] : nullptr;
 }
 
-void registerCalculator(Definition (*define)()) {
-    const QString name = define().className;
-    windows::registerClass(name, [define] { return new CalculatorWindow(define()); });
+void registerCalculator(const QString& className, Definition (*define)()) {
+    windows::registerClass(className, [className, define] {
+        Definition d = define();
+        if (d.className != className)
+            qFatal("%s is registered as %s", qPrintable(d.className), qPrintable(className));
+        return new CalculatorWindow(std::move(d));
+    });
 }
 
 } // namespace calc

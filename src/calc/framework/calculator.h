@@ -90,7 +90,8 @@ class CalculatorWindow : public Form, public Sheet {
     QPushButton* m_print = nullptr;
 };
 
-// Registers the window class of a definition with the window registry.
-void registerCalculator(Definition (*define)());
+// Registers a calculator's window class with the window registry. The definition is built when
+// the window is first opened, not at start-up; it must declare the class it is registered as.
+void registerCalculator(const QString& className, Definition (*define)());
 
 } // namespace calc

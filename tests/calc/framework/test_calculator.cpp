@@ -138,11 +138,11 @@ class TestCalculator : public QObject {
 
   private slots:
     void initTestCase() {
-        registerCalculator(testCalculator);
-        registerCalculator(noOptionSelected);
-        registerCalculator(rowsCalculator);
-        registerCalculator(typedOutputs);
-        registerCalculator(converterCalculator);
+        registerCalculator(QStringLiteral("frmTestCalc"), testCalculator);
+        registerCalculator(QStringLiteral("frmTestNoOption"), noOptionSelected);
+        registerCalculator(QStringLiteral("frmTestRows"), rowsCalculator);
+        registerCalculator(QStringLiteral("frmTestTypedOutputs"), typedOutputs);
+        registerCalculator(QStringLiteral("frmTestConverter"), converterCalculator);
         registerStub(QStringLiteral("frmTestTopic"));
         registerStub(QStringLiteral("frmHelp"));
     }
