@@ -35,6 +35,8 @@ int main(int argc, char* argv[]) {
     int failed = 0;
     for (const QString& file : files)
         (runner.runFile(file) ? passed : failed) += 1;
+    const int known = runner.knownFailures();
+    std::printf("%d known failure%s\n", known, known == 1 ? "" : "s");
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

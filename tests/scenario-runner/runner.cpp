@@ -202,14 +202,40 @@ bool ScenarioRunner::runFile(const QString& path) {
         return false;
     }
     for (const Line& line : lines) {
+        // known "REASON" COMMAND...: a fault of today, kept in the file until it is mended.
+        const bool known = line.error.isEmpty() && !line.words.first().quoted &&
+                           line.words.first().text == QLatin1String("known");
+        Line command = line;
+        QString reason;
         Failure f;
-        if (!execute(line, &f)) {
+        bool ok = false;
+        if (known && (line.words.size() < 3 || !line.words[1].quoted)) {
+            f = unreadable(QStringLiteral("known \"REASON\" COMMAND..."),
+                           QStringLiteral("%1 word(s) after known").arg(line.words.size() - 1));
+        } else {
+            if (known) {
+                reason = line.words[1].text;
+                command.words = line.words.mid(2);
+            }
+            ok = execute(command, &f);
+        }
+        if (known && !ok && !f.unreadable) {
+            std::printf("%s:%d: known (%s): expected %s, got %s\n", qPrintable(path), line.number,
+                        qPrintable(reason), qPrintable(f.expected), qPrintable(f.got));
+            ++m_knownFailures;
+            continue;
+        }
+        if (ok && !known)
+            continue;
+        if (ok) // the fault is mended: the mark goes
+            std::printf("%s:%d: known failure now passes (%s)\n", qPrintable(path), line.number,
+                        qPrintable(reason));
+        else
             std::printf("%s:%d: expected %s, got %s\n", qPrintable(path), line.number, qPrintable(f.expected),
                         qPrintable(f.got));
-            std::fflush(stdout);
-            resetState();
-            return false;
-        }
+        std::fflush(stdout);
+        resetState();
+        return false;
     }
     bool ok = true;
     if (!m_platform.messages.messages.isEmpty()) {
@@ -225,7 +251,7 @@ bool ScenarioRunner::runFile(const QString& path) {
 
 bool ScenarioRunner::execute(const Line& line, Failure* f) {
     if (!line.error.isEmpty()) {
-        *f = {QStringLiteral("a well-formed line"), line.error};
+        *f = unreadable(QStringLiteral("a well-formed line"), line.error);
         return false;
     }
     const QList<Word>& w = line.words;
@@ -250,7 +276,7 @@ Form* ScenarioRunner::window(const QString& name, Failure* f) {
 QObject* ScenarioRunner::control(const QString& address, Form** owner, Failure* f) {
     const qsizetype dot = address.indexOf(u'.');
     if (dot <= 0 || dot == address.size() - 1) {
-        *f = {QStringLiteral("WINDOW.CONTROL"), address};
+        *f = unreadable(QStringLiteral("WINDOW.CONTROL"), address);
         return nullptr;
     }
     Form* form = window(address.left(dot), f);
@@ -294,8 +320,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
     auto arity = [&](int n) {
         if (w.size() == n)
             return true;
-        *f = {QStringLiteral("%1 with %2 word(s) after it").arg(cmd).arg(n - 1),
-              QStringLiteral("%1 word(s)").arg(w.size() - 1)};
+        *f = unreadable(QStringLiteral("%1 with %2 word(s) after it").arg(cmd).arg(n - 1),
+                        QStringLiteral("%1 word(s)").arg(w.size() - 1));
         return false;
     };
     if (cmd == QLatin1String("start"))
@@ -307,7 +333,7 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
             return false;
         const QLocale l(w[1].text);
         if (l.name() != w[1].text && w[1].text != QLatin1String("C")) {
-            *f = {QStringLiteral("a locale name such as en_US"), w[1].text};
+            *f = unreadable(QStringLiteral("a locale name such as en_US"), w[1].text);
             return false;
         }
         if (!setRegion(w[1].text)) {
@@ -350,7 +376,7 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
             return false;
         Theme theme;
         if (!themeNamed(w[1].text, &theme)) {
-            *f = {QStringLiteral("light, dark or high-contrast"), w[1].text};
+            *f = unreadable(QStringLiteral("light, dark or high-contrast"), w[1].text);
             return false;
         }
         applyTheme(theme);
@@ -371,8 +397,9 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
         Qt::Key key;
         QChar ch;
         if (!keyFromWord(w[2], &key, &ch)) {
-            *f = {QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete or one quoted character)"),
-                  w[2].text};
+            *f = unreadable(
+                QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete or one quoted character)"),
+                w[2].text);
             return false;
         }
         QWidget* target = nullptr;
@@ -398,7 +425,7 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
 
     // The remaining actions address a control.
     if (w.size() < 2) {
-        *f = {QStringLiteral("a command"), cmd};
+        *f = unreadable(QStringLiteral("a command"), cmd);
         return false;
     }
     Form* owner = nullptr;
@@ -406,7 +433,7 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
                        cmd == QLatin1String("select") || cmd == QLatin1String("type") ||
                        cmd == QLatin1String("paste");
     if (!known) {
-        *f = {QStringLiteral("a command"), cmd};
+        *f = unreadable(QStringLiteral("a command"), cmd);
         return false;
     }
     QObject* c = control(w[1].text, &owner, f);
@@ -514,19 +541,19 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
 
 bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     if (w.size() < 2) {
-        *f = {QStringLiteral("an expectation"), QStringLiteral("expect alone")};
+        *f = unreadable(QStringLiteral("an expectation"), QStringLiteral("expect alone"));
         return false;
     }
     const QString what = w[1].text;
     if (what == QLatin1String("message") && !w[1].quoted) {
         if (w.size() != 5) {
-            *f = {QStringLiteral("expect message \"TITLE\" \"TEXT\" ICON"),
-                  QStringLiteral("%1 words").arg(w.size())};
+            *f = unreadable(QStringLiteral("expect message \"TITLE\" \"TEXT\" ICON"),
+                            QStringLiteral("%1 words").arg(w.size()));
             return false;
         }
         const QString icon = w[4].text;
         if (!QStringList{"info", "warning", "critical", "none"}.contains(icon)) {
-            *f = {QStringLiteral("an icon (info, warning, critical or none)"), icon};
+            *f = unreadable(QStringLiteral("an icon (info, warning, critical or none)"), icon);
             return false;
         }
         const QString expected = QStringLiteral("message %1 %2 %3")
@@ -547,7 +574,10 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     }
     if (what == QLatin1String("no-message")) {
         if (!m_platform.messages.messages.isEmpty()) {
+            // They are taken off the record, as a message that does not match is: a file that goes
+            // on (past a known failure) is not failed for them again at its end.
             const RecordedMessage m = m_platform.messages.messages.front();
+            m_platform.messages.messages.clear();
             *f = {QStringLiteral("no message"),
                   QStringLiteral("message %1 %2 %3").arg(quote(m.title), quote(m.text), iconName(m.icon))};
             return false;
@@ -556,7 +586,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     }
     if (what == QLatin1String("program")) {
         if (w.size() != 3 || w[2].text != QLatin1String("ended")) {
-            *f = {QStringLiteral("expect program ended"), QStringLiteral("something else")};
+            *f = unreadable(QStringLiteral("expect program ended"), QStringLiteral("something else"));
             return false;
         }
         if (!program::ended()) {
@@ -567,7 +597,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     }
     if (what == QLatin1String("printed")) {
         if (w.size() != 3) {
-            *f = {QStringLiteral("expect printed WINDOW"), QStringLiteral("%1 words").arg(w.size())};
+            *f =
+                unreadable(QStringLiteral("expect printed WINDOW"), QStringLiteral("%1 words").arg(w.size()));
             return false;
         }
         const int n = m_platform.printer.printed.value(w[2].text);
@@ -581,7 +612,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     }
     if (what == QLatin1String("launched")) {
         if (w.size() != 3) {
-            *f = {QStringLiteral("expect launched \"PROGRAM\""), QStringLiteral("%1 words").arg(w.size())};
+            *f = unreadable(QStringLiteral("expect launched \"PROGRAM\""),
+                            QStringLiteral("%1 words").arg(w.size()));
             return false;
         }
         const QStringList started = m_platform.launcher.started;
@@ -597,7 +629,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     }
 
     if (w.size() < 3) {
-        *f = {QStringLiteral("expect TARGET STATE"), what};
+        *f = unreadable(QStringLiteral("expect TARGET STATE"), what);
         return false;
     }
     const QString state = w[2].text;
@@ -634,8 +666,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         }
         if (state == QLatin1String("caption")) {
             if (w.size() != 4) {
-                *f = {QStringLiteral("expect WINDOW caption \"TEXT\""),
-                      QStringLiteral("%1 words").arg(w.size())};
+                *f = unreadable(QStringLiteral("expect WINDOW caption \"TEXT\""),
+                                QStringLiteral("%1 words").arg(w.size()));
                 return false;
             }
             if (!form) {
@@ -649,7 +681,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
             }
             return true;
         }
-        *f = {QStringLiteral("open, hidden, closed, front or caption"), state};
+        *f = unreadable(QStringLiteral("open, hidden, closed, front or caption"), state);
         return false;
     }
 
@@ -662,8 +694,8 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
     auto needArgs = [&](int n) {
         if (w.size() == n)
             return true;
-        *f = {QStringLiteral("expect %1 %2 with %3 word(s)").arg(what, state).arg(n),
-              QStringLiteral("%1 word(s)").arg(w.size())};
+        *f = unreadable(QStringLiteral("expect %1 %2 with %3 word(s)").arg(what, state).arg(n),
+                        QStringLiteral("%1 word(s)").arg(w.size()));
         return false;
     };
 
@@ -738,7 +770,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
             bool ok = false;
             const int n = w[3].text.toInt(&ok);
             if (!ok) {
-                *f = {QStringLiteral("a count"), w[3].text};
+                *f = unreadable(QStringLiteral("a count"), w[3].text);
                 return false;
             }
             if (texts.size() != n) {
@@ -752,7 +784,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         bool ok = false;
         const int k = w[3].text.toInt(&ok);
         if (!ok || k < 1) {
-            *f = {QStringLiteral("an item number from 1"), w[3].text};
+            *f = unreadable(QStringLiteral("an item number from 1"), w[3].text);
             return false;
         }
         if (k > texts.size()) {
@@ -767,7 +799,7 @@ bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
         }
         return true;
     }
-    *f = {QStringLiteral("an expectation such as text, empty, enabled, shown, checked, focused, items"),
-          state};
+    *f = unreadable(
+        QStringLiteral("an expectation such as text, empty, enabled, shown, checked, focused, items"), state);
     return false;
 }
