@@ -6,9 +6,10 @@
 //
 // It fails on a crash (the process dies: the seed printed first tells which run), on a read-only
 // box (a result, a worked formula) showing "inf", "nan" or "-0.000", and on a message box
-// without text. A run drives the fixed seeds below one after another, the same actions each time,
-// so the test run gives the same verdict on the same program; --fresh adds a seed of its own to
-// look for new faults. Every seed is printed, and a failure prints the command that replays it:
+// without text or title. Pastes come from the shared list of hostile texts (hostile.h). A run
+// drives the fixed seeds below one after another, the same actions each time, so the test run
+// gives the same verdict on the same program; --fresh adds a seed of its own to look for new
+// faults. Every seed is printed, and a failure prints the command that replays it:
 //
 //   soak [--seconds S] [--steps N] [--seed N] [--fresh]
 //
@@ -17,6 +18,7 @@
 
 #include "app/Module1.h"
 #include "checks.h"
+#include "hostile.h"
 #include "recorders.h"
 #include "ui/form.h"
 #include "ui/windows.h"
@@ -43,66 +45,9 @@
 
 namespace {
 
-// Texts a student might paste: numbers at the edges of the ranges, signs, exponents, and text that
-// is no number at all.
-const char* const pastes[] = {
-    "",
-    " ",
-    "0",
-    "-0",
-    "0.0",
-    "1",
-    "-1",
-    "12.5",
-    "0.25",
-    "1E3",
-    "1e3",
-    "1E38",
-    "3.4E38",
-    "-3.4E38",
-    "3.5E38",
-    "1E39",
-    "1E-38",
-    "1E-45",
-    "-1E-45",
-    "1E-46",
-    "1E308",
-    "1E309",
-    "0.0001",
-    "-0.0004",
-    "-0.0005",
-    "1.2.3",
-    "abc",
-    "NaN",
-    "inf",
-    "-inf",
-    "-",
-    "+",
-    "E",
-    ".",
-    "-.5",
-    "+5",
-    "1,5",
-    " 7 ",
-    "2^3",
-    "x^2 + 3x - 4",
-    "9999999",
-    "16777217",
-    "123456789012345678901234567890",
-    "0.000000000000000000001",
-    "90",
-    "180",
-    "-90",
-    "360",
-    "45",
-    "1E+10",
-    "\t",
-    "1 2",
-};
-
 // Characters typed into boxes: digits most often, then what the key filters accept, then what
 // they refuse.
-const char typedCharacters[] = "0123456789012345678901234567890123456789..--++EEe ,^Xx/*aZ";
+const char typedCharacters[] = "0123456789012345678901234567890123456789..--++EEe ,^Xx/*()aZ";
 
 struct Key {
     Qt::Key key;
@@ -267,7 +212,7 @@ void Soak::paste(Form* form) {
             boxes.append(e);
     if (boxes.isEmpty())
         return;
-    const QString text = chance(60) ? QString::fromLatin1(pickFrom(pastes)) : randomNumber();
+    const QString text = chance(60) ? pickFrom(hostileTexts()) : randomNumber();
     QLineEdit* box = pickFrom(boxes);
     if (chance(70)) {
         // With the mouse: no key filter.
@@ -387,6 +332,8 @@ QString Soak::check() {
         ++m_messages;
         if (m.text.trimmed().isEmpty())
             return QStringLiteral("a message box without text (title \"%1\")").arg(m.title);
+        if (m.title.trimmed().isEmpty())
+            return QStringLiteral("a message box without a title (text \"%1\")").arg(m.text);
     }
     m_platform.messages.messages.clear();
     for (Form* f : windows::loaded()) {
