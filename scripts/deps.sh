@@ -9,6 +9,8 @@ packages=(
   cups cups-client cups-bsd cups-filters
   # clang with libFuzzer, for the fuzz targets (scripts/fuzz.sh).
   clang libclang-rt-14-dev
+  # The static checks (scripts/lint.sh).
+  clang-format clang-tidy
   # Every region's C library locale: tests run the program under German and French settings.
   locales-all
   # Qt's SVG support (the program's icon), and the tools that check and build the package.
