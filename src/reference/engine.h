@@ -21,6 +21,7 @@ class EngineError : public std::runtime_error {
     QString description() const { return QString::fromUtf8(what()); }
 };
 
+// NOLINTNEXTLINE(readability-identifier-naming): the database engine's own name and number for it
 enum RecordsetType { dbOpenDynaset = 2 };
 
 // The rows of one SELECT, read once when it is opened, positioned on the first row.

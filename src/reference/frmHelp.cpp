@@ -148,7 +148,7 @@ QString readTopicFile(const QString& path) {
         throw std::runtime_error(
             QStringLiteral("'%1' is a folder, not a topic file.").arg(path).toStdString());
     // Topic files are a few pages of text; anything far larger is not one.
-    constexpr qint64 largest = 4 * 1024 * 1024;
+    constexpr qint64 largest = qint64(4) * 1024 * 1024;
     if (info.size() > largest)
         throw std::runtime_error(
             QStringLiteral("The file '%1' is too large to show.").arg(path).toStdString());
