@@ -1,6 +1,6 @@
 // Archimedes' principle: the buoyant force is the weight of the fluid displaced,
 // F = density * volume * 9.8, solved for any of its three quantities.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 
 namespace calc {
 namespace {
@@ -51,10 +51,9 @@ Definition frmArchimedes() {
                                }},
                       },
                   .perRow = 3}};
-    const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
+    const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Archimede's Principle states that any object completely or partially submerged in a fluid ",
         "experiences an upward buoyant force equal in magnitude to the weight of the fluid displaced by the ",

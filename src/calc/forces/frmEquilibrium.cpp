@@ -1,6 +1,6 @@
 // Equilibrium: an object hanging from one force held by two supporting forces, for three
 // arrangements of the two. Angles are measured from the horizontal.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 
 namespace calc {
 namespace {
@@ -73,10 +73,9 @@ Definition frmEquilibrium() {
                                }},
                       },
                   .perRow = 3}};
-    const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
+    const Message invalid = invalidData(Icon::Information);
     d.checks = {required({weightBox, angle1, angle2}, invalid)};
     d.clear.focusesFirstBox = false;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Equilibrium refers to the forces necessary to support an object. In these problems, think of an ",
         "object being supported by a single force like a cable. The force (or cable) in turn is supported by ",

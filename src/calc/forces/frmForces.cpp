@@ -1,6 +1,6 @@
 // Newton's laws: weight, force, acceleration and mass from F = m a; the net force of up to four
 // forces with its direction; the components of one force; the normal force on a slope.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 #include "calc/physics/vectors.h"
 
 namespace calc {

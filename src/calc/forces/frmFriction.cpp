@@ -1,6 +1,6 @@
 // Friction on a level surface, where the normal force is the weight m * 9.81: the coefficient of
 // friction, the friction force, the mass, and the acceleration a push gives against friction.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 
 namespace calc {
 namespace {
@@ -67,7 +67,7 @@ Definition frmFriction() {
                                      }},
                          },
                      .perRow = 2}};
-    const Message invalid{"You must enter valid data."};
+    const Message invalid = invalidData();
     d.checks = {
         required({first}, invalid),
         aboveZero(first, invalid),
@@ -78,7 +78,6 @@ Definition frmFriction() {
     };
     // Clear empties every box, the mass too, and puts back the selected option's layout.
     d.clear = {.focusesFirstBox = false, .restoresLayout = true};
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Friction is a force that resists motion due to contact between an object and its environment. ",
         "There are different types of friction depending on whether the object is moving or not. The ",

@@ -1,7 +1,7 @@
 // Newton's law of universal gravitation, F = G m1 m2 / d^2, solved for the force, the second mass
 // or the distance. G is applied first and the distance one factor at a time, so that planets and
 // stars (an Earth and a Moon multiply to 4.4E47) stay within single precision.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 
 namespace calc {
 namespace {
@@ -64,7 +64,7 @@ Definition frmGravitation() {
                       },
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
-    const Message invalid{"You must enter valid data."};
+    const Message invalid = invalidData();
     const Message positive{"You  must enter positive data."};
     d.checks = {
         required({mass1}, invalid),  aboveZero(mass1, positive), required({second}, invalid),
@@ -72,7 +72,6 @@ Definition frmGravitation() {
     };
     // Clear goes back to the force.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Gravity is the force of attraction between any two objects in the universe. The masses of the two ",
         "objects are required as well as the distance between them. ",

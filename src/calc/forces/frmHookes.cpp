@@ -1,5 +1,5 @@
 // Hooke's law for a spring: the spring constant k = -F / x, the displacement and the force.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 
 namespace calc {
 namespace {
@@ -52,10 +52,9 @@ Definition frmHookes() {
              },
          .perRow = 3,
          .clickEmptiesBoxes = false}};
-    const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
+    const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "A mass-spring system, involves  what is known as Hooke's Law . Hooke's Law states that their is a ",
         "relationship between force and displacement. The equation is stated as the negative of the spring ",

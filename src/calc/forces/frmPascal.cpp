@@ -1,6 +1,6 @@
 // Pascal's principle: pressure from force and area, and the hydraulic press, where the pressure
 // is the same under both pistons (F1 / A1 = F2 / A2).
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
 
 namespace calc {
 namespace {
@@ -45,10 +45,9 @@ Definition frmPascal() {
                       }},
              },
          .perRow = 3}};
-    const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
+    const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Pascal's principle refers to pressure applied to fluid enclosed in a container. The pressure applied ",
         "to the fluid  is transmitted to every part of the fluid. In a hydraulic lift, a small pressure applied ",

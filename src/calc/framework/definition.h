@@ -214,7 +214,8 @@ struct ExtraButton {
 struct ButtonRow {
     QString okName = QStringLiteral("cmdOk");
     QString okCaption = QStringLiteral("Ok");
-    QString closeName = QStringLiteral("cmdClose");
+    // Most calculators name their Close button cmdCancel; a few name it cmdClose.
+    QString closeName = QStringLiteral("cmdCancel");
     QString closeCaption = QStringLiteral("Close");
     bool closeLeads = false;
     std::vector<ExtraButton> more; // after Ok
@@ -297,6 +298,11 @@ inline QString concat(std::initializer_list<const char*> pieces) {
 // The first of these boxes that is shown and empty shows the message and ends Ok. (A hidden box
 // is never demanded: the student cannot fill it.)
 Check required(QStringList boxes, Message message);
+// The message most calculators show for a box left empty: "You must enter valid data." under the
+// program's title, with the icon the window gives it.
+Message invalidData(Icon icon = Icon::None);
+// The check most calculators make: every shown box filled, or that message.
+Check validData(QStringList boxes, Icon icon = Icon::None);
 // The box's number (read as single precision; text that is not a number reaches the error trap)
 // must satisfy the rule, or the message is shown and Ok ends.
 Check rule(QString box, std::function<bool(float)> holds, Message message);

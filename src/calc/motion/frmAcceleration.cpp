@@ -1,6 +1,6 @@
 // Constant acceleration (this class is the window captioned "Constant Acceleration"): displacement,
 // velocity, time or acceleration from the other quantities.
-#include "calc/framework/definition.h"
+#include "calc/motion/calculators.h"
 
 namespace calc {
 namespace {

@@ -1,6 +1,6 @@
 // Average acceleration (this class is the window captioned "Average Acceleration"): the change in
 // velocity divided by the change in time, written out with the student's numbers.
-#include "calc/framework/definition.h"
+#include "calc/motion/calculators.h"
 
 namespace calc {
 namespace {

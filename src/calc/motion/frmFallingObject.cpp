@@ -1,6 +1,6 @@
 // Falling objects: final velocity, time or distance of a fall. Every input counts by its size:
 // students may type downward quantities as negative.
-#include "calc/framework/definition.h"
+#include "calc/motion/calculators.h"
 
 namespace calc {
 namespace {

@@ -1,6 +1,6 @@
 // Projectile motion: objects launched horizontally or at an angle. The launch type and the
 // quantity sought are chosen separately; the pair decides the prompts and the formula.
-#include "calc/framework/definition.h"
+#include "calc/motion/calculators.h"
 
 namespace calc {
 namespace {

@@ -1,6 +1,6 @@
 // Average velocity from two positions and two times, or instantaneous velocity from the starting
 // velocity, the acceleration and the time.
-#include "calc/framework/definition.h"
+#include "calc/motion/calculators.h"
 
 namespace calc {
 namespace {
@@ -60,6 +60,7 @@ Definition frmVelocity() {
         "line representing the velocity equation for a particular time value. This can be calculated by using ",
         "the rise / run method. ",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 
