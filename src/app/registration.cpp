@@ -130,4 +130,6 @@ void registerWindows() {
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();
+    // F1, wherever a window takes it, shows the help viewer.
+    windows::setHelpHandler([](Form*) { windows::show(QStringLiteral("frmHelp")); });
 }
