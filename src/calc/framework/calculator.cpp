@@ -295,9 +295,8 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     setDefaultButton(m_ok);
     setCancelButton(findChild<QPushButton*>(b.closeName));
 
-    // The first change of the first box enables Ok and Print.
-    if (const OnLoad& load = definition().load; !load.firstBox.isEmpty() && !load.okEnabled)
-        connect(box(load.firstBox), &QLineEdit::textChanged, this, [this] { enableCommands(true); });
+    for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
+        connect(it.value(), &QLineEdit::textChanged, this, [this, name = it.key()] { boxChanged(name); });
 }
 
 QFrame* CalculatorWindow::separatorLine(const QString& name) {

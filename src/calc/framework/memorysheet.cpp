@@ -48,8 +48,7 @@ void MemorySheet::setText(const QString& name, const QString& text) {
     if (b.text == text)
         return;
     b.text = text;
-    if (name == definition().load.firstBox)
-        m_commandsEnabled = true;
+    boxChanged(name);
 }
 
 bool MemorySheet::isShown(const QString& name) const {

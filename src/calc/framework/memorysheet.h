@@ -26,7 +26,6 @@ class MemorySheet : public Runtime {
 
     // Sheet.
     QString text(const QString& box) const override;
-    // The first change of the first box enables Ok and Print, as in the window.
     void setText(const QString& box, const QString& text) override;
     bool isShown(const QString& box) const override;
     void setCaption(const QString& label, const QString& caption) override;

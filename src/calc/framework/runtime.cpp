@@ -193,6 +193,11 @@ void Runtime::press(const QString& button) {
     qFatal("%s has no button named %s", qPrintable(m_def.className), qPrintable(button));
 }
 
+void Runtime::boxChanged(const QString& box) {
+    if (box == m_def.load.firstBox)
+        enableCommands(true);
+}
+
 void Runtime::help() {
     say({m_def.help.text, m_def.help.title, Icon::Information});
 }

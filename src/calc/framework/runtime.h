@@ -49,6 +49,9 @@ class Runtime : public Sheet {
     void press(const QString& button);
     // The topic explanation.
     void help();
+    // A box's text has changed, typed or written: the first change of the first box enables Ok
+    // and Print.
+    void boxChanged(const QString& box);
 
     // The selection's layout: the definition's layout hook, or the selected solve-for option's.
     Layout currentLayout() const;
