@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/Module1.h"
+#include "app/firstwindow.h"
 #include "app/splash.h"
 #include "reference/frmHelp.h"
 #include "reference/lists.h"
@@ -156,8 +157,16 @@ int RunProgram(int argc, char* argv[]) {
     }
     // The program ends when its main window closes, whatever else is still open.
     app.setQuitOnLastWindowClosed(false);
+    watchFirstWindow();
     Main();
     if (program::ended())
         return program::exitStatus();
-    return app.exec();
+    if (!firstWindowExposed()) {
+        const int status = app.exec();
+        if (!firstWindowExposed())
+            return status;
+    }
+    // Timed to the first window (see firstwindow.h): the windows go before the application does.
+    windows::unloadAll();
+    return 0;
 }
