@@ -11,10 +11,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QPixmap>
 #include <QTextStream>
 
 #include <cstring>
@@ -25,15 +25,13 @@ QString ProgramVersion() {
 }
 
 QIcon ProgramIcon() {
-    QSvgRenderer picture(QStringLiteral(":/quellorin.svg"));
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        picture.render(&p);
-        p.end();
-        icon.addPixmap(pm);
+    const QDir pictures(QStringLiteral(":/icon"));
+    for (const QString& name : pictures.entryList(QDir::Files)) {
+        QImageReader picture(pictures.filePath(name), "png");
+        // Read as the PNG it is: guessing its format would load every image plugin installed.
+        picture.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(picture.read()));
     }
     return icon;
 }
