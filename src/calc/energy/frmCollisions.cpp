@@ -1,6 +1,6 @@
 // Elastic head-on collisions of two objects: any one of the four velocities from conservation of
 // momentum, m1 v1i + m2 v2i = m1 v1f + m2 v2f, or the total kinetic energy of both objects.
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 #include "calc/physics/energy.h"
 
 namespace calc {
@@ -90,7 +90,7 @@ Definition frmCollisions() {
              },
          .clickEmptiesBoxes = false},
     };
-    const Message invalid{"You must enter valid data."};
+    const Message invalid = invalidData();
     const Message positive{"You must enter a number greater than 0."};
     d.checks = {
         required({mass1}, invalid),
@@ -103,6 +103,7 @@ Definition frmCollisions() {
         "In elastic collisions, the objects collide and return to their original shape with no change ",
         "in total kinetic energy. The total momentum remains constant. ",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -1,7 +1,7 @@
 // Inelastic collisions: two objects collide and stick together, so that momentum is conserved as
 // m1 v1 + m2 v2 = (m1 + m2) vf. Solved for the first mass, the first velocity or the common final
 // velocity; the kinetic energy of both objects before the collision besides.
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 #include "calc/physics/energy.h"
 
 namespace calc {
@@ -81,8 +81,7 @@ Definition frmInelastic() {
          .perRow = 4,
          .clickEmptiesBoxes = false},
     };
-    d.checks = {required({first, second, third, fourth},
-                         {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.checks = {validData({first, second, third, fourth}, Icon::Information)};
     // Clear goes back to the first option.
     d.clear.then = [](Sheet& w) { w.select(1); };
     d.help.text = concat({
@@ -90,6 +89,7 @@ Definition frmInelastic() {
         "The final mass is the sum of both initial masses. The two objects travel at the same ",
         "velocity after the collision. ",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 

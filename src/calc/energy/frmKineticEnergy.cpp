@@ -1,5 +1,5 @@
 // Kinetic energy KE = 1/2 m v^2, solved for the energy, the mass or the velocity.
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 
 namespace calc {
 namespace {
@@ -51,6 +51,7 @@ Definition frmKineticEnergy() {
         "velocity. The velocity, when squared, contributes a lot more to the kinetic energy than the mass. ",
         "A small particle going real fast has more kinetic energy than a large object going slowly.",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -1,6 +1,6 @@
 // Momentum p = m v, solved for any of its three quantities, and the net force that changes an
 // object's momentum over a time: F = (m vf - m vi) / t, written out with the student's numbers.
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 
 namespace calc {
 namespace {
@@ -73,10 +73,9 @@ Definition frmMomentum() {
                   .perRow = 2,
                   .clickEmptiesBoxes = false}};
     // The change in time is not demanded: an empty one fails as a number, in the error trap.
-    d.checks = {required({first, second, finalVelocity}, {"You must enter valid data."})};
+    d.checks = {validData({first, second, finalVelocity})};
     // Clear goes back to the momentum option.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.close.show = QStringLiteral("frmMomentumChoices");
     d.help.text = concat({
         "Momentum is defined as mass times velocity. A change in momentum requires a force being applied  ",

@@ -1,5 +1,5 @@
 // Potential energy: gravitational (m g h, with g = 9.81) and elastic (1/2 k x^2).
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 
 namespace calc {
 namespace {
@@ -35,12 +35,13 @@ Definition frmPotentialenergy() {
                   }},
              },
          .perRow = 2}};
-    d.checks = {required({first, second}, {"You must enter valid data."})};
+    d.checks = {validData({first, second})};
     d.help.text = concat({
         "Potential energy is the energy of position. The higher an object is, the more potential energy it ",
         "contains. Gravitational potential energy depends upon the height above a gravitational source. ",
         "Elastic potential energy is stored in any compressed or stretched object like a spring. ",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 

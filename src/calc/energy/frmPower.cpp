@@ -1,5 +1,5 @@
 // Power from the force, the distance it moves through and the time taken: P = F d / t.
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 
 namespace calc {
 namespace {
@@ -21,13 +21,12 @@ Definition frmPower() {
     };
     d.results = {{.label = "Label3", .box = "Text3", .prefix = "The power is "}};
     d.formulaBox = QStringLiteral("Text4");
-    d.checks = {required({distance, time, force}, {"You must enter valid data."})};
+    d.checks = {validData({distance, time, force})};
     d.solve = [](Sheet& w) {
         const Single f = w.single(force), x = w.single(distance), t = w.single(time);
         w.showResult((f * x) / t);
     };
     d.load.firstBox = QString::fromLatin1(distance);
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Power is defined as work divided by the change in time. Work in turn is simply force time distance. ",
     });

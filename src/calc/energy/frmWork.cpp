@@ -1,6 +1,6 @@
 // Work done by a force acting at an angle to the displacement: W = F d cos(angle), solved for the
 // work, the displacement or the force.
-#include "calc/framework/definition.h"
+#include "calc/energy/calculators.h"
 
 namespace calc {
 namespace {
@@ -57,10 +57,9 @@ Definition frmWork() {
                   workOverOther},
              },
          .perRow = 3}};
-    d.checks = {required({first, second, angle}, {"You must enter valid data."})};
+    d.checks = {validData({first, second, angle})};
     // Clear goes back to the Work option with its prompts.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Work is the product of the magnitude of the force and its displacement in a particular direction. ",
         "Work is not done unless there is displacement of the object. The angle in which the work is done is ",

@@ -1,5 +1,6 @@
 // Hooke's law for a spring: the spring constant k = -F / x, the displacement and the force.
-#include "calc/framework/definition.h"
+#include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
@@ -28,7 +29,7 @@ Definition frmHookes() {
                   .solve =
                       [](Sheet& w) {
                           const Single force = w.single(first), x = w.single(second);
-                          w.showResult(-force / x);
+                          w.showResult(physics::springConstant(force, x));
                       }},
                  // The size of the stretch a force gives: x = F / k.
                  {.caption = "Displacement",
@@ -52,10 +53,9 @@ Definition frmHookes() {
              },
          .perRow = 3,
          .clickEmptiesBoxes = false}};
-    const Message invalid{"You must enter valid data.", QStringLiteral("Quellorin"), Icon::Information};
+    const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "A mass-spring system, involves  what is known as Hooke's Law . Hooke's Law states that their is a ",
         "relationship between force and displacement. The equation is stated as the negative of the spring ",

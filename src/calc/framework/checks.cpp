@@ -14,6 +14,14 @@ Check required(QStringList boxes, Message message) {
     };
 }
 
+Message invalidData(Icon icon) {
+    return {QStringLiteral("You must enter valid data."), QStringLiteral("Quellorin"), icon};
+}
+
+Check validData(QStringList boxes, Icon icon) {
+    return required(std::move(boxes), invalidData(icon));
+}
+
 Check fillIfEmpty(QString box, QString text) {
     return [box = std::move(box), text = std::move(text)](Sheet& w) {
         if (!w.isEmpty(box))

@@ -1,5 +1,5 @@
 // Displacement: the final position minus the initial one, with the subtraction written out.
-#include "calc/framework/definition.h"
+#include "calc/motion/calculators.h"
 
 namespace calc {
 namespace {
@@ -29,6 +29,7 @@ Definition frmCalculateDisplacement() {
         "Displacement is the distance between the starting position and the final ending position. It is ",
         "not the total distance traveled. ",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -1,6 +1,6 @@
 // Angular acceleration: alpha = (omega_f - omega_i) / t, solved for the acceleration, the time or
 // the final speed.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -54,11 +54,10 @@ Definition frmAngularAcceleration() {
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
     d.checks = {
-        required({initial, second, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+        validData({initial, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     // Clear starts the window over at the acceleration.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Angular acceleration is the change in angular speed divided by the time interval. It is similar to the ",
         "other types of acceleration you have encountered. Instead of going in a linear direction  ",

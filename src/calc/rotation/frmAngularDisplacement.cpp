@@ -1,6 +1,6 @@
 // Angular displacement: theta = s / r, the arc length over the distance from the axis, solved for
 // any of the three.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -42,8 +42,7 @@ Definition frmAngularDisplacement() {
                                    }}},
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
-    d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
-    d.buttons.closeName = QStringLiteral("cmdCancel");
+    d.checks = {validData({first, second}, Icon::Information)};
     d.help.text = concat({
         "Angular displacement is the change in arc length divided by the distance from the axis. It is the angle ",
         "through which a body rotates around an axis. Think of a seat on a Ferris wheel or any object ",

@@ -1,7 +1,7 @@
 // Rotational kinetic energy KE = 1/2 I omega^2, with the moment of inertia of a point mass, I = m r^2;
 // the moment of inertia of a disc, 1/2 m r^2; the angular speed from the energy. Values are held
 // in single precision, their squares worked out in double.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -62,9 +62,8 @@ Definition frmAngularEnergy() {
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
     d.checks = {
-        required({first, radius, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+        validData({first, radius, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Rotational kinetic energy is the energy of angular speed. The faster an object rotates, the more  ",
         " kinetic energy it has .  Rotational kinetic energy is given by the equation 1/2IW^2 where",

@@ -1,7 +1,7 @@
 // Angular momentum of a point mass moving about an axis: L = m r v, the moment of inertia m r^2
 // from a known momentum, and the angular speed omega = v / r = L / (m r^2). Worked in double
 // precision.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -58,10 +58,9 @@ Definition frmAngularMomentum() {
          .perRow = 3,
          .clickEmptiesBoxes = false}};
     d.checks = {
-        required({first, second, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+        validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     // Esc closes the window, as everywhere else.
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Angular momentum is the product of a rotating object's moment of inertia and its angular speed. ",
         "Every moving object has momentum which is basically mass time speed. ",

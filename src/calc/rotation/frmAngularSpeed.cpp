@@ -1,6 +1,6 @@
 // Angular speed: omega = theta / t, the angular displacement in radians over the time, solved for
 // any of the three.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -48,13 +48,14 @@ Definition frmAngularSpeed() {
                           }}},
          .perRow = 3,
          .clickEmptiesBoxes = false}};
-    d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.checks = {validData({first, second}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help.text = concat({
         "Angular speed is the rate at which a body rotates about an axis usually in radians per second. ",
         "The displacement is the distance an object moves. Angular speed is the same as the regular ",
         "speed of an object moving in a straight line except that  you are moving around a central axis.",
     });
+    d.buttons.closeName = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -1,6 +1,6 @@
 // Circular motion: the centripetal acceleration a = v^2 / r, and the force F = m v^2 / r that keeps
 // a mass on its circle. Squares are worked out in double precision.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -42,9 +42,8 @@ Definition frmCircularMotion() {
                   .perRow = 2,
                   .clickEmptiesBoxes = false}};
     d.checks = {
-        required({first, radius, speed}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+        validData({first, radius, speed}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Centripetal acceleration is the acceleration directed towards the center of a circle. ",
         "For an object moving in a circular path, centripetal acceleration is caused only by a change in direction ",

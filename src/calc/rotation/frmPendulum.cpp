@@ -1,6 +1,6 @@
 // The simple pendulum, T = 2 pi sqrt(L / g): the period, the frequency 1 / T, the length and the
 // acceleration of gravity.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
 
 namespace calc {
@@ -50,9 +50,8 @@ Definition frmPendulum() {
                    }}},
          .perRow = 4,
          .clickEmptiesBoxes = false}};
-    d.checks = {required({first, second}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+    d.checks = {validData({first, second}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "A pendulum is a mass suspended by a rope or string. The mass swings back and forth. The period  ",
         "of the pendulum is the time it takes to make one complete movement back and forth. The ",

@@ -1,6 +1,6 @@
 // Torque: tau = F d sin(theta), theta in degrees, solved for any of the four. Worked in double
 // precision.
-#include "calc/framework/definition.h"
+#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
 
 namespace calc {
@@ -66,9 +66,8 @@ Definition frmTorque() {
                   .perRow = 4,
                   .clickEmptiesBoxes = false}};
     d.checks = {
-        required({first, second, third}, {"You must enter valid data.", "Quellorin", Icon::Information})};
+        validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Torque is defined as force times the lever arm. Torque also depends upon the angle at which the ",
         "force is applied. Torque is the quantity that measures the abililty of a force to rotate an",

@@ -1,5 +1,5 @@
 // Resolving a vector: its X and Y components from its magnitude and its angle in degrees.
-#include "calc/framework/definition.h"
+#include "calc/vectors/calculators.h"
 #include "calc/physics/vectors.h"
 
 namespace calc {
@@ -37,7 +37,6 @@ Definition FRMrESOLVING() {
         w.showResult(v.x);
         w.showResult(yComponent, v.y);
     };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "Resolving a vector means breaking it down into its X and Y components. Each component contains a ",
         "force and a direction. Given a vector, you can determine the magnitude and direction of each component. ",

@@ -1,6 +1,6 @@
 // Adding two or three vectors given by magnitude and angle: the magnitude of the sum and its
 // direction, in the quadrant the sum lies in. Vectors that cancel have no direction to show.
-#include "calc/framework/definition.h"
+#include "calc/vectors/calculators.h"
 #include "calc/physics/vectors.h"
 
 namespace calc {
@@ -77,7 +77,6 @@ Definition frmAddingVectors() {
         w.showResult(sum.magnitude);
         w.showResultIfAny(direction, sum.direction);
     };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.help.text = concat({
         "To add vectors together, the vector must be broken down into its X and Y components. Then all the X ",
         "components are added together and all the Y components are added together. Use  the Pythagorean ",

@@ -1,6 +1,6 @@
 // The resultant of two perpendicular vectors: its magnitude by the Pythagorean theorem, and its
 // angle, measured from vector 2 towards vector 1.
-#include "calc/framework/definition.h"
+#include "calc/vectors/calculators.h"
 #include "calc/physics/vectors.h"
 
 namespace calc {
@@ -38,7 +38,6 @@ Definition frmResultant() {
         w.showResult(physics::magnitude(v));
         w.showResult(angle, physics::direction(v));
     };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.close.show = QStringLiteral("frmVectors");
     d.help.text = concat({
         "The Pythagorean theorem allows you to use a right triangle to determine the length of such things  as a ",

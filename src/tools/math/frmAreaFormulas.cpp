@@ -1,6 +1,6 @@
 // Areas, surface areas and volumes of eleven shapes, each with its formula worked out with the
 // student's lengths.
-#include "calc/framework/definition.h"
+#include "tools/math/calculators.h"
 #include "tools/math/geometry.h"
 
 namespace calc {
@@ -85,7 +85,6 @@ Definition frmAreaFormulas() {
     };
     d.checks = {length(first), length(second)};
     d.trap = {"Area Formulas"};
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.close.show = QStringLiteral("frmGeneralChoice");
     d.help.text = concat({
         "The most common formulas in physics deal with volumes, areas and surface areas. Volume refers ",

@@ -1,6 +1,6 @@
 // Metric conversions: a measurement from one metric prefix to another, nano to giga, for a
 // distance, a mass or a volume.
-#include "calc/framework/definition.h"
+#include "tools/math/calculators.h"
 #include "tools/math/conversions.h"
 
 #include <array>
@@ -107,7 +107,6 @@ Definition frmMetrics() {
     // Clear keeps the quantity and its base unit, and makes every target prefix available again.
     d.clear.then = [](Sheet& w) { enableTo(w, -1); };
     d.buttons.okName = QStringLiteral("cmdOK");
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.close.show = QStringLiteral("frmGeneralChoice");
     d.help.text = concat({
         "All measurements in chemistry must be in the metric system. To convert from metric measurement to  ",

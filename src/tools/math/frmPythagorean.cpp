@@ -1,6 +1,6 @@
 // The Pythagorean theorem: the hypotenuse of a right triangle from its two sides, or a side from
 // the hypotenuse and the other side.
-#include "calc/framework/definition.h"
+#include "tools/math/calculators.h"
 #include "tools/math/geometry.h"
 
 namespace calc {
@@ -51,7 +51,6 @@ Definition frmPythagorean() {
                 atLeastZero(second, noData)};
     d.trap = {"Quellorin", Icon::Information};
     d.buttons.okName = QStringLiteral("cmdOK");
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     // Clear leaves the cursor and the prompts where they are.
     d.clear.focusesFirstBox = false;
     d.close.show = QStringLiteral("frmGeneralChoice");

@@ -1,5 +1,5 @@
 // Significant figures: the count of significant digits of a number, judged on its text as typed.
-#include "calc/framework/definition.h"
+#include "tools/math/calculators.h"
 #include "tools/math/sigfigs.h"
 
 namespace calc {
@@ -29,7 +29,6 @@ Definition frmSignificantFigures() {
     d.trap = {"Significant Figures", Icon::Information, "Data Entry Error"};
     d.buttons.okName = QStringLiteral("cmdCalculate");
     d.buttons.okCaption = QStringLiteral("OK");
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.buttons.closeCaption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmGeneralChoice");
     d.help.title = QStringLiteral("Tamborell");

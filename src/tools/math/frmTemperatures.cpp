@@ -1,6 +1,6 @@
 // Temperature conversions between the Celsius, Fahrenheit and Kelvin scales, one button for each
 // direction, each with the formula worked out with the student's number.
-#include "calc/framework/definition.h"
+#include "tools/math/calculators.h"
 #include "tools/math/conversions.h"
 
 namespace calc {
@@ -35,7 +35,6 @@ Definition frmTemperatures() {
     d.results = {{.label = "Label2", .box = converted, .prefix = "The new temperature is"}};
     d.formulaBox = QStringLiteral("Text3");
     d.buttons.ok = false;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.buttons.morePerRow = 3;
     d.buttons.more = {
         conversion("cmdCToF", "C To F", math::celsiusToFahrenheit,

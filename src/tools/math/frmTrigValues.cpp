@@ -1,6 +1,6 @@
 // Trigonometric values: the sine, cosine or tangent of an angle in degrees, and the angle of a
 // given sine, cosine or tangent, each with five decimals.
-#include "calc/framework/definition.h"
+#include "tools/math/calculators.h"
 #include "tools/math/conversions.h"
 
 namespace calc {
@@ -58,7 +58,6 @@ Definition frmTrigValues() {
     // Lines set the buttons apart from the boxes, and the angle's functions from the value's.
     d.lines = {{"Line1", answer}, {"Line2", "cmdTan"}};
     d.buttons.ok = false;
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.buttons.morePerRow = 3;
     d.buttons.more = {
         trig("cmdSin", "Sine", angle, math::sine, "The sine is ", ""),

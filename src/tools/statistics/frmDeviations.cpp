@@ -1,7 +1,7 @@
 // The population standard deviation of a set of measurements from three totals worked out
 // beforehand: how many there are, their sum and the sum of their squares. Nothing writes the
 // formula box of this window.
-#include "calc/framework/definition.h"
+#include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
 #include "tools/statistics/totals.h"
 

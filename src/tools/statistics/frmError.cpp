@@ -1,5 +1,5 @@
 // The percent of error of a measured value against the correct one, with the arithmetic written out.
-#include "calc/framework/definition.h"
+#include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
 
 namespace calc {
@@ -28,7 +28,6 @@ Definition frmError() {
         w.showFormula("( " + plain(measured) + " - " + plain(accepted) + ") / " + plain(accepted) +
                       " * 100%");
     };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.close.show = QStringLiteral("frmStatistics");
     d.help.text = concat({
         "Percent of error refers to what percent your answer was off of the correct answer. It does not refer to the actual ",

@@ -1,5 +1,5 @@
 // The mean of a set of measurements from their sum and their number, with the division written out.
-#include "calc/framework/definition.h"
+#include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
 
 namespace calc {
@@ -28,7 +28,6 @@ Definition frmMean() {
         w.showResult(statistics::mean(total, n));
         w.showFormula(plain(total) + " / " + plain(n));
     };
-    d.buttons.closeName = QStringLiteral("cmdCancel");
     d.close.show = QStringLiteral("frmStatistics");
     d.help.text = concat({
         "The mean is the average of the measurements. This average is calculated by adding all the measurements ",

@@ -1,4 +1,5 @@
 // The steps of finding the median by hand.
+#include "tools/statistics/calculators.h"
 #include "tools/statistics/steps.h"
 
 namespace statistics {

@@ -1,6 +1,6 @@
 // The variance ("variation") of a set of measurements from how many there are, their sum and the
 // sum of their squares, with the arithmetic written out.
-#include "calc/framework/definition.h"
+#include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
 #include "tools/statistics/totals.h"
 

@@ -1,0 +1,14 @@
+#pragma once
+// The motion calculators: each declaration function is named after its window class and defined in the file of
+// that name. The program registers them from its one list of calculators.
+
+#include "calc/framework/definition.h"
+
+namespace calc {
+Definition frmCalculateDisplacement();
+Definition frmVelocity();
+Definition frmConstantAcceleration();
+Definition frmAcceleration();
+Definition frmFallingObject();
+Definition frmProjectile();
+} // namespace calc
