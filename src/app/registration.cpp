@@ -35,6 +35,8 @@ void registerWindows() {
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();
+    // F1, wherever a window takes it, shows the help viewer.
+    windows::setHelpHandler([](Form*) { windows::show(QStringLiteral("frmHelp")); });
 }
 
 const std::vector<Calculator>& calculators() {

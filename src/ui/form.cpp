@@ -107,7 +107,7 @@ QChar Form::keyChar(const QKeyEvent* e) {
 bool Form::Form_KeyDown(int key, Qt::KeyboardModifiers) {
     if (key != Qt::Key_F1 || !m_helpOnF1)
         return false;
-    windows::show(QStringLiteral("frmHelp"));
+    windows::showHelp(this);
     return true;
 }
 bool Form::Form_KeyPress(QChar) {
@@ -126,13 +126,19 @@ void Form::bindKeyFilter(QWidget* box, keys::Profile profile) {
     m_keyFilters.insert(box, profile);
 }
 
-void Form::underErrorTrap(const std::function<void()>& handler, const QString& title, platform::Icon icon,
-                          const QString& text) {
+std::optional<QString> errorTrap(const std::function<void()>& handler, const QString& text) {
     try {
         handler();
     } catch (const num::CalcError& e) {
-        platform::message(title, text.isEmpty() ? e.description() : text, icon, this);
+        return text.isEmpty() ? e.description() : text;
     }
+    return std::nullopt;
+}
+
+void Form::underErrorTrap(const std::function<void()>& handler, const QString& title, platform::Icon icon,
+                          const QString& text) {
+    if (const std::optional<QString> shown = errorTrap(handler, text))
+        platform::message(title, *shown, icon, this);
 }
 
 QHBoxLayout* Form::buttonRow(const std::vector<Button>& buttons) {

@@ -16,11 +16,17 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QHBoxLayout;
 class QPushButton;
 class QKeyEvent;
+
+// The error trap: runs the handler; a calculation that fails in it (num::CalcError) ends the
+// handler there, and the text the trap shows for it is returned: the fixed text where one is
+// given, else the failure's own description. Nothing is returned when the handler ran to its end.
+std::optional<QString> errorTrap(const std::function<void()>& handler, const QString& text = QString());
 
 class Form : public QWidget {
     Q_OBJECT
@@ -45,7 +51,7 @@ class Form : public QWidget {
     // back to where the student came from.
     void UnloadAndShow(QString next);
 
-    // F1 shows the help viewer (off unless a window asks for it).
+    // F1 shows the help viewer (off unless a window asks for it; see windows::setHelpHandler).
     void setHelpOnF1(bool on) { m_helpOnF1 = on; }
     // Key preview: the window's own key handlers (F1 included) see every keystroke first. On by
     // default; without it only Enter and Esc still reach the default and cancel buttons.
@@ -72,9 +78,8 @@ class Form : public QWidget {
     // with the profile's message and title.
     void bindKeyFilter(QWidget* box, keys::Profile profile);
 
-    // Runs a handler under the error trap: a calculation that fails (num::CalcError) ends the
-    // handler and its description (or the fixed text, where one is given) is shown in a message
-    // box with the title and icon given.
+    // Runs a handler under the error trap (errorTrap): what the trap has to show for a failure is
+    // shown in a message box with the title and icon given.
     void underErrorTrap(const std::function<void()>& handler,
                         const QString& title = QStringLiteral("Quellorin"),
                         platform::Icon icon = platform::Icon::None, const QString& text = QString());

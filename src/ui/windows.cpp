@@ -19,6 +19,11 @@ QList<QPointer<Form>>& instances() {
     return i;
 }
 
+std::function<void(Form*)>& helpHandler() {
+    static std::function<void(Form*)> h;
+    return h;
+}
+
 } // namespace
 
 void registerClass(const QString& className, Factory factory) {
@@ -99,6 +104,15 @@ QList<Form*> loaded() {
 void unloadAll() {
     for (Form* f : loaded())
         unload(f);
+}
+
+void setHelpHandler(std::function<void(Form*)> handler) {
+    helpHandler() = std::move(handler);
+}
+
+void showHelp(Form* from) {
+    if (helpHandler())
+        helpHandler()(from);
 }
 
 } // namespace windows

@@ -37,4 +37,10 @@ void unload(const QString& className);
 QList<Form*> loaded();
 void unloadAll();
 
+// F1's help viewer is a window of the program above this layer: the program installs what opens
+// it for a window. Without a handler, F1 opens nothing.
+void setHelpHandler(std::function<void(Form*)> handler);
+// Opens the help viewer for the window, through the handler installed.
+void showHelp(Form* from);
+
 } // namespace windows

@@ -3,6 +3,7 @@
 #include "app/Module1.h"
 #include "app/calculators.h"
 #include "calc/framework/calculator.h"
+#include "calc/framework/problems.h"
 #include "recorders.h"
 #include "tools/equations/frmEquations.h"
 #include "uitest.h"
@@ -81,6 +82,16 @@ class TestCalculators : public QObject {
             settle();
         }
         rec.messages.messages.clear();
+    }
+
+    // Every calculator of the list declares the class it is listed as, with no naming mistake.
+    void everyDeclarationIsSound() {
+        for (const Calculator& c : ::calculators()) {
+            const Definition d = c.define();
+            QCOMPARE(d.className, c.className);
+            const QStringList found = problems(d);
+            QVERIFY2(found.isEmpty(), qPrintable(c.className + QStringLiteral(": ") + found.join(QStringLiteral("; "))));
+        }
     }
 
     // A calculator keeps one width whatever is chosen: its labels are sized for every caption any

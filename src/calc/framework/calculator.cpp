@@ -1,5 +1,6 @@
 #include "calc/framework/calculator.h"
 
+#include "calc/framework/problems.h"
 #include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/windows.h"
@@ -20,29 +21,6 @@
 namespace calc {
 
 namespace {
-
-QString captionOf(const Captions& captions, const QString& name) {
-    for (const auto& [key, caption] : captions)
-        if (key == name)
-            return caption;
-    return {};
-}
-
-bool hasSolveFor(const Definition& d) {
-    return std::any_of(d.choices.begin(), d.choices.end(),
-                       [](const ChoiceGroup& g) { return g.role == ChoiceGroup::Role::SolveFor; });
-}
-
-// Every layout the window can show: each option's, and those the definition's layout hook can give.
-std::vector<const Layout*> possibleLayouts(const Definition& d) {
-    std::vector<const Layout*> all;
-    for (const ChoiceGroup& group : d.choices)
-        for (const Option& o : group.options)
-            all.push_back(&o.layout);
-    for (const Layout& l : d.layouts)
-        all.push_back(&l);
-    return all;
-}
 
 // Every caption each label can show: its own, and whatever any layout gives it.
 QHash<QString, QStringList> captionsByLabel(const Definition& d) {
@@ -69,21 +47,18 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
 
 CalculatorWindow::CalculatorWindow(Definition definition)
     : Form(definition.className, {definition.caption, appearance::toolWindowFlags(), definition.help.f1}),
-      m_def(std::move(definition)) {
-    if (m_def.load.firstBox.isEmpty() && !m_def.inputs.empty())
-        m_def.load.firstBox = m_def.inputs.front().box;
+      Runtime(std::move(definition)) {
     build();
-    checkNames();
 }
 
 void CalculatorWindow::build() {
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    if (!m_def.heading.label.isEmpty()) {
-        auto* heading = new QLabel(m_def.heading.text, this);
-        heading->setObjectName(m_def.heading.label);
+    if (const Heading& h = definition().heading; !h.label.isEmpty()) {
+        auto* heading = new QLabel(h.text, this);
+        heading->setObjectName(h.label);
         heading->setWordWrap(true);
-        m_labels.insert(m_def.heading.label, heading);
+        m_labels.insert(h.label, heading);
         outer->addWidget(heading);
     }
     buildChoices(outer);
@@ -92,8 +67,7 @@ void CalculatorWindow::build() {
 }
 
 void CalculatorWindow::buildChoices(QBoxLayout* outer) {
-    for (int g = 0; g < int(m_def.choices.size()); ++g) {
-        const ChoiceGroup& group = m_def.choices[size_t(g)];
+    for (const ChoiceGroup& group : definition().choices) {
         if (group.options.empty())
             continue;
         QWidget* frame = nullptr;
@@ -120,7 +94,6 @@ void CalculatorWindow::buildChoices(QBoxLayout* outer) {
             // empties the boxes and puts its layout back); arrow keys moving the selection click too.
             connect(opt, &QRadioButton::clicked, this, [this, number] { opt_Click(number); });
             m_options.append(opt);
-            m_groupOf.append(g);
         }
         outer->addWidget(frame);
     }
@@ -172,7 +145,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         grid->addLayout(strips.back(), row, 2);
     };
     const auto linesAfter = [&](const QString& box) {
-        for (const Separator& s : m_def.lines)
+        for (const Separator& s : definition().lines)
             if (s.after == box) {
                 grid->addWidget(separatorLine(s.name), ++row, 0, 1, 3);
                 rowClosed = true;
@@ -186,7 +159,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         ++column;
     };
     // Each box is announced by its prompt, and by the prompt of the current option as it changes.
-    for (const NumberInput& in : m_def.inputs) {
+    for (const NumberInput& in : definition().inputs) {
         startRow(in.place);
         QLabel* prompt = addLabel(in.label, in.prompt, column == 0);
         if (column > 1)
@@ -202,7 +175,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         linesAfter(in.box);
     }
     QHBoxLayout* firstResultStrip = nullptr;
-    for (const ResultRow& r : m_def.results) {
+    for (const ResultRow& r : definition().results) {
         startRow(r.place);
         if (!firstResultStrip)
             firstResultStrip = strips.back();
@@ -231,7 +204,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     for (QHBoxLayout* strip : std::as_const(strips))
         strip->addStretch();
     // The "?" button stands at the right end of the first result row.
-    if (m_def.help.button) {
+    if (definition().help.button) {
         if (strips.isEmpty())
             startRow(Place::NewRow);
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
@@ -239,7 +212,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         appearance::styleHelpButton(help);
         (firstResultStrip ? firstResultStrip : strips.front())->addWidget(help);
     }
-    for (const QString& name : m_def.unusedBoxes)
+    for (const QString& name : definition().unusedBoxes)
         addBox(name, false)->hide();
     outer->addLayout(grid);
     sizeLabels(rowStarts, besidePrompts);
@@ -250,7 +223,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
 // width, so that their boxes line up, and so do the prompts of the boxes beside them (a second
 // column of inputs), right-aligned against their boxes.
 void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts, const QList<QLabel*>& besidePrompts) {
-    const QHash<QString, QStringList> captions = captionsByLabel(m_def);
+    const QHash<QString, QStringList> captions = captionsByLabel(definition());
     const QFontMetrics metrics(font());
     const auto widest = [&](const QString& name) {
         int width = 0;
@@ -277,7 +250,7 @@ void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts, const QList<Q
 }
 
 void CalculatorWindow::buildButtons(QBoxLayout* outer) {
-    const ButtonRow& b = m_def.buttons;
+    const ButtonRow& b = definition().buttons;
     std::vector<Form::Button> row = {
         {QStringLiteral("cmdPrint"), QStringLiteral("Print"), [this] { cmdPrint_Click(); }},
         {QStringLiteral("cmdClear"), QStringLiteral("Clear"), [this] { cmdClear_Click(); }},
@@ -289,13 +262,13 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     row.insert(b.closeLeads ? row.begin() : row.begin() + 1, close);
     std::vector<Form::Button> more;
     for (const ExtraButton& extra : b.more)
-        more.push_back({extra.name, extra.caption, [this, &extra] { trapped(extra.onClick, extra.trap); }});
+        more.push_back({extra.name, extra.caption, [this, name = extra.name] { press(name); }});
     if (b.morePerRow > 0) {
         for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow)) {
             const std::vector<Form::Button> chunk(
                 more.begin() + long(i), more.begin() + long(std::min(more.size(), i + size_t(b.morePerRow))));
             outer->addLayout(buttonRow(chunk));
-            for (const Separator& s : m_def.lines)
+            for (const Separator& s : definition().lines)
                 if (std::ranges::any_of(chunk,
                                         [&](const Form::Button& button) { return button.name == s.after; }))
                     outer->addWidget(separatorLine(s.name));
@@ -308,27 +281,22 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     m_print = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
 
     // The worked-formula box across the foot of the window.
-    if (!m_def.formulaBox.isEmpty()) {
+    if (const Definition& d = definition(); !d.formulaBox.isEmpty()) {
         auto* formula = new QLineEdit(this);
-        formula->setObjectName(m_def.formulaBox);
-        formula->setReadOnly(m_def.formulaFilter == Profile::None);
-        if (m_def.formulaFilter != Profile::None)
-            bindKeyFilter(formula, m_def.formulaFilter);
+        formula->setObjectName(d.formulaBox);
+        formula->setReadOnly(d.formulaFilter == Profile::None);
+        if (d.formulaFilter != Profile::None)
+            bindKeyFilter(formula, d.formulaFilter);
         formula->setAccessibleName(QStringLiteral("Worked formula"));
-        m_boxes.insert(m_def.formulaBox, formula);
+        m_boxes.insert(d.formulaBox, formula);
         outer->addWidget(formula);
     }
 
     setDefaultButton(m_ok);
     setCancelButton(findChild<QPushButton*>(b.closeName));
 
-    if (!m_def.load.firstBox.isEmpty() && !m_def.load.okEnabled) {
-        connect(box(m_def.load.firstBox), &QLineEdit::textChanged, this, [this] {
-            if (m_ok)
-                m_ok->setEnabled(true);
-            m_print->setEnabled(true);
-        });
-    }
+    for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
+        connect(it.value(), &QLineEdit::textChanged, this, [this, name = it.key()] { boxChanged(name); });
 }
 
 QFrame* CalculatorWindow::separatorLine(const QString& name) {
@@ -339,142 +307,34 @@ QFrame* CalculatorWindow::separatorLine(const QString& name) {
     return line;
 }
 
-// Every name the declaration gives its layouts must be one of the window's controls: a misspelt
-// name stops the program the first time the window is built, not later as an empty text.
-void CalculatorWindow::checkNames() const {
-    if (m_def.layout && m_def.layouts.empty())
-        qFatal("%s: a layout hook without the list of the layouts it gives", qPrintable(className()));
-    QStringList inputs;
-    for (const NumberInput& in : m_def.inputs)
-        inputs << in.box;
-    for (const Separator& s : m_def.lines)
-        if (!findChild<QFrame*>(s.name))
-            qFatal(
-                "%s: the line %s follows %s, which is neither a box nor an extra button in a row of its own",
-                qPrintable(className()), qPrintable(s.name), qPrintable(s.after));
-    for (const Layout* layout : possibleLayouts(m_def)) {
-        for (const auto& [name, prompt] : layout->prompts)
-            if (!inputs.contains(name))
-                qFatal("%s: a layout prompts \"%s\" for %s, which is not an input box",
-                       qPrintable(className()), qPrintable(prompt), qPrintable(name));
-        for (const auto& [name, caption] : layout->captions)
-            label(name);
-        for (const QString& name : layout->hiddenResults)
-            box(name);
-        for (const QString& name : layout->shown.value_or(QStringList()))
-            box(name);
-    }
-}
-
-void CalculatorWindow::Form_Load() {
-    emptyAllBoxes();
-    for (const NumberInput& in : m_def.inputs)
-        label(in.label)->setText(in.prompt);
-    for (const ResultRow& r : m_def.results) {
-        if (!r.label.isEmpty())
-            label(r.label)->setText(r.prefix);
-        if (!r.unit.isEmpty())
-            label(r.unit)->setText(r.unitCaption);
-    }
-    if (m_def.layout || hasSolveFor(m_def))
-        applyLayout(currentLayout());
-    if (m_ok)
-        m_ok->setEnabled(m_def.load.okEnabled);
-    m_print->setEnabled(m_def.load.okEnabled);
-    // The first option of each group that asks for it, unless selecting in an earlier group has
-    // already chosen in this one too.
-    for (int g = 0; g < int(m_def.choices.size()); ++g) {
-        const int first = int(m_groupOf.indexOf(g));
-        if (first < 0 || !m_def.choices[size_t(g)].selectsFirstAtLoad)
-            continue;
-        bool chosen = false;
-        for (int i = first; i < m_options.size() && m_groupOf[i] == g; ++i)
-            chosen = chosen || m_options[i]->isChecked();
-        if (!chosen)
-            select(first + 1);
-    }
-    // The window opens with the cursor in the first box of the tab order (which need not be the
-    // box that enables Ok).
-    if (!m_def.inputs.empty())
-        box(m_def.inputs.front().box)->setFocus();
-    nameResults();
-}
-
 void CalculatorWindow::nameResults() {
-    for (const ResultRow& r : m_def.results)
+    for (const ResultRow& r : definition().results)
         if (!r.label.isEmpty())
             box(r.box)->setAccessibleName(label(r.label)->text().isEmpty() ? QStringLiteral("Result")
                                                                            : QString());
 }
 
-void CalculatorWindow::emptyAllBoxes() {
+void CalculatorWindow::emptyBoxes() {
     for (QLineEdit* b : std::as_const(m_boxes))
         b->clear();
 }
 
-const ChoiceGroup& CalculatorWindow::groupOf(int n) const {
-    return m_def.choices[size_t(m_groupOf[n - 1])];
+void CalculatorWindow::showBox(const QString& name, bool shown) {
+    box(name)->setVisible(shown);
 }
 
-const Option& CalculatorWindow::optionDefinition(int n) const {
-    const int first = int(m_groupOf.indexOf(m_groupOf[n - 1]));
-    return groupOf(n).options[size_t(n - 1 - first)];
+void CalculatorWindow::enableBox(const QString& name, bool enabled) {
+    box(name)->setEnabled(enabled);
 }
 
-void CalculatorWindow::applyLayout(const Layout& layout) {
-    for (const NumberInput& in : m_def.inputs) {
-        const QString prompt = captionOf(layout.prompts, in.box);
-        label(in.label)->setText(prompt);
-        const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
-        box(in.box)->setVisible(shown);
-        if (in.disabledWhileHidden)
-            box(in.box)->setEnabled(shown);
-    }
-    if (!m_def.results.empty() && !m_def.results.front().label.isEmpty())
-        label(m_def.results.front().label)->setText(layout.resultPrefix);
-    for (const QString& name : extraLabels())
-        label(name)->setText(captionOf(layout.captions, name));
-    for (size_t i = 1; i < m_def.results.size(); ++i)
-        box(m_def.results[i].box)->setVisible(!layout.hiddenResults.contains(m_def.results[i].box));
-    nameResults();
+void CalculatorWindow::checkOption(int n) {
+    option(n)->setChecked(true);
 }
 
-QStringList CalculatorWindow::extraLabels() const {
-    QStringList names;
-    for (size_t i = 0; i < m_def.results.size(); ++i) {
-        const ResultRow& r = m_def.results[i];
-        if (i > 0 && !r.label.isEmpty())
-            names << r.label;
-        if (!r.unit.isEmpty())
-            names << r.unit;
-    }
-    return names;
-}
-
-Layout CalculatorWindow::currentLayout() const {
-    if (m_def.layout) {
-        Layout layout = m_def.layout(*this);
-        if (std::find(m_def.layouts.begin(), m_def.layouts.end(), layout) == m_def.layouts.end())
-            qFatal("%s: the layout hook gave a layout its list does not hold", qPrintable(className()));
-        return layout;
-    }
-    for (int n = 1; n <= int(m_options.size()); ++n)
-        if (groupOf(n).role == ChoiceGroup::Role::SolveFor && isSelected(n))
-            return optionDefinition(n).layout;
-    for (const ChoiceGroup& group : m_def.choices)
-        if (group.role == ChoiceGroup::Role::SolveFor && !group.options.empty())
-            return group.options.front().layout;
-    return {};
-}
-
-void CalculatorWindow::opt_Click(int n) {
-    const ChoiceGroup& group = groupOf(n);
-    if (group.clickEmptiesBoxes)
-        emptyAllBoxes();
-    if (group.role == ChoiceGroup::Role::SolveFor)
-        applyLayout(currentLayout());
-    if (const Option& o = optionDefinition(n); o.onClick)
-        o.onClick(*this);
+void CalculatorWindow::enableCommands(bool enabled) {
+    if (m_ok)
+        m_ok->setEnabled(enabled);
+    m_print->setEnabled(enabled);
 }
 
 bool CalculatorWindow::isSelected(int n) const {
@@ -487,63 +347,12 @@ void CalculatorWindow::setOptionEnabled(int n, bool enabled) {
         o->setEnabled(enabled);
 }
 
-void CalculatorWindow::select(int n) {
-    QRadioButton* o = option(n);
-    if (!o || o->isChecked())
-        return;
-    o->setChecked(true);
-    opt_Click(n);
-}
-
-int CalculatorWindow::selectedOption() const {
-    for (int n = 1; n <= int(m_options.size()) && m_groupOf[n - 1] == 0; ++n)
-        if (isSelected(n))
-            return n;
-    return 0;
-}
-
-void CalculatorWindow::trapped(const Formula& formula, const Trap& trap) {
-    underErrorTrap([&] { formula(*this); }, trap.title, trap.icon, trap.text);
-}
-
-// The checks in order, then the window's own formula, then each selected option's (with none
-// selected nothing is computed).
-void CalculatorWindow::cmdOk_Click() {
-    trapped(
-        [this](Sheet&) {
-            for (const Check& check : m_def.checks)
-                if (!check(*this))
-                    return;
-            if (m_def.solve)
-                m_def.solve(*this);
-            for (int n = 1; n <= int(m_options.size()); ++n)
-                if (isSelected(n) && optionDefinition(n).solve)
-                    optionDefinition(n).solve(*this);
-        },
-        m_def.trap);
-}
-
-void CalculatorWindow::cmdClear_Click() {
-    emptyAllBoxes();
-    if (m_def.clear.restoresLayout && (m_def.layout || hasSolveFor(m_def)))
-        applyLayout(currentLayout());
-    const QString cursor = m_def.clear.focus.isEmpty() ? m_def.load.firstBox : m_def.clear.focus;
-    if (!cursor.isEmpty() && m_def.clear.focusesFirstBox)
-        box(cursor)->setFocus();
-    if (m_def.clear.then)
-        m_def.clear.then(*this);
-}
-
 void CalculatorWindow::cmdClose_Click() {
-    UnloadAndShow(m_def.close.show);
+    UnloadAndShow(definition().close.show);
 }
 
 void CalculatorWindow::cmdPrint_Click() {
     platform::printWindow(this);
-}
-
-void CalculatorWindow::cmdHelp_Click() {
-    say({m_def.help.text, m_def.help.title, Icon::Information});
 }
 
 QString CalculatorWindow::text(const QString& name) const {
@@ -571,19 +380,6 @@ void CalculatorWindow::setOptionCaption(int n, const QString& caption) {
 
 void CalculatorWindow::focusBox(const QString& name) {
     box(name)->setFocus();
-}
-
-QString CalculatorWindow::resultBox() const {
-    if (m_def.results.empty())
-        qFatal("%s has no result box", qPrintable(className()));
-    return m_def.results.front().box;
-}
-
-ResultFormat CalculatorWindow::resultFormat(const QString& name) const {
-    for (const ResultRow& r : m_def.results)
-        if (r.box == name)
-            return r.format;
-    return ResultFormat::ThreeDecimals;
 }
 
 void CalculatorWindow::say(const Message& m) {

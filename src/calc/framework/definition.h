@@ -42,7 +42,7 @@ struct Trap {
 
 // How a result box writes its numbers: by the result rule (three decimals), or for quantities
 // that span many powers of ten, in the scientific form wherever three decimals would hide them.
-enum class ResultFormat { ThreeDecimals, WideRange };
+enum class ResultFormat { ThreeDecimals, WideRange /* frmGravitation */ };
 
 // What formulas and checks may do with the window. Every name must be one of the window's
 // controls: an unknown name is a programming error and stops the program at once.
@@ -131,7 +131,7 @@ struct NumberInput {
     QString tooltip;
     Place place = Place::NewRow;
     // The box is disabled while the layout hides it, and enabled again when a layout shows it.
-    bool disabledWhileHidden = false;
+    bool disabledWhileHidden = false; // frmMomentum
 };
 
 // A read-only box a result is written into: a prefix label before it and a unit label after it,
@@ -177,14 +177,14 @@ struct Option {
 // A group of option buttons in a frame. A solve-for group decides the layout and the formula; a
 // group of settings only holds a choice that formulas read.
 struct ChoiceGroup {
-    enum class Role { SolveFor, Setting };
+    enum class Role { SolveFor, Setting /* frmMetrics */ };
     QString frame = QStringLiteral("Frame1");
     QString caption = QStringLiteral("Select one of the following");
     std::vector<Option> options;
     Role role = Role::SolveFor;
     // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
     int perRow = 0;
-    bool selectsFirstAtLoad = true;
+    bool selectsFirstAtLoad = true; // false: frmMetrics
     // A click on an option empties every box (the new question starts afresh).
     bool clickEmptiesBoxes = true;
 };
@@ -213,11 +213,11 @@ struct ExtraButton {
 // The standard row, left to right: Print, Close, Clear, Ok (Close first where the window has it so).
 struct ButtonRow {
     QString okName = QStringLiteral("cmdOk");
-    QString okCaption = QStringLiteral("Ok");
+    QString okCaption = QStringLiteral("Ok"); // frmSignificantFigures gives its own
     // Most calculators name their Close button cmdCancel; a few name it cmdClose.
     QString closeName = QStringLiteral("cmdCancel");
     QString closeCaption = QStringLiteral("Close");
-    bool closeLeads = false;
+    bool closeLeads = false; // frmForces
     std::vector<ExtraButton> more; // after Ok
     // A window whose buttons each compute at once has no Ok: the first change of the first box
     // enables Print alone.
@@ -228,10 +228,10 @@ struct ButtonRow {
 
 struct OnLoad {
     // Ok and Print are enabled from the start, instead of by the first change of the first box.
-    bool okEnabled = false;
+    bool okEnabled = false; // frmForces
     // The box whose first change enables Ok and Print, and where Clear puts the cursor; by
     // default the first input.
-    QString firstBox;
+    QString firstBox; // frmPower
 };
 
 struct OnClear {
@@ -250,8 +250,8 @@ struct OnClose {
 struct Help {
     QString text; // the topic explanation of the "?" button
     QString title = QStringLiteral("Quellorin");
-    bool button = true; // the "?" button
-    bool f1 = true;     // F1 opens the help viewer
+    bool button = true; // the "?" button (frmForces has none)
+    bool f1 = true;     // F1 opens the help viewer (not in frmForces)
 };
 
 struct Definition {
@@ -262,10 +262,10 @@ struct Definition {
     std::vector<ResultRow> results;
     std::vector<Separator> lines;
     QString formulaBox;      // the worked-formula box, if the window has one
-    QStringList unusedBoxes; // boxes the window has but never shows or writes
+    QStringList unusedBoxes; // boxes the window has but never shows or writes (frmVelocity)
     std::vector<ChoiceGroup> choices;
     // Where the layout depends on more than the clicked option (two solve-for groups).
-    std::function<Layout(const Sheet&)> layout;
+    std::function<Layout(const Sheet&)> layout; // frmProjectile
     // Every layout that hook can give, and the captions the window's own buttons write into its
     // labels. The window sizes its labels for all of them, so that it keeps one width whatever is
     // chosen; a layout the hook gives that is not listed here is a programming error.
@@ -282,7 +282,7 @@ struct Definition {
     Help help;
     // The worked-formula box with a key filter takes typing through it, as an input box does
     // (nothing reads what is typed there); without one it is read-only.
-    Profile formulaFilter = Profile::None;
+    Profile formulaFilter = Profile::None; // frmDeviations and frmVariation
 };
 
 // Text assembled from literal pieces, in order, with nothing between them.

@@ -1,6 +1,10 @@
-// The shared behaviour of calculator windows, on small calculators made for the test.
+// The shared behaviour of calculators, on small calculators made for the test: what a calculator
+// does, on the in-memory sheet; the mistakes a declaration can make; and what only the window
+// has (placement, key filters, the enabling of Ok and Print by typing, Close, Print, F1).
 
 #include "calc/framework/calculator.h"
+#include "calc/framework/memorysheet.h"
+#include "calc/framework/problems.h"
 #include "recorders.h"
 #include "uitest.h"
 
@@ -8,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRandomGenerator>
+
+#include <functional>
+#include <vector>
 
 using namespace calc;
 
@@ -40,13 +46,6 @@ Definition testCalculator() {
     d.trap = {"Trap", Icon::Information};
     d.close.show = QStringLiteral("frmTestTopic");
     d.help.text = QStringLiteral("Part one. ") + QStringLiteral("Part two. ");
-    return d;
-}
-
-Definition noOptionSelected() {
-    Definition d = testCalculator();
-    d.className = QStringLiteral("frmTestNoOption");
-    d.choices.front().selectsFirstAtLoad = false;
     return d;
 }
 
@@ -96,8 +95,9 @@ Definition typedOutputs() {
     return d;
 }
 
-// A converter: no Ok, its buttons compute at once in rows of two, one with a fixed trap message;
-// a unit label with a caption of its own; a setting whose click renames another option.
+// A converter: no Ok, its buttons compute at once in rows of two, one with a fixed trap message,
+// a line below the first row of them; a unit label with a caption of its own; a setting whose
+// click renames another option.
 Definition converterCalculator() {
     Definition d{.className = "frmTestConverter", .caption = "Converter"};
     d.inputs = {{"Text1", "Label1", Profile::K3, "Value"}, {"Text2", "Label3", Profile::None, "Other"}};
@@ -112,6 +112,7 @@ Definition converterCalculator() {
                           {"cmdFocus", "Focus", [](Sheet& w) { w.focusBox("Text2"); }}},
                  .ok = false,
                  .morePerRow = 2};
+    d.lines = {{"Line2", "cmdInverse"}};
     d.layouts = {{.resultPrefix = "Half is "}};
     d.choices = {
         {.options = {{.caption = "Plain", .onClick = [](Sheet& w) { w.setOptionCaption(2, "Fancier"); }},
@@ -119,6 +120,102 @@ Definition converterCalculator() {
          .role = ChoiceGroup::Role::Setting,
          .clickEmptiesBoxes = false}};
     return d;
+}
+
+// A heading; two solve-for groups, the first three options two to a row, whose pair decides the
+// layout through the layout hook; a line below the first row; a result in the wide-range form
+// beside one by the result rule; a box never shown; Ok enabled by the second box; a Clear that
+// writes a default; Close leading the button row.
+Definition pairedCalculator() {
+    Definition d{.className = "frmTestPaired", .caption = "Paired"};
+    d.heading = {"Label9", "Pick a pair."};
+    d.inputs = {{"Text1", "Label1"}, {"Text2", "Label2"}};
+    d.results = {{.label = "Label3", .box = "Text3", .format = ResultFormat::WideRange}, {"Label4", "Text4"}};
+    d.lines = {{"Line1", "Text1"}};
+    d.unusedBoxes = {"Text8"};
+    d.choices = {{.options = {{"A"}, {"B"}, {"C"}}, .perRow = 2},
+                 {.frame = "Frame2", .options = {{"X"}, {"Y"}}}};
+    const Layout one{.prompts = {{"Text1", "Mass"}}, .resultPrefix = "Tiny"};
+    const Layout two{.prompts = {{"Text1", "Mass"}, {"Text2", "Speed"}}, .resultPrefix = "Tinier"};
+    d.layout = [one, two](const Sheet& s) { return s.isSelected(5) ? two : one; };
+    d.layouts = {one, two};
+    d.solve = [](Sheet& s) {
+        const num::Single tiny = s.single("Text1") * num::Single(1e-9f);
+        s.showResult(tiny);
+        s.showResult("Text4", tiny);
+    };
+    d.load.firstBox = QStringLiteral("Text2");
+    d.clear.then = [](Sheet& s) { s.setText("Text1", "1"); };
+    d.buttons.closeLeads = true;
+    return d;
+}
+
+// The messages said since the last look, one line each: "title: text [icon]".
+QStringList said(MemorySheet& s) {
+    QStringList lines;
+    for (const Message& m : std::as_const(s.messages))
+        lines << m.title + ": " + m.text + " [" + iconName(m.icon) + "]";
+    s.messages.clear();
+    return lines;
+}
+
+// Declarations spoilt one way each, and the mistake problems() finds in them (none for the sound
+// ones).
+struct Spoilt {
+    const char* name;
+    std::function<void(Definition&)> spoil;
+    QStringList found;
+};
+const std::vector<Spoilt>& spoilt() {
+    static const std::vector<Spoilt> all = {
+        {"sound", [](Definition&) {}, {}},
+        {"a line below a row of extra buttons",
+         [](Definition& d) {
+             d.buttons.more = {{"cmdTan", "Tan"}};
+             d.buttons.morePerRow = 1;
+             d.lines = {{"Line1", "cmdTan"}};
+         },
+         {}},
+        {"a layout hook without its list",
+         [](Definition& d) { d.layout = [](const Sheet&) { return Layout{}; }; },
+         {"a layout hook without the list of the layouts it gives"}},
+        {"a prompt for a result box",
+         [](Definition& d) {
+             d.choices[0].options[1].layout.prompts << std::pair<QString, QString>("Text4", "Four");
+         },
+         {"a layout prompts \"Four\" for Text4, which is not an input box"}},
+        {"a caption for no label",
+         [](Definition& d) {
+             d.layouts = {{.captions = {{"Label99", "units"}}}};
+         },
+         {"a layout captions Label99, which is not a label"}},
+        {"a hidden result that is no box",
+         [](Definition& d) { d.choices[0].options[0].layout.hiddenResults = {"Text99"}; },
+         {"a layout hides Text99, which is not a box"}},
+        {"a shown box that is no box",
+         [](Definition& d) {
+             d.choices[0].options[0].layout.shown = QStringList{"Text1", "Text99"};
+         },
+         {"a layout shows Text99, which is not a box"}},
+        {"a line below the formula box",
+         [](Definition& d) {
+             d.lines = {{"Line1", "Text5"}};
+         },
+         {"the line Line1 follows Text5, which is neither a box nor an extra button in a row of its own"}},
+        {"a line below an extra button of the standard row",
+         [](Definition& d) {
+             d.buttons.more = {{"cmdTan", "Tan"}};
+             d.lines = {{"Line1", "cmdTan"}};
+         },
+         {"the line Line1 follows cmdTan, which is neither a box nor an extra button in a row of its own"}},
+        {"a first box that is no box",
+         [](Definition& d) { d.load.firstBox = QStringLiteral("Text9"); },
+         {"the first box Text9 is not a box"}},
+        {"a cursor for Clear in no box",
+         [](Definition& d) { d.clear.focus = QStringLiteral("Label1"); },
+         {"Clear puts the cursor in Label1, which is not a box"}},
+    };
+    return all;
 }
 
 } // namespace
@@ -138,13 +235,15 @@ class TestCalculator : public QObject {
 
   private slots:
     void initTestCase() {
-        registerCalculator(QStringLiteral("frmTestCalc"), testCalculator);
-        registerCalculator(QStringLiteral("frmTestNoOption"), noOptionSelected);
-        registerCalculator(QStringLiteral("frmTestRows"), rowsCalculator);
-        registerCalculator(QStringLiteral("frmTestTypedOutputs"), typedOutputs);
-        registerCalculator(QStringLiteral("frmTestConverter"), converterCalculator);
+        using Define = Definition (*)();
+        const std::pair<const char*, Define> calculators[] = {
+            {"frmTestCalc", testCalculator},       {"frmTestRows", rowsCalculator},
+            {"frmTestTypedOutputs", typedOutputs}, {"frmTestConverter", converterCalculator},
+            {"frmTestPaired", pairedCalculator},
+        };
+        for (const auto& [name, define] : calculators)
+            registerCalculator(QString::fromLatin1(name), define);
         registerStub(QStringLiteral("frmTestTopic"));
-        registerStub(QStringLiteral("frmHelp"));
     }
     void init() {
         rec.messages.messages.clear();
@@ -158,11 +257,210 @@ class TestCalculator : public QObject {
         QVERIFY2(rec.messages.messages.isEmpty(), qPrintable(rec.messages.messages.value(0).text));
     }
 
-    void loadDefaults() {
+    // What a calculator does, on the in-memory sheet.
+
+    void loadAndSelect() {
+        MemorySheet s(testCalculator());
+        QVERIFY(s.isSelected(1) && !s.isSelected(2));
+        QCOMPARE(s.caption("Label1"), QStringLiteral("First"));
+        QCOMPARE(s.caption("Label4"), QStringLiteral("The sum is "));
+        QCOMPARE(s.focus(), QStringLiteral("Text1"));
+        QVERIFY(!s.commandsEnabled());
+        s.setText("Text1", "1");
+        // Selecting from code runs the click only when the selection changes; a click always does.
+        s.select(1);
+        QCOMPARE(s.text("Text1"), QStringLiteral("1"));
+        s.click(1);
+        QVERIFY(s.text("Text1").isEmpty());
+        s.setText("Text1", "1");
+        s.select(2);
+        QVERIFY(s.text("Text1").isEmpty());
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Dividend"));
+        QVERIFY(s.commandsEnabled());
+    }
+
+    void optionClickLayout() {
+        MemorySheet s(testCalculator());
+        for (const char* name : {"Text1", "Text2", "Text3"})
+            s.setText(name, "2");
+        s.ok();
+        QCOMPARE(s.text("Text4"), QStringLiteral("6.000"));
+        QCOMPARE(s.text("Text5"), QStringLiteral("2 + 2 + 2"));
+        s.click(2);
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+            QVERIFY2(s.text(name).isEmpty(), name);
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Dividend"));
+        QCOMPARE(s.caption("Label3"), QString());
+        QVERIFY(!s.isShown("Text3") && !s.isEnabled("Text3"));
+        QCOMPARE(s.caption("Label4"), QStringLiteral("The quotient is "));
+        s.click(1);
+        QVERIFY(s.isShown("Text3") && s.isEnabled("Text3"));
+    }
+
+    // The checks first; a failure reaches the trap, and what was shown before it stays.
+    void checksAndErrorTrap() {
+        MemorySheet s(testCalculator());
+        s.setText("Text1", "1");
+        s.ok();
+        QCOMPARE(said(s), QStringList{"Testing: Fill both. [info]"});
+        s.setText("Text2", "  "); // blanks are not empty: they are not a number
+        s.ok();
+        QCOMPARE(said(s), QStringList{"Trap: Type mismatch [info]"});
+        s.click(2);
+        s.setText("Text1", "1");
+        s.setText("Text2", "4");
+        s.ok();
+        QCOMPARE(s.text("Text4"), QStringLiteral("0.250"));
+        s.setText("Text2", "0");
+        s.ok();
+        QCOMPARE(said(s), QStringList{"Trap: Division by zero [info]"});
+        QCOMPARE(s.text("Text4"), QStringLiteral("0.250"));
+    }
+
+    void noOptionSelectedComputesNothing() {
+        Definition d = testCalculator();
+        d.choices.front().selectsFirstAtLoad = false;
+        MemorySheet s(std::move(d));
+        QCOMPARE(s.selectedOption(), 0);
+        s.setText("Text1", "1");
+        s.setText("Text2", "2");
+        s.ok();
+        QVERIFY(s.text("Text4").isEmpty());
+        QVERIFY(s.messages.isEmpty());
+    }
+
+    void clearKeepsOption() {
+        MemorySheet s(testCalculator());
+        s.click(2);
+        s.setText("Text1", "1");
+        s.setText("Text2", "2");
+        s.ok();
+        s.focusBox("Text2");
+        s.clear();
+        QVERIFY(s.text("Text1").isEmpty() && s.text("Text4").isEmpty());
+        QVERIFY(s.isSelected(2));
+        QCOMPARE(s.caption("Label1"), QStringLiteral("Dividend"));
+        QCOMPARE(s.focus(), QStringLiteral("Text1"));
+        s.help();
+        QCOMPARE(said(s), QStringList{"Quellorin: Part one. Part two.  [info]"});
+    }
+
+    // Units, second results and captions per option, and a Clear that keeps the option's layout
+    // and leaves the cursor where it was.
+    void rowsAndCaptions() {
+        MemorySheet r(rowsCalculator());
+        QVERIFY(r.commandsEnabled());
+        QVERIFY(!r.isShown("Text5") && !r.isShown("Text7"));
+        QCOMPARE(r.caption("Label6"), QStringLiteral("units"));
+        QCOMPARE(r.caption("Label11"), QString());
+        r.select(2);
+        QVERIFY(r.isShown("Text5") && r.isShown("Text7"));
+        QCOMPARE(r.caption("Label4"), QStringLiteral("Angle"));
+        QCOMPARE(r.caption("Label6"), QString()); // not named by this option: emptied
+        QCOMPARE(r.caption("Label12"), QStringLiteral("degrees"));
+        r.setText("Text1", "2");
+        r.setText("Text5", "30");
+        r.ok();
+        QCOMPARE(r.text("Text3"), QStringLiteral("2.000"));
+        QCOMPARE(r.text("Text7"), QStringLiteral("30.000"));
+        r.focusBox("Text2");
+        r.clear();
+        QVERIFY(r.isSelected(2) && r.text("Text1").isEmpty() && r.text("Text7").isEmpty());
+        QVERIFY(r.isShown("Text5"));
+        QCOMPARE(r.caption("Label11"), QStringLiteral("The other is"));
+        QCOMPARE(r.focus(), QStringLiteral("Text2"));
+    }
+
+    // Ok writes over what was typed into a result box; Clear puts the cursor in the box it names.
+    void typedOutputsAndClearCursor() {
+        MemorySheet t(typedOutputs());
+        t.setText("Text6", "-1.5E+2");
+        t.setText("Text2", "4");
+        t.ok();
+        QCOMPARE(t.text("Text6"), QStringLiteral("4.000"));
+        t.focusBox("Text2");
+        t.clear();
+        QCOMPARE(t.focus(), QStringLiteral("Text1"));
+    }
+
+    // Extra buttons under their own traps; a setting's click keeps the boxes and renames an option.
+    void buttonsThatComputeAtOnce() {
+        MemorySheet c(converterCalculator());
+        QCOMPARE(c.caption("Label4"), QStringLiteral("units"));
+        c.setText("Text1", "4");
+        QVERIFY(c.commandsEnabled());
+        c.press("cmdHalf");
+        QCOMPARE(c.text("Text3"), QStringLiteral("2.000"));
+        QCOMPARE(c.caption("Label2"), QStringLiteral("Half is "));
+        c.setText("Text1", "0");
+        c.press("cmdInverse");
+        QCOMPARE(said(c), QStringList{"Inverting: No inverse. [warning]"});
+        QCOMPARE(c.text("Text3"), QStringLiteral("2.000"));
+        c.press("cmdFocus");
+        QCOMPARE(c.focus(), QStringLiteral("Text2"));
+        c.click(1);
+        QCOMPARE(c.text("Text1"), QStringLiteral("0"));
+        QCOMPARE(c.optionCaption(2), QStringLiteral("Fancier"));
+    }
+
+    // The layout hook decides from both groups; the box never shown stays hidden.
+    void layoutHookAndUnusedBoxes() {
+        MemorySheet s(pairedCalculator());
+        QVERIFY(s.isSelected(1) && s.isSelected(4));
+        QVERIFY(!s.isShown("Text2") && !s.isShown("Text8"));
+        QCOMPARE(s.caption("Label3"), QStringLiteral("Tiny"));
+        s.click(5);
+        QVERIFY(s.isSelected(1) && s.isShown("Text2"));
+        QCOMPARE(s.caption("Label2"), QStringLiteral("Speed"));
+        s.click(2);
+        QVERIFY(s.isShown("Text2") && !s.isShown("Text8"));
+        QCOMPARE(s.caption("Label3"), QStringLiteral("Tinier"));
+        s.click(4);
+        QVERIFY(!s.isShown("Text2"));
+    }
+
+    void wideRangeResult() {
+        MemorySheet s(pairedCalculator());
+        s.setText("Text1", "5");
+        s.ok();
+        QCOMPARE(s.text("Text3"), QStringLiteral("5.000E-09"));
+        QCOMPARE(s.text("Text4"), QStringLiteral("0.000")); // the result rule
+    }
+
+    // Ok waits for the box the definition names; Clear puts the cursor there, then writes its default.
+    void firstBoxAndClearThen() {
+        MemorySheet s(pairedCalculator());
+        QCOMPARE(s.caption("Label9"), QStringLiteral("Pick a pair."));
+        QCOMPARE(s.focus(), QStringLiteral("Text1"));
+        s.setText("Text1", "5");
+        QVERIFY(!s.commandsEnabled());
+        s.setText("Text2", "5");
+        QVERIFY(s.commandsEnabled());
+        s.ok();
+        s.clear();
+        QCOMPARE(s.focus(), QStringLiteral("Text2"));
+        QCOMPARE(s.text("Text1"), QStringLiteral("1"));
+        QVERIFY(s.text("Text2").isEmpty() && s.text("Text3").isEmpty());
+    }
+
+    // The mistakes a declaration can make.
+
+    void problems_data() {
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < spoilt().size(); ++i)
+            QTest::newRow(spoilt()[i].name) << int(i);
+    }
+    void problems() {
+        QFETCH(int, row);
+        Definition d = testCalculator();
+        spoilt()[size_t(row)].spoil(d);
+        QCOMPARE(calc::problems(d), spoilt()[size_t(row)].found);
+    }
+
+    // What only the window has.
+
+    void windowAtLoad() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Test"));
-        QVERIFY(w->option(1)->isChecked());
-        QCOMPARE(w->label("Label1")->text(), QStringLiteral("First"));
-        QCOMPARE(w->label("Label4")->text(), QStringLiteral("The sum is "));
         QVERIFY(!button("cmdOk")->isEnabled());
         QVERIFY(!button("cmdPrint")->isEnabled());
         QCOMPARE(box("Text1")->toolTip(), QStringLiteral("the first"));
@@ -170,6 +468,7 @@ class TestCalculator : public QObject {
         QCOMPARE(button("cmdHelp")->toolTip(), QStringLiteral("Press for help"));
         QVERIFY(button("cmdHelp")->font().bold());
         QCOMPARE(w->label("Label1")->alignment() & Qt::AlignRight, Qt::AlignRight);
+        QVERIFY(box("Text4")->isReadOnly() && box("Text5")->isReadOnly());
     }
 
     // Ok and Print wake up with the first change of the first box and stay awake.
@@ -181,7 +480,6 @@ class TestCalculator : public QObject {
         QVERIFY(button("cmdPrint")->isEnabled());
         QTest::keyClick(box("Text1"), Qt::Key_Backspace);
         QVERIFY(box("Text1")->text().isEmpty());
-        QVERIFY(button("cmdOk")->isEnabled());
         w->cmdClear_Click();
         w->option(2)->click();
         QVERIFY(button("cmdOk")->isEnabled());
@@ -203,103 +501,81 @@ class TestCalculator : public QObject {
         QVERIFY(w->option(2)->isChecked());
         QVERIFY(box("Text1")->text().isEmpty());
         QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
-        // Selecting from code runs the click only when the selection changes.
-        type(box("Text1"), "1");
-        w->select(2);
-        QCOMPARE(box("Text1")->text(), QStringLiteral("1"));
-        w->select(1);
-        QVERIFY(box("Text1")->text().isEmpty());
     }
 
-    void optionClickLayout() {
-        type(box("Text1"), "1");
-        type(box("Text2"), "2");
-        type(box("Text3"), "3");
-        w->cmdOk_Click();
-        QCOMPARE(box("Text4")->text(), QStringLiteral("6.000"));
-        w->option(2)->click();
-        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
-            QVERIFY2(box(name)->text().isEmpty(), name);
-        QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
-        QCOMPARE(w->label("Label3")->text(), QString());
-        QVERIFY(!box("Text3")->isVisibleTo(w));
-        QVERIFY(!box("Text3")->isEnabled());
-        QCOMPARE(w->label("Label4")->text(), QStringLiteral("The quotient is "));
-        w->option(1)->click();
-        QVERIFY(box("Text3")->isVisibleTo(w));
-        QVERIFY(box("Text3")->isEnabled());
-    }
-
-    void okComputesSelectedOption() {
+    void enterPressesOk() {
         type(box("Text1"), "1.5");
         type(box("Text2"), "1E3");
         box("Text3")->setText("-0.5");
-        QTest::keyClick(box("Text2"), Qt::Key_Return); // Enter presses Ok
+        QTest::keyClick(box("Text2"), Qt::Key_Return);
         QCOMPARE(box("Text4")->text(), QStringLiteral("1,001.000"));
         QCOMPARE(box("Text5")->text(), QStringLiteral("1.5 + 1000 + -0.5"));
         QCOMPARE(box("Text1")->text(), QStringLiteral("1.5")); // the inputs stay as typed
     }
 
-    void requiredBoxes() {
-        type(box("Text1"), "1");
-        w->cmdOk_Click();
-        QCOMPARE(rec.messages.messages.size(), 1);
-        const RecordedMessage m = rec.messages.take();
-        QCOMPARE(m.text, QStringLiteral("Fill both."));
-        QCOMPARE(m.title, QStringLiteral("Testing"));
-        QCOMPARE(m.icon, platform::Icon::Information);
-        // Blanks are not empty: they reach the trap as a type mismatch.
-        box("Text2")->setText("  ");
-        w->cmdOk_Click();
-        QCOMPARE(rec.messages.take().text, QStringLiteral("Type mismatch"));
-        QVERIFY(box("Text4")->text().isEmpty());
+    // Where things stand: "beside" (same top, to the right), "under" (same left, lower), "below"
+    // (lower, wherever across).
+    void placement_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("b");
+        const auto row = [](const char* window, const char* a, const char* where, const char* b) {
+            QTest::addRow("%s %s %s %s", window, a, where, b)
+                << QString::fromLatin1(window) << QString::fromLatin1(a) << QString::fromLatin1(where)
+                << QString::fromLatin1(b);
+        };
+        row("frmTestCalc", "opt2", "under", "opt1");    // columns of up to four
+        row("frmTestPaired", "opt2", "beside", "opt1"); // two to a row
+        row("frmTestPaired", "opt3", "under", "opt1");
+        row("frmTestCalc", "cmdClose", "beside", "cmdPrint");
+        row("frmTestCalc", "cmdOk", "beside", "cmdClear");
+        row("frmTestPaired", "cmdPrint", "beside", "cmdClose"); // Close leads
+        row("frmTestPaired", "Line1", "below", "Text1");
+        row("frmTestPaired", "Text2", "below", "Line1");
+        row("frmTestConverter", "cmdInverse", "beside", "cmdHalf");
+        row("frmTestConverter", "Line2", "below", "cmdHalf");
+        row("frmTestConverter", "cmdFocus", "below", "Line2");
+        row("frmTestConverter", "cmdPrint", "below", "cmdFocus");
+        row("frmTestPaired", "Frame1", "below", "Label9"); // the heading across the top
+        row("frmTestRows", "Text5", "beside", "Text1");
+        row("frmTestRows", "Text2", "under", "Text1");
+    }
+    void placement() {
+        QFETCH(QString, window);
+        QFETCH(QString, a);
+        QFETCH(QString, where);
+        QFETCH(QString, b);
+        Form* f = windows::show(window);
+        const auto at = [f](const QString& name) {
+            const auto* widget = f->findChild<QWidget*>(name);
+            return widget ? widget->mapTo(f, QPoint()) : QPoint(-1, -1);
+        };
+        const QPoint pa = at(a), pb = at(b);
+        QVERIFY(pa.x() >= 0 && pb.x() >= 0);
+        if (where == "beside")
+            QVERIFY(pa.y() == pb.y() && pa.x() > pb.x());
+        else if (where == "under")
+            QVERIFY(pa.x() == pb.x() && pa.y() > pb.y());
+        else
+            QVERIFY(pa.y() > pb.y());
     }
 
-    void errorTrapKeepsEarlierResult() {
-        w->option(2)->click();
-        type(box("Text1"), "1");
-        type(box("Text2"), "4");
-        w->cmdOk_Click();
-        QCOMPARE(box("Text4")->text(), QStringLiteral("0.250"));
-        box("Text2")->setText("0");
-        w->cmdOk_Click();
-        const RecordedMessage m = rec.messages.take();
-        QCOMPARE(m.text, QStringLiteral("Division by zero"));
-        QCOMPARE(m.title, QStringLiteral("Trap"));
-        QCOMPARE(m.icon, platform::Icon::Information);
-        QCOMPARE(box("Text4")->text(), QStringLiteral("0.250"));
-    }
-
-    void buttonsThatComputeAtOnce() {
+    // A window without Ok: the first box enables Print alone, and Enter presses nothing. A renamed
+    // option keeps the width of its widest caption.
+    void converterWindow() {
         auto* c = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestConverter")));
         const auto find = [c](const char* name) {
             return c->findChild<QPushButton*>(QString::fromLatin1(name));
         };
         QVERIFY(!find("cmdOk"));
-        QCOMPARE(c->label("Label4")->text(), QStringLiteral("units"));
         QVERIFY(!find("cmdPrint")->isEnabled());
         c->box("Text1")->setText("4");
         QVERIFY(find("cmdPrint")->isEnabled());
-        // Two to a row, above the standard row.
-        QCOMPARE(find("cmdInverse")->y(), find("cmdHalf")->y());
-        QVERIFY(find("cmdFocus")->y() > find("cmdHalf")->y());
-        QVERIFY(find("cmdPrint")->y() > find("cmdFocus")->y());
+        QTest::keyClick(c->box("Text1"), Qt::Key_Return);
+        QVERIFY(c->text("Text3").isEmpty());
         find("cmdHalf")->click();
         QCOMPARE(c->text("Text3"), QStringLiteral("2.000"));
-        QCOMPARE(c->label("Label2")->text(), QStringLiteral("Half is "));
-        // Enter presses nothing: there is no default button.
-        QTest::keyClick(c->box("Text1"), Qt::Key_Return);
-        QVERIFY(rec.messages.messages.isEmpty());
-        c->box("Text1")->setText("0");
-        find("cmdInverse")->click();
-        const RecordedMessage m = rec.messages.take();
-        QCOMPARE(m.text, QStringLiteral("No inverse."));
-        QCOMPARE(m.title, QStringLiteral("Inverting"));
-        QCOMPARE(m.icon, platform::Icon::Exclamation);
-        QCOMPARE(c->text("Text3"), QStringLiteral("2.000"));
-        find("cmdFocus")->click();
-        QCOMPARE(c->focusWidget(), c->box("Text2"));
-        // A renamed option keeps the width of its widest caption.
         const int width = c->option(2)->sizeHint().width();
         c->option(1)->click();
         QCOMPARE(c->option(2)->text(), QStringLiteral("Fancier"));
@@ -307,13 +583,12 @@ class TestCalculator : public QObject {
         QVERIFY(c->option(2)->minimumWidth() >= width);
     }
 
-    void noOptionSelectedComputesNothing() {
-        auto* other = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestNoOption")));
-        QCOMPARE(other->selectedOption(), 0);
-        other->box("Text1")->setText("1");
-        other->box("Text2")->setText("2");
-        other->cmdOk_Click();
-        QVERIFY(other->box("Text4")->text().isEmpty());
+    void headingAndLine() {
+        auto* p = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestPaired")));
+        QCOMPARE(p->label("Label9")->text(), QStringLiteral("Pick a pair."));
+        QVERIFY(p->label("Label9")->wordWrap());
+        QCOMPARE(p->findChild<QFrame*>(QStringLiteral("Line1"))->frameShape(), QFrame::HLine);
+        QVERIFY(!p->isShown("Text8"));
     }
 
     void keyFilter() {
@@ -392,19 +667,6 @@ class TestCalculator : public QObject {
         QCOMPARE(keyProfile(p).title, title);
     }
 
-    void clearKeepsOption() {
-        w->option(2)->click();
-        type(box("Text1"), "1");
-        type(box("Text2"), "2");
-        w->cmdOk_Click();
-        w->cmdClear_Click();
-        QVERIFY(box("Text1")->text().isEmpty());
-        QVERIFY(box("Text4")->text().isEmpty());
-        QVERIFY(w->option(2)->isChecked());
-        QCOMPARE(w->label("Label1")->text(), QStringLiteral("Dividend"));
-        QCOMPARE(w->focusWidget(), box("Text1"));
-    }
-
     void closeShowsTopicWindow() {
         QTest::keyClick(box("Text1"), Qt::Key_Escape);
         settle();
@@ -413,15 +675,10 @@ class TestCalculator : public QObject {
         QVERIFY(windows::find(QStringLiteral("frmTestTopic"))->isVisible());
     }
 
-    void printAndHelp() {
+    void print() {
         type(box("Text1"), "1");
         w->cmdPrint_Click();
         QCOMPARE(rec.printer.printed.value(QStringLiteral("frmTestCalc")), 1);
-        w->cmdHelp_Click();
-        const RecordedMessage m = rec.messages.take();
-        QCOMPARE(m.text, QStringLiteral("Part one. Part two. "));
-        QCOMPARE(m.icon, platform::Icon::Information);
-        QCOMPARE(m.title, QStringLiteral("Quellorin"));
     }
 
     void printFailureIsReported() {
@@ -437,17 +694,22 @@ class TestCalculator : public QObject {
         QCOMPARE(rec.messages.take().text, QStringLiteral("No printer."));
     }
 
-    void f1OpensHelpFromAnyBox() {
+    // F1 asks the program's help handler, from any box; without a handler it does nothing.
+    void f1AsksForHelp() {
         QTest::keyClick(box("Text3"), Qt::Key_F1);
-        QVERIFY(windows::find(QStringLiteral("frmHelp")));
-        QVERIFY(windows::find(QStringLiteral("frmTestCalc"))); // the calculator stays
+        QCOMPARE(windows::loaded(), QList<Form*>{w});
+        QList<Form*> asked;
+        windows::setHelpHandler([&asked](Form* from) { asked << from; });
+        QTest::keyClick(box("Text3"), Qt::Key_F1);
+        // A window without F1 does not ask.
+        auto* r = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestRows")));
+        QTest::keyClick(r->box("Text1"), Qt::Key_F1);
+        windows::setHelpHandler(nullptr);
+        QCOMPARE(asked, QList<Form*>{w});
     }
 
-    // Rows of more than one box, units, second results, captions per option, and a Clear that
-    // keeps the option's layout.
     // Output boxes are read-only unless given a filter; with one they take what it accepts.
     void typedOutputBoxes() {
-        QVERIFY(box("Text4")->isReadOnly() && box("Text5")->isReadOnly());
         auto* t = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestTypedOutputs")));
         type(t->box("Text6"), "-1.5E+2");
         type(t->box("Text1"), "+3");
@@ -458,56 +720,20 @@ class TestCalculator : public QObject {
         QTest::keyClick(t->box("Text1"), 'e');
         QCOMPARE(rec.messages.take().title, QStringLiteral("Percent Error"));
         QCOMPARE(t->text("Text1"), QStringLiteral("+3"));
-        // Ok writes over what was typed; Clear puts the cursor in the formula box.
-        t->setText("Text2", "4");
-        t->cmdOk_Click();
-        QCOMPARE(t->text("Text6"), QStringLiteral("4.000"));
-        t->box("Text2")->setFocus();
-        t->cmdClear_Click();
-        QVERIFY(t->text("Text1").isEmpty() && t->text("Text6").isEmpty());
-        QCOMPARE(t->focusWidget(), t->box("Text1"));
     }
 
-    void rowsAndCaptions() {
+    // Captions changing do not resize the window; without the "?" button there is none.
+    void rowsWindow() {
         auto* r = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmTestRows")));
-        // Ok and Print work from the start; there is no "?" button and F1 opens nothing.
         QVERIFY(r->findChild<QPushButton*>(QStringLiteral("cmdOk"))->isEnabled());
-        QVERIFY(r->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->isEnabled());
         QVERIFY(!r->findChild<QPushButton*>(QStringLiteral("cmdHelp")));
-        QTest::keyClick(r->box("Text1"), Qt::Key_F1);
-        QVERIFY(!windows::find(QStringLiteral("frmHelp")));
-
-        // The angle box stands on the first box's row, to its right.
-        QCOMPARE(r->box("Text5")->y(), r->box("Text1")->y());
-        QVERIFY(r->box("Text5")->x() > r->box("Text1")->x());
-        QVERIFY(r->box("Text2")->y() > r->box("Text1")->y());
-        QVERIFY(!r->isShown("Text5"));
-        QVERIFY(!r->isShown("Text7"));
-        QCOMPARE(r->label("Label6")->text(), QStringLiteral("units"));
-        QCOMPARE(r->label("Label11")->text(), QString());
         const QSize size = r->size();
-
         r->select(2);
-        QVERIFY(r->isShown("Text5"));
-        QVERIFY(r->isShown("Text7"));
-        QCOMPARE(r->label("Label4")->text(), QStringLiteral("Angle"));
-        QCOMPARE(r->label("Label6")->text(), QString()); // not named by this option: emptied
         QCOMPARE(r->label("Label12")->text(), QStringLiteral("degrees"));
-        QCOMPARE(r->size(), size); // captions changing do not resize the window
-        r->setText("Text1", "2");
-        r->setText("Text5", "30");
-        r->cmdOk_Click();
-        QCOMPARE(r->text("Text3"), QStringLiteral("2.000"));
-        QCOMPARE(r->text("Text7"), QStringLiteral("30.000"));
-
-        // Clear empties everything and keeps this option's layout; the focus stays where it was.
+        QCOMPARE(r->size(), size);
+        // Clear leaves the focus where it was.
         r->box("Text2")->setFocus();
-        r->setText("Text2", "5");
         r->cmdClear_Click();
-        QVERIFY(r->option(2)->isChecked());
-        QVERIFY(r->text("Text1").isEmpty() && r->text("Text7").isEmpty() && r->text("Text2").isEmpty());
-        QVERIFY(r->isShown("Text5"));
-        QCOMPARE(r->label("Label11")->text(), QStringLiteral("The other is"));
         QCOMPARE(r->focusWidget(), r->box("Text2"));
     }
 };

@@ -1,0 +1,85 @@
+#pragma once
+// A calculator without its window: the same runtime as the window's, over plain values in memory,
+// for tests of a calculator's behaviour. It is loaded as it is made, as a window is when it opens.
+//
+//     MemorySheet s(frmWork());
+//     s.select(2);
+//     s.setText("Text1", "10");
+//     s.ok();
+//     s.text("Text4"); s.messages;
+//
+// setText is the student's typing (no key filter: as a paste) as well as a formula's writing; the
+// handlers (ok, clear, press, help, click) run whether or not their button is enabled. Every name
+// must be one of the calculator's boxes, labels or options, as in the window.
+
+#include "calc/framework/runtime.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace calc {
+
+class MemorySheet : public Runtime {
+  public:
+    explicit MemorySheet(Definition definition);
+
+    // Sheet.
+    QString text(const QString& box) const override;
+    void setText(const QString& box, const QString& text) override;
+    bool isShown(const QString& box) const override;
+    void setCaption(const QString& label, const QString& caption) override;
+    bool isSelected(int n) const override;
+    void setOptionEnabled(int n, bool enabled) override;
+    // Recorded in messages.
+    void say(const Message& message) override;
+    void setOptionCaption(int n, const QString& caption) override;
+    void focusBox(const QString& box) override;
+
+    // What the window would show.
+    bool isEnabled(const QString& box) const;
+    QString caption(const QString& label) const;
+    bool isOptionEnabled(int n) const;
+    QString optionCaption(int n) const;
+    // Ok (where there is one) and Print.
+    bool commandsEnabled() const { return m_commandsEnabled; }
+    // The box that has the cursor; empty before any box was given it.
+    QString focus() const { return m_focus; }
+    // Every message said, oldest first.
+    QList<Message> messages;
+
+    // The student's click on option n: it is selected, and its click runs even when it already was.
+    // A disabled option takes no click.
+    void click(int n);
+
+  protected:
+    void emptyBoxes() override;
+    void showBox(const QString& box, bool shown) override;
+    void enableBox(const QString& box, bool enabled) override;
+    void checkOption(int n) override;
+    void enableCommands(bool enabled) override { m_commandsEnabled = enabled; }
+
+  private:
+    struct Box {
+        QString text;
+        bool shown = true;
+        bool enabled = true;
+    };
+    struct OptionState {
+        QString caption;
+        bool selected = false;
+        bool enabled = true;
+    };
+    Box& box(const QString& name);
+    const Box& box(const QString& name) const;
+    OptionState& option(int n);
+    const OptionState& option(int n) const;
+
+    QHash<QString, Box> m_boxes;
+    QHash<QString, QString> m_captions;
+    QList<OptionState> m_options;
+    bool m_commandsEnabled = false;
+    QString m_focus;
+};
+
+} // namespace calc

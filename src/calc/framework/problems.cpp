@@ -1,0 +1,65 @@
+#include "calc/framework/problems.h"
+
+#include "calc/framework/runtime.h"
+
+namespace calc {
+
+std::vector<const Layout*> possibleLayouts(const Definition& d) {
+    std::vector<const Layout*> all;
+    for (const ChoiceGroup& group : d.choices)
+        for (const Option& o : group.options)
+            all.push_back(&o.layout);
+    for (const Layout& l : d.layouts)
+        all.push_back(&l);
+    return all;
+}
+
+QStringList problems(const Definition& d) {
+    QStringList found;
+    const QStringList boxes = boxNames(d);
+    const QStringList labels = labelNames(d);
+    QStringList inputs;
+    for (const NumberInput& in : d.inputs)
+        inputs << in.box;
+
+    if (d.layout && d.layouts.empty())
+        found << QStringLiteral("a layout hook without the list of the layouts it gives");
+    if (!d.load.firstBox.isEmpty() && !boxes.contains(d.load.firstBox))
+        found << QStringLiteral("the first box %1 is not a box").arg(d.load.firstBox);
+    if (!d.clear.focus.isEmpty() && !boxes.contains(d.clear.focus))
+        found << QStringLiteral("Clear puts the cursor in %1, which is not a box").arg(d.clear.focus);
+
+    // A line stands below the row of an input or result box, or below a row of extra buttons.
+    QStringList lineHolders = inputs;
+    for (const ResultRow& r : d.results)
+        lineHolders << r.box;
+    if (d.buttons.morePerRow > 0)
+        for (const ExtraButton& extra : d.buttons.more)
+            lineHolders << extra.name;
+    for (const Separator& s : d.lines)
+        if (!lineHolders.contains(s.after))
+            found
+                << QStringLiteral(
+                       "the line %1 follows %2, which is neither a box nor an extra button in a row of its own")
+                       .arg(s.name, s.after);
+
+    for (const Layout* layout : possibleLayouts(d)) {
+        for (const auto& [name, prompt] : layout->prompts)
+            if (!inputs.contains(name))
+                found << QStringLiteral("a layout prompts \"%1\" for %2, which is not an input box")
+                             .arg(prompt, name);
+        for (const auto& [name, caption] : layout->captions)
+            if (!labels.contains(name))
+                found << QStringLiteral("a layout captions %1, which is not a label").arg(name);
+        for (const QString& name : layout->hiddenResults)
+            if (!boxes.contains(name))
+                found << QStringLiteral("a layout hides %1, which is not a box").arg(name);
+        for (const QString& name : layout->shown.value_or(QStringList()))
+            if (!boxes.contains(name))
+                found << QStringLiteral("a layout shows %1, which is not a box").arg(name);
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+} // namespace calc

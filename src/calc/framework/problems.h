@@ -1,0 +1,20 @@
+#pragma once
+// The naming mistakes a calculator's declaration can make, found from the declaration alone: a
+// misspelt name stops the program the first time the calculator is made, not later as an empty
+// text.
+
+#include "calc/framework/definition.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace calc {
+
+// Every layout a calculator can show: each option's, and those its layout hook can give.
+std::vector<const Layout*> possibleLayouts(const Definition& d);
+
+// One line of text for each mistake; none for a sound declaration.
+QStringList problems(const Definition& d);
+
+} // namespace calc

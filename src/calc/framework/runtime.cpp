@@ -1,0 +1,218 @@
+#include "calc/framework/runtime.h"
+
+#include "calc/framework/problems.h"
+#include "ui/form.h"
+
+#include <algorithm>
+
+namespace calc {
+
+QString captionOf(const Captions& captions, const QString& name) {
+    for (const auto& [key, caption] : captions)
+        if (key == name)
+            return caption;
+    return {};
+}
+
+QStringList boxNames(const Definition& d) {
+    QStringList names;
+    for (const NumberInput& in : d.inputs)
+        names << in.box;
+    for (const ResultRow& r : d.results)
+        names << r.box;
+    if (!d.formulaBox.isEmpty())
+        names << d.formulaBox;
+    return names + d.unusedBoxes;
+}
+
+QStringList labelNames(const Definition& d) {
+    QStringList names;
+    if (!d.heading.label.isEmpty())
+        names << d.heading.label;
+    for (const NumberInput& in : d.inputs)
+        names << in.label;
+    for (const ResultRow& r : d.results) {
+        if (!r.label.isEmpty())
+            names << r.label;
+        if (!r.unit.isEmpty())
+            names << r.unit;
+    }
+    return names;
+}
+
+Runtime::Runtime(Definition definition) : m_def(std::move(definition)) {
+    if (const QStringList found = problems(m_def); !found.isEmpty())
+        qFatal("%s: %s", qPrintable(m_def.className), qPrintable(found.join(QStringLiteral("; "))));
+    if (m_def.load.firstBox.isEmpty() && !m_def.inputs.empty())
+        m_def.load.firstBox = m_def.inputs.front().box;
+    for (int g = 0; g < int(m_def.choices.size()); ++g)
+        m_groupOf.insert(m_groupOf.end(), m_def.choices[size_t(g)].options.size(), g);
+}
+
+const Option& Runtime::optionDefinition(int n) const {
+    const auto first = std::find(m_groupOf.begin(), m_groupOf.end(), groupOf(n));
+    return m_def.choices[size_t(groupOf(n))].options[size_t(n - 1 - (first - m_groupOf.begin()))];
+}
+
+// Where the window shows more than one selection's prompts: a layout hook or solve-for options.
+bool Runtime::hasLayouts() const {
+    return m_def.layout || std::any_of(m_def.choices.begin(), m_def.choices.end(), [](const ChoiceGroup& g) {
+               return g.role == ChoiceGroup::Role::SolveFor;
+           });
+}
+
+void Runtime::load() {
+    emptyBoxes();
+    for (const NumberInput& in : m_def.inputs)
+        setCaption(in.label, in.prompt);
+    for (const ResultRow& r : m_def.results) {
+        if (!r.label.isEmpty())
+            setCaption(r.label, r.prefix);
+        if (!r.unit.isEmpty())
+            setCaption(r.unit, r.unitCaption);
+    }
+    if (hasLayouts())
+        applyLayout(currentLayout());
+    enableCommands(m_def.load.okEnabled);
+    // The first option of each group that asks for it, unless selecting in an earlier group has
+    // already chosen in this one too.
+    for (int n = 1; n <= optionCount(); ++n) {
+        const int g = groupOf(n);
+        if ((n > 1 && groupOf(n - 1) == g) || !m_def.choices[size_t(g)].selectsFirstAtLoad)
+            continue;
+        bool chosen = false;
+        for (int i = n; i <= optionCount() && groupOf(i) == g; ++i)
+            chosen = chosen || isSelected(i);
+        if (!chosen)
+            select(n);
+    }
+    // The window opens with the cursor in the first box of the tab order (which need not be the
+    // box that enables Ok).
+    if (!m_def.inputs.empty())
+        focusBox(m_def.inputs.front().box);
+}
+
+void Runtime::applyLayout(const Layout& layout) {
+    for (const NumberInput& in : m_def.inputs) {
+        const QString prompt = captionOf(layout.prompts, in.box);
+        setCaption(in.label, prompt);
+        const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
+        showBox(in.box, shown);
+        if (in.disabledWhileHidden)
+            enableBox(in.box, shown);
+    }
+    if (!m_def.results.empty() && !m_def.results.front().label.isEmpty())
+        setCaption(m_def.results.front().label, layout.resultPrefix);
+    // The other labels of the result rows: units, and the prefixes of further rows.
+    for (size_t i = 0; i < m_def.results.size(); ++i) {
+        const ResultRow& r = m_def.results[i];
+        if (i > 0 && !r.label.isEmpty())
+            setCaption(r.label, captionOf(layout.captions, r.label));
+        if (!r.unit.isEmpty())
+            setCaption(r.unit, captionOf(layout.captions, r.unit));
+    }
+    for (size_t i = 1; i < m_def.results.size(); ++i)
+        showBox(m_def.results[i].box, !layout.hiddenResults.contains(m_def.results[i].box));
+}
+
+Layout Runtime::currentLayout() const {
+    if (m_def.layout) {
+        Layout layout = m_def.layout(*this);
+        if (std::find(m_def.layouts.begin(), m_def.layouts.end(), layout) == m_def.layouts.end())
+            qFatal("%s: the layout hook gave a layout its list does not hold", qPrintable(m_def.className));
+        return layout;
+    }
+    for (int n = 1; n <= optionCount(); ++n)
+        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && isSelected(n))
+            return optionDefinition(n).layout;
+    for (const ChoiceGroup& group : m_def.choices)
+        if (group.role == ChoiceGroup::Role::SolveFor && !group.options.empty())
+            return group.options.front().layout;
+    return {};
+}
+
+void Runtime::optionClicked(int n) {
+    const ChoiceGroup& group = m_def.choices[size_t(groupOf(n))];
+    if (group.clickEmptiesBoxes)
+        emptyBoxes();
+    if (group.role == ChoiceGroup::Role::SolveFor)
+        applyLayout(currentLayout());
+    if (const Option& o = optionDefinition(n); o.onClick)
+        o.onClick(*this);
+}
+
+void Runtime::select(int n) {
+    if (n < 1 || n > optionCount() || isSelected(n))
+        return;
+    checkOption(n);
+    optionClicked(n);
+}
+
+int Runtime::selectedOption() const {
+    for (int n = 1; n <= optionCount() && groupOf(n) == 0; ++n)
+        if (isSelected(n))
+            return n;
+    return 0;
+}
+
+void Runtime::trapped(const Formula& formula, const Trap& trap) {
+    if (const std::optional<QString> shown = errorTrap([&] { formula(*this); }, trap.text))
+        say({*shown, trap.title, trap.icon});
+}
+
+void Runtime::ok() {
+    trapped(
+        [this](Sheet&) {
+            for (const Check& check : m_def.checks)
+                if (!check(*this))
+                    return;
+            if (m_def.solve)
+                m_def.solve(*this);
+            for (int n = 1; n <= optionCount(); ++n)
+                if (isSelected(n) && optionDefinition(n).solve)
+                    optionDefinition(n).solve(*this);
+        },
+        m_def.trap);
+}
+
+void Runtime::clear() {
+    emptyBoxes();
+    if (m_def.clear.restoresLayout && hasLayouts())
+        applyLayout(currentLayout());
+    const QString cursor = m_def.clear.focus.isEmpty() ? m_def.load.firstBox : m_def.clear.focus;
+    if (!cursor.isEmpty() && m_def.clear.focusesFirstBox)
+        focusBox(cursor);
+    if (m_def.clear.then)
+        m_def.clear.then(*this);
+}
+
+void Runtime::press(const QString& button) {
+    for (const ExtraButton& extra : m_def.buttons.more)
+        if (extra.name == button)
+            return trapped(extra.onClick, extra.trap);
+    qFatal("%s has no button named %s", qPrintable(m_def.className), qPrintable(button));
+}
+
+void Runtime::boxChanged(const QString& box) {
+    if (box == m_def.load.firstBox)
+        enableCommands(true);
+}
+
+void Runtime::help() {
+    say({m_def.help.text, m_def.help.title, Icon::Information});
+}
+
+QString Runtime::resultBox() const {
+    if (m_def.results.empty())
+        qFatal("%s has no result box", qPrintable(m_def.className));
+    return m_def.results.front().box;
+}
+
+ResultFormat Runtime::resultFormat(const QString& name) const {
+    for (const ResultRow& r : m_def.results)
+        if (r.box == name)
+            return r.format;
+    return ResultFormat::ThreeDecimals;
+}
+
+} // namespace calc
