@@ -1,13 +1,13 @@
-// Archimedes' principle: the buoyant force is the weight of the fluid displaced,
-// F = density * volume * 9.8, solved for any of its three quantities.
+// Archimedes' principle: the buoyant force is the weight of the fluid displaced, solved for any
+// of its three quantities.
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
 
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
-const Single g = 9.8f;
 
 } // namespace
 
@@ -31,7 +31,7 @@ Definition frmArchimedes() {
                            .solve =
                                [](Sheet& w) {
                                    const Single density = w.single(first), volume = w.single(second);
-                                   w.showResult(volume * density * g);
+                                   w.showResult(physics::buoyantForce(density, volume));
                                }},
                           {.caption = "Density",
                            .layout = {{{first, "Enter the buoyant force."}, {second, "Enter the volume."}},
@@ -39,7 +39,7 @@ Definition frmArchimedes() {
                            .solve =
                                [](Sheet& w) {
                                    const Single force = w.single(first), volume = w.single(second);
-                                   w.showResult(force / (volume * g));
+                                   w.showResult(physics::densityFromBuoyancy(force, volume));
                                }},
                           {.caption = "Volume",
                            .layout = {{{first, "Enter the buoyant force."}, {second, "Enter the density."}},
@@ -47,7 +47,7 @@ Definition frmArchimedes() {
                            .solve =
                                [](Sheet& w) {
                                    const Single force = w.single(first), density = w.single(second);
-                                   w.showResult(force / (density * g));
+                                   w.showResult(physics::volumeFromBuoyancy(force, density));
                                }},
                       },
                   .perRow = 3}};

@@ -1,6 +1,7 @@
 // Equilibrium: an object hanging from one force held by two supporting forces, for three
 // arrangements of the two. Angles are measured from the horizontal.
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
@@ -51,7 +52,7 @@ Definition frmEquilibrium() {
                            .solve =
                                [](Sheet& w) {
                                    const Single weight = w.single(weightBox), angle = w.single(angle1);
-                                   w.showResult(weight / 2.0f / num::sin(num::radians(angle)));
+                                   w.showResult(physics::equalSupport(weight, angle));
                                }},
                           // The horizontal parts balance (F1 cos a1 = F2 cos a2) and the vertical
                           // parts carry W.
@@ -67,9 +68,8 @@ Definition frmEquilibrium() {
                                    const Single weight = w.single(weightBox);
                                    const Single a1 = num::radians(w.single(angle1)),
                                                 a2 = num::radians(w.single(angle2));
-                                   w.showResult(weight / (num::cos(a1) * num::tan(a2) + num::sin(a1)));
-                                   w.showResult(force2,
-                                                weight / (num::cos(a2) * num::tan(a1) + num::sin(a2)));
+                                   w.showResult(physics::support(weight, a1, a2));
+                                   w.showResult(force2, physics::support(weight, a2, a1));
                                }},
                       },
                   .perRow = 3}};

@@ -1,6 +1,7 @@
 // Newton's laws: weight, force, acceleration and mass from F = m a; the net force of up to four
 // forces with its direction; the components of one force; the normal force on a slope.
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 #include "calc/physics/vectors.h"
 
 namespace calc {
@@ -13,7 +14,6 @@ constexpr auto force1 = "Text1", angle1 = "Text5", force2 = "Text2", angle2 = "T
 constexpr auto force3 = "Text8", angle3 = "Text10", force4 = "Text9", angle4 = "Text11";
 constexpr auto direction = "Text7";
 constexpr auto unit = "Label6", secondPrefix = "Label11", secondUnit = "Label12";
-const Single g = 9.8f;
 
 // The sum of the forces (the fourth only when it is filled in): the magnitude, then its direction
 // in degrees from -180 to 180. Forces that cancel have no direction: the direction box stays empty.
@@ -112,16 +112,15 @@ Definition frmForces() {
                                       w.showResult(c.x);
                                       w.showResult(direction, c.y);
                                   }},
-                             // N = m g cos(slope)
                              {.caption = "Normal force",
                               .layout = two("Enter the mass in kilograms.", "Enter the angle of the slope.",
                                             "The Normal force is "),
-                              .solve =
-                                  withUnit("Newtons",
-                                           [](Sheet& w) {
-                                               const Single m = w.single(force1), slope = w.single(force2);
-                                               w.showResult(m * g * num::cos(num::radians(slope)));
-                                           })},
+                              .solve = withUnit("Newtons",
+                                                [](Sheet& w) {
+                                                    const Single m = w.single(force1),
+                                                                 slope = w.single(force2);
+                                                    w.showResult(physics::normalForce(m, slope));
+                                                })},
                          },
                      .perRow = 4}};
 

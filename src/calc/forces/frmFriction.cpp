@@ -1,6 +1,7 @@
 // Friction on a level surface, where the normal force is the weight m * 9.81: the coefficient of
 // friction, the friction force, the mass, and the acceleration a push gives against friction.
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
@@ -8,7 +9,6 @@ namespace {
 using num::Single;
 constexpr auto first = "Text1", second = "Text2", mass = "Text5"; // the mass: for the acceleration only
 constexpr auto unit = "Label4";
-const Single g = 9.81f;
 
 } // namespace
 
@@ -17,56 +17,48 @@ Definition frmFriction() {
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}, {mass, "Label5"}};
     d.results = {{.label = "Label3", .box = "Text3", .unit = unit}};
     d.formulaBox = QStringLiteral("Text4");
-    d
-        .choices = {{.options =
-                         {
-                             // mu = F / (m g)
-                             {.caption = "Coefficient of friction",
-                              .layout = {{{first, "Force exerted on object"}, {second, "Mass of object"}},
-                                         "The coefficient of friction is "},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single force = w.single(first), m = w.single(second);
-                                      w.showResult(force / (m * g));
-                                  }},
-                             // F = mu m g
-                             {.caption = "Force",
-                              .layout = {.prompts = {{first, "Coefficient of friction"},
-                                                     {second, "Mass of object"}},
-                                         .resultPrefix = "The force is ",
-                                         .captions = {{unit, "Newtons"}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single mu = w.single(first), m = w.single(second);
-                                      w.showResult(m * mu * g);
-                                  }},
-                             // m = F / (mu g)
-                             {.caption = "Mass",
-                              .layout = {{{first, "Force exerted on object"},
-                                          {second, "Coefficient of friction"}},
-                                         "The mass is "},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single force = w.single(first), mu = w.single(second);
-                                      w.showResult(force / (mu * g));
-                                  }},
-                             // a = (F - mu m g) / m: the push less the friction moves the mass. A negative
-                             // answer means friction wins: a sliding object slows down.
-                             {
-                                 .caption = "Acceleration",
-                                 .layout = {.prompts = {{first, "Force exerted on object"},
-                                                        {second, "Coefficient of friction"},
-                                                        {mass, "Mass of object"}},
-                                            .resultPrefix = "The acceleration is ",
-                                            .captions = {{unit, "m/s/s"}}},
-                                 .solve =
-                                     [](Sheet& w) {
-                                         const Single m = w.single(mass);
-                                         const Single force = w.single(first), mu = w.single(second);
-                                         w.showResult((force - mu * m * g) / m);
-                                     }},
-                         },
-                     .perRow = 2}};
+    d.choices = {
+        {.options =
+             {
+                 {.caption = "Coefficient of friction",
+                  .layout = {{{first, "Force exerted on object"}, {second, "Mass of object"}},
+                             "The coefficient of friction is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single force = w.single(first), m = w.single(second);
+                          w.showResult(physics::frictionCoefficient(force, m));
+                      }},
+                 {.caption = "Force",
+                  .layout = {.prompts = {{first, "Coefficient of friction"}, {second, "Mass of object"}},
+                             .resultPrefix = "The force is ",
+                             .captions = {{unit, "Newtons"}}},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single mu = w.single(first), m = w.single(second);
+                          w.showResult(physics::frictionForce(mu, m));
+                      }},
+                 {.caption = "Mass",
+                  .layout = {{{first, "Force exerted on object"}, {second, "Coefficient of friction"}},
+                             "The mass is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single force = w.single(first), mu = w.single(second);
+                          w.showResult(physics::massUnderFriction(force, mu));
+                      }},
+                 {.caption = "Acceleration",
+                  .layout = {.prompts = {{first, "Force exerted on object"},
+                                         {second, "Coefficient of friction"},
+                                         {mass, "Mass of object"}},
+                             .resultPrefix = "The acceleration is ",
+                             .captions = {{unit, "m/s/s"}}},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m = w.single(mass);
+                          const Single force = w.single(first), mu = w.single(second);
+                          w.showResult(physics::accelerationAgainstFriction(force, mu, m));
+                      }},
+             },
+         .perRow = 2}};
     const Message invalid = invalidData();
     d.checks = {
         required({first}, invalid),

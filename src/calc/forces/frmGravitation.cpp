@@ -1,14 +1,13 @@
 // Newton's law of universal gravitation, F = G m1 m2 / d^2, solved for the force, the second mass
-// or the distance. G is applied first and the distance one factor at a time, so that planets and
-// stars (an Earth and a Moon multiply to 4.4E47) stay within single precision.
+// or the distance.
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
 
 using num::Single;
 constexpr auto mass1 = "Text1", second = "Text2", third = "Text3";
-const Single G = 6.673e-11f;
 
 } // namespace
 
@@ -25,7 +24,6 @@ Definition frmGravitation() {
     // An option only changes the prompts.
     d.choices = {{.options =
                       {
-                          // F = G m1 m2 / d^2
                           {.caption = "Gravitational Force",
                            .layout = {{{mass1, "Enter Mass 1."},
                                        {second, "Enter Mass 2."},
@@ -35,9 +33,8 @@ Definition frmGravitation() {
                                [](Sheet& w) {
                                    const Single distance = w.single(third);
                                    const Single m1 = w.single(mass1), m2 = w.single(second);
-                                   w.showResult(G * m1 / distance * m2 / distance);
+                                   w.showResult(physics::gravitationalForce(m1, m2, distance));
                                }},
-                          // m2 = F d^2 / (G m1)
                           {.caption = "Mass",
                            .layout = {{{mass1, "Enter Mass 1."},
                                        {second, "Enter the distance."},
@@ -47,9 +44,8 @@ Definition frmGravitation() {
                                [](Sheet& w) {
                                    const Single distance = w.single(second);
                                    const Single force = w.single(third), m1 = w.single(mass1);
-                                   w.showResult(force / (G * m1) * distance * distance);
+                                   w.showResult(physics::otherMass(m1, distance, force));
                                }},
-                          // d = sqrt(G m1 m2 / F)
                           {.caption = "Distance",
                            .layout = {{{mass1, "Enter Mass 1."},
                                        {second, "Enter Mass 2."},
@@ -59,7 +55,7 @@ Definition frmGravitation() {
                                [](Sheet& w) {
                                    const Single m1 = w.single(mass1), force = w.single(third),
                                                 m2 = w.single(second);
-                                   w.showResult(num::sqrt(G * m1 / force * m2));
+                                   w.showResult(physics::separation(m1, m2, force));
                                }},
                       },
                   .perRow = 3,

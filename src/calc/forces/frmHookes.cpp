@@ -1,5 +1,6 @@
 // Hooke's law for a spring: the spring constant k = -F / x, the displacement and the force.
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
@@ -28,7 +29,7 @@ Definition frmHookes() {
                   .solve =
                       [](Sheet& w) {
                           const Single force = w.single(first), x = w.single(second);
-                          w.showResult(-force / x);
+                          w.showResult(physics::springConstant(force, x));
                       }},
                  // The size of the stretch a force gives: x = F / k.
                  {.caption = "Displacement",

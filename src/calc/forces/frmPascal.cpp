@@ -1,6 +1,7 @@
 // Pascal's principle: pressure from force and area, and the hydraulic press, where the pressure
 // is the same under both pistons (F1 / A1 = F2 / A2).
 #include "calc/forces/calculators.h"
+#include "calc/physics/forces.h"
 
 namespace calc {
 namespace {
@@ -21,7 +22,6 @@ Definition frmPascal() {
                   .layout = {{{first, "Enter the force in Newtons."}, {second, "Enter the area in meters."}},
                              "The pressure is "},
                   .solve = [](Sheet& w) { w.showResult(w.single(first) / w.single(second)); }},
-                 // F2 = F1 * A2 / A1
                  {.caption = "Force",
                   .layout = {{{first, "Enter force 1 in Newtons."},
                               {second, "Enter area 1."},
@@ -30,9 +30,8 @@ Definition frmPascal() {
                   .solve =
                       [](Sheet& w) {
                           const num::Single f1 = w.single(first), a1 = w.single(second), a2 = w.single(area2);
-                          w.showResult(f1 * a2 / a1);
+                          w.showResult(physics::pressForce(f1, a1, a2));
                       }},
-                 // A1 = F1 / F2 * A2
                  {.caption = "Area",
                   .layout = {{{first, "Enter force 1 in Newtons."},
                               {second, "Enter force 2 in Newtons."},
@@ -41,7 +40,7 @@ Definition frmPascal() {
                   .solve =
                       [](Sheet& w) {
                           const num::Single f1 = w.single(first), f2 = w.single(second), a2 = w.single(area2);
-                          w.showResult(f1 / f2 * a2);
+                          w.showResult(physics::pressArea(f1, f2, a2));
                       }},
              },
          .perRow = 3}};

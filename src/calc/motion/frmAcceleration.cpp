@@ -1,6 +1,7 @@
 // Constant acceleration (this class is the window captioned "Constant Acceleration"): displacement,
 // velocity, time or acceleration from the other quantities.
 #include "calc/motion/calculators.h"
+#include "calc/physics/motion.h"
 
 namespace calc {
 namespace {
@@ -33,7 +34,7 @@ Definition frmAcceleration() {
                  {velocities, "The displacement is"},
                  [](Sheet& w) {
                      const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
-                     w.showResult((v + v0) * t / 2.0f);
+                     w.showResult(physics::displacement(v0, v, t));
                      w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) + " / 2");
                  }},
                 {"Find velocity",
@@ -43,14 +44,14 @@ Definition frmAcceleration() {
                   "The velocity is"},
                  [](Sheet& w) {
                      const Single v0 = w.single(first), a = w.single(second), t = w.single(third);
-                     w.showResult(t * a + v0);
+                     w.showResult(physics::velocityAfter(v0, a, t));
                      w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
                  }},
                 {"Find time",
                  {{{first, "Enter the acceleration."}, {second, "Enter the distance."}}, "The time is"},
                  [](Sheet& w) {
                      const Single a = w.single(first), distance = w.single(second);
-                     w.showResult(num::sqrt(2.0f * distance / a));
+                     w.showResult(physics::timeFromRest(distance, a));
                      w.showFormula("sqrt(2 * " + plain(distance) + " / " + plain(a) + ")");
                  }},
                 // Signed: the acceleration is negative while the object slows down.
@@ -58,7 +59,7 @@ Definition frmAcceleration() {
                  {velocities, "The acceleration is"},
                  [](Sheet& w) {
                      const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
-                     w.showResult((v - v0) / t);
+                     w.showResult(physics::acceleration(v0, v, t));
                      w.showFormula("(" + plain(v) + " - " + plain(v0) + ") / " + plain(t));
                  }},
             },

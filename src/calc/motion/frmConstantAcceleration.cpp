@@ -1,6 +1,7 @@
 // Average acceleration (this class is the window captioned "Average Acceleration"): the change in
 // velocity divided by the change in time, written out with the student's numbers.
 #include "calc/motion/calculators.h"
+#include "calc/physics/motion.h"
 
 namespace calc {
 namespace {
@@ -24,7 +25,7 @@ Definition frmConstantAcceleration() {
     };
     d.solve = [](Sheet& w) {
         const num::Single v0 = w.single(initialVelocity), v = w.single(finalVelocity), t = w.single(time);
-        w.showResult((v - v0) / t);
+        w.showResult(physics::acceleration(v0, v, t));
         w.showFormula("(" + num::plain(v) + " - " + num::plain(v0) + ") / " + num::plain(t));
     };
     d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};

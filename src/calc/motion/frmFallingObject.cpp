@@ -1,6 +1,7 @@
 // Falling objects: final velocity, time or distance of a fall. Every input counts by its size:
 // students may type downward quantities as negative.
 #include "calc/motion/calculators.h"
+#include "calc/physics/motion.h"
 
 namespace calc {
 namespace {
@@ -40,29 +41,26 @@ Definition frmFallingObject() {
         .caption = "Select one of the following options",
         .options =
             {
-                // v = sqrt(v0^2 + 2as)
                 {"Find velocity",
                  {fall("Enter the distance."), "The final velocity is "},
                  [](Sheet& w) {
                      const auto [v0, a, s] = sizes(w);
-                     w.showResult(num::sqrt(v0 * v0 + 2.0f * a * s));
+                     w.showResult(physics::speedAfterFall(v0, a, s));
                      w.showFormula("sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ")");
                  }},
-                // t = (sqrt(v0^2 + 2as) - v0) / a
                 {"Find time",
                  {fall("Enter the distance."), "The time is "},
                  [](Sheet& w) {
                      const auto [v0, a, s] = sizes(w);
-                     w.showResult((num::sqrt(v0 * v0 + 2.0f * a * s) - v0) / a);
+                     w.showResult(physics::timeOfFall(v0, a, s));
                      w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ") - " +
                                    plain(v0) + ") / " + plain(a));
                  }},
-                // d = t^2 (a / 2) + t v0
                 {"Find distance",
                  {fall("Enter the time."), "The distance is "},
                  [](Sheet& w) {
                      const auto [v0, a, t] = sizes(w);
-                     w.showResult(t * t * (a * 0.5f) + t * v0);
+                     w.showResult(physics::distanceOfFall(v0, a, t));
                      w.showFormula(plain(t) + "^2 * (" + plain(a) + " * 0.5) + " + plain(t) + " * " +
                                    plain(v0));
                  }},

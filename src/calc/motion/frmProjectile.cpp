@@ -1,6 +1,7 @@
 // Projectile motion: objects launched horizontally or at an angle. The launch type and the
 // quantity sought are chosen separately; the pair decides the prompts and the formula.
 #include "calc/motion/calculators.h"
+#include "calc/physics/motion.h"
 
 namespace calc {
 namespace {
@@ -105,8 +106,7 @@ Definition frmProjectile() {
                               w.showFormula(plain(t) + " * " + plain(v));
                           } else {
                               const Single theta = w.single(first), v = w.single(second);
-                              const Single r = num::radians(theta);
-                              w.showResult((v * num::cos(r)) * 2.0f * (v * num::sin(r) / 9.8f));
+                              w.showResult(physics::range(v, theta));
                               w.showFormula("(" + plain(v) + " * cos(" + deg(theta) + ")) * 2 * (" +
                                             plain(v) + " * sin(" + deg(theta) + ") / 9.8)");
                           }
@@ -116,12 +116,11 @@ Definition frmProjectile() {
                       [](Sheet& w) {
                           if (launchType(w) == Horizontal) {
                               const Single x = w.single(first), h = w.single(second);
-                              w.showResult(x / num::sqrt(h * 2.0f / 9.8f));
+                              w.showResult(physics::horizontalLaunchSpeed(x, h));
                               w.showFormula(plain(x) + " / sqrt(" + plain(h) + " * 2 / 9.8)");
                           } else {
                               const Single x = w.single(first), theta = w.single(second);
-                              const Single r = num::radians(theta);
-                              w.showResult(num::sqrt(x * 9.8f / (num::sin(r) * 2.0f * num::cos(r))));
+                              w.showResult(physics::launchSpeed(x, theta));
                               w.showFormula("sqrt(" + plain(x) + " * 9.8 / (sin(" + deg(theta) +
                                             ") * 2 * cos(" + deg(theta) + ")))");
                           }
@@ -132,7 +131,7 @@ Definition frmProjectile() {
                       [](Sheet& w) {
                           w.single(first);
                           const Single t = w.single(second), x = w.single(third);
-                          w.showResult(num::degrees(num::atan(t * t * 4.9f / x)));
+                          w.showResult(physics::launchAngle(t, x));
                           w.showFormula("atan(" + plain(t) + "^2 * 4.9 / " + plain(x) + ")");
                       }},
                  {.caption = "Time",
@@ -140,11 +139,11 @@ Definition frmProjectile() {
                       [](Sheet& w) {
                           if (launchType(w) == Horizontal) {
                               const Single h = w.single(first);
-                              w.showResult(num::sqrt(h * 2.0f / 9.8f));
+                              w.showResult(physics::fallTime(h));
                               w.showFormula("sqrt(" + plain(h) + " * 2 / 9.8)");
                           } else {
                               const Single theta = w.single(first), v = w.single(second);
-                              w.showResult(v * num::sin(num::radians(theta)) * 2.0f / 9.8f);
+                              w.showResult(physics::flightTime(v, theta));
                               w.showFormula(plain(v) + " * sin(" + deg(theta) + ") * 2 / 9.8");
                           }
                       }},
@@ -153,13 +152,11 @@ Definition frmProjectile() {
                       [](Sheet& w) {
                           if (launchType(w) == Horizontal) {
                               const Single x = w.single(first), v = w.single(second);
-                              const Single q = x / v;
-                              w.showResult(q * q * 4.9f);
+                              w.showResult(physics::launchHeight(x, v));
                               w.showFormula("(" + plain(x) + " / " + plain(v) + ")^2 * 4.9");
                           } else {
                               const Single theta = w.single(first), v = w.single(second);
-                              const Single q = v * num::sin(num::radians(theta)) / 9.8f;
-                              w.showResult(q * q * 4.9f);
+                              w.showResult(physics::peakHeight(v, theta));
                               w.showFormula("(" + plain(v) + " * sin(" + deg(theta) + ") / 9.8)^2 * 4.9");
                           }
                       }},

@@ -1,6 +1,7 @@
 // Average velocity from two positions and two times, or instantaneous velocity from the starting
 // velocity, the acceleration and the time.
 #include "calc/motion/calculators.h"
+#include "calc/physics/motion.h"
 
 namespace calc {
 namespace {
@@ -30,7 +31,7 @@ Definition frmVelocity() {
                        [](Sheet& w) {
                            const num::Single x = w.single(first), x0 = w.single(second);
                            const num::Single t = w.single(third), t0 = w.single(fourth);
-                           w.showResult((x - x0) / (t - t0));
+                           w.showResult(physics::averageVelocity(x0, x, t0, t));
                        }},
                       {"Instantaneous Velocity",
                        {.prompts = {{first, "Enter the starting velocity"},
@@ -39,7 +40,7 @@ Definition frmVelocity() {
                         .resultPrefix = "The instantaneous velocity is"},
                        [](Sheet& w) {
                            const num::Single v0 = w.single(first), a = w.single(second), t = w.single(third);
-                           w.showResult(t * a + v0);
+                           w.showResult(physics::velocityAfter(v0, a, t));
                        }},
                   }}};
     // An empty initial position or initial time is taken as 0: the box is filled in and the next
