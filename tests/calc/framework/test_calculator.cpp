@@ -528,9 +528,9 @@ class TestCalculator : public QObject {
         row("frmTestCalc", "opt2", "under", "opt1");    // columns of up to four
         row("frmTestPaired", "opt2", "beside", "opt1"); // two to a row
         row("frmTestPaired", "opt3", "under", "opt1");
-        row("frmTestCalc", "cmdClose", "beside", "cmdPrint");
+        row("frmTestCalc", "cmdCancel", "beside", "cmdPrint");
         row("frmTestCalc", "cmdOk", "beside", "cmdClear");
-        row("frmTestPaired", "cmdPrint", "beside", "cmdClose"); // Close leads
+        row("frmTestPaired", "cmdPrint", "beside", "cmdCancel"); // Close leads
         row("frmTestPaired", "Line1", "below", "Text1");
         row("frmTestPaired", "Text2", "below", "Line1");
         row("frmTestConverter", "cmdInverse", "beside", "cmdHalf");
