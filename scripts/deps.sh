@@ -11,7 +11,8 @@ packages=(
   clang libclang-rt-14-dev
   # Every region's C library locale: tests run the program under German and French settings.
   locales-all
-  # Qt's SVG support (the program's icon), and the tools that check and build the package.
+  # Qt's SVG support (the build draws the program's icon with it), and the tools that check and
+  # build the package.
   qt6-svg-dev desktop-file-utils appstream dpkg-dev
 )
 

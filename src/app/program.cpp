@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/Module1.h"
+#include "app/firstwindow.h"
 #include "app/splash.h"
 #include "reference/frmHelp.h"
 #include "reference/lists.h"
@@ -10,10 +11,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QPixmap>
 #include <QTextStream>
 
 #include <cstring>
@@ -24,15 +25,13 @@ QString ProgramVersion() {
 }
 
 QIcon ProgramIcon() {
-    QSvgRenderer picture(QStringLiteral(":/quellorin.svg"));
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        picture.render(&p);
-        p.end();
-        icon.addPixmap(pm);
+    const QDir pictures(QStringLiteral(":/icon"));
+    for (const QString& name : pictures.entryList(QDir::Files)) {
+        QImageReader picture(pictures.filePath(name), "png");
+        // Read as the PNG it is: guessing its format would load every image plugin installed.
+        picture.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(picture.read()));
     }
     return icon;
 }
@@ -156,8 +155,16 @@ int RunProgram(int argc, char* argv[]) {
     }
     // The program ends when its main window closes, whatever else is still open.
     app.setQuitOnLastWindowClosed(false);
+    watchFirstWindow();
     Main();
     if (program::ended())
         return program::exitStatus();
-    return app.exec();
+    if (!firstWindowExposed()) {
+        const int status = app.exec();
+        if (!firstWindowExposed())
+            return status;
+    }
+    // Timed to the first window (see firstwindow.h): the windows go before the application does.
+    windows::unloadAll();
+    return 0;
 }

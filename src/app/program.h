@@ -13,7 +13,7 @@ inline const char* const ProgramId = QUELLORIN_ID;
 // The version the build gives the program.
 QString ProgramVersion();
 
-// The program's icon, drawn at the sizes desktops ask for.
+// The program's icon at the sizes desktops ask for: the pictures drawn at build time.
 QIcon ProgramIcon();
 
 // Runs the program with its command line and returns its exit status.

@@ -11,10 +11,17 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+// The print service's declarations only: its client library is loaded on the first print (see
+// PrintClient below), so that a start of the program does not load it and the twenty libraries it
+// brings along.
 #include <cups/cups.h>
 #include <cups/http.h>
 
+#include <dlfcn.h>
 #include <sys/socket.h>
+
+#include <map>
+#include <string>
 
 namespace platform {
 namespace {
@@ -113,6 +120,68 @@ void printWindow(QWidget* window) {
 
 namespace {
 
+// The calls the print probe makes into the print service's client library, found in the library
+// when the first print needs them. The library stays loaded from then on: Qt's own print support
+// loads the same one as soon as it looks for printers.
+struct PrintClient {
+    decltype(&::cupsServer) server = nullptr;
+    decltype(&::ippPort) port = nullptr;
+    decltype(&::cupsEncryption) encryption = nullptr;
+    decltype(&::httpConnect2) connect = nullptr;
+    decltype(&::httpSetTimeout) setTimeout = nullptr;
+    decltype(&::httpOptions) options = nullptr;
+    decltype(&::httpUpdate) update = nullptr;
+    decltype(&::httpClose) close = nullptr;
+    // Why the library could not be used, for the student; empty when every call was found.
+    QString error;
+};
+
+template <typename Call> bool resolve(void* library, const char* name, Call* call) {
+    *call = reinterpret_cast<Call>(dlsym(library, name));
+    return *call != nullptr;
+}
+
+PrintClient loadPrintClient(const char* file) {
+    PrintClient c;
+    void* library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        c.error =
+            QStringLiteral("The printing system is not installed (%1 was not found). Install CUPS, then "
+                           "press Print again.")
+                .arg(QLatin1String(file));
+        return c;
+    }
+    const struct {
+        const char* name;
+        bool found;
+    } calls[] = {{"cupsServer", resolve(library, "cupsServer", &c.server)},
+                 {"ippPort", resolve(library, "ippPort", &c.port)},
+                 {"cupsEncryption", resolve(library, "cupsEncryption", &c.encryption)},
+                 {"httpConnect2", resolve(library, "httpConnect2", &c.connect)},
+                 {"httpSetTimeout", resolve(library, "httpSetTimeout", &c.setTimeout)},
+                 {"httpOptions", resolve(library, "httpOptions", &c.options)},
+                 {"httpUpdate", resolve(library, "httpUpdate", &c.update)},
+                 {"httpClose", resolve(library, "httpClose", &c.close)}};
+    const char* missing = nullptr;
+    for (const auto& call : calls)
+        if (!call.found && !missing)
+            missing = call.name;
+    if (missing)
+        c.error = QStringLiteral("The printing system is too old: %1 lacks %2. Update CUPS, then press Print "
+                                 "again.")
+                      .arg(QLatin1String(file), QLatin1String(missing));
+    return c;
+}
+
+// The client library by its file name, loaded the first time it is asked for.
+const PrintClient& printClient(const char* file) {
+    static std::map<std::string, PrintClient> loaded;
+    auto at = loaded.find(file);
+    if (at == loaded.end())
+        at = loaded.emplace(file, loadPrintClient(file)).first;
+    return at->second;
+}
+
 enum class PrintService { Answers, Absent, Silent };
 
 // Asks the print service for its options and waits at most timeoutMs for the answer. Looking a
@@ -120,26 +189,33 @@ enum class PrintService { Answers, Absent, Silent };
 // or half-configured print server), and the windows would ignore every click meanwhile; asked
 // this way, they wait a few seconds at most. A service that cannot be reached at all is absent:
 // the printer lookup then finds no printer at once.
-PrintService probePrintService(int timeoutMs) {
-    http_t* http =
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs, nullptr);
+PrintService probePrintService(const PrintClient& cups, int timeoutMs) {
+    http_t* http = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
+                                timeoutMs, nullptr);
     if (!http)
         return PrintService::Absent;
-    httpSetTimeout(http, timeoutMs / 1000.0, nullptr, nullptr);
+    cups.setTimeout(http, timeoutMs / 1000.0, nullptr, nullptr);
     http_status_t status = HTTP_STATUS_ERROR;
-    if (httpOptions(http, "*") == 0) {
+    if (cups.options(http, "*") == 0) {
         do
-            status = httpUpdate(http);
+            status = cups.update(http);
         while (status == HTTP_STATUS_CONTINUE);
     }
-    httpClose(http);
+    cups.close(http);
     return status == HTTP_STATUS_ERROR ? PrintService::Silent : PrintService::Answers;
 }
 
 } // namespace
 
+DesktopPrinter::DesktopPrinter(const char* clientLibrary) : m_clientLibrary(clientLibrary) {}
+
 bool DesktopPrinter::printWindow(QWidget* window, QString* error) {
-    if (probePrintService(serviceTimeoutMs) == PrintService::Silent) {
+    const PrintClient& cups = printClient(m_clientLibrary);
+    if (!cups.error.isEmpty()) {
+        *error = cups.error;
+        return false;
+    }
+    if (probePrintService(cups, serviceTimeoutMs) == PrintService::Silent) {
         *error =
             QStringLiteral("The print service is not answering. Make sure the printing system is running, "
                            "then press Print again.");

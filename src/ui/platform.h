@@ -69,7 +69,13 @@ class DesktopPrinter : public Printer {
     // Asks first whether the print service answers at all, waiting at most this long; a service
     // that does not answer is named as such, apart from having no printer.
     static constexpr int serviceTimeoutMs = 3000;
+    // The print service's client library, which the first print loads (a start of the program
+    // does not); tests name one that is not there.
+    explicit DesktopPrinter(const char* clientLibrary = "libcups.so.2");
     bool printWindow(QWidget* window, QString* error) override;
+
+  private:
+    const char* m_clientLibrary;
 };
 
 } // namespace platform

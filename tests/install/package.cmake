@@ -21,7 +21,7 @@ endif()
 execute_process(COMMAND ${DPKG_DEB} --field ${packages} Package Version Depends Section
                 RESULT_VARIABLE status OUTPUT_VARIABLE fields)
 foreach(field "Package: quellorin\n" "Version: ${VERSION}\n" "Section: education\n" "qt6-qpa-plugins"
-              "libqt6widgets6" "libsqlite3-0")
+              "libqt6widgets6" "libsqlite3-0" "libcups2")
   string(FIND "${fields}" "${field}" at)
   if(status OR at EQUAL -1)
     fail("the package's control fields lack ${field}: ${fields}")

@@ -1,8 +1,8 @@
-// Printing when the print service is not there or does not answer. The program's printing talks to
-// the print server named by CUPS_SERVER; here that is a socket of the test's own: one that accepts
-// connections and never answers (a hung print server), or none at all. Either way Print must come
-// back with a message that names the cause; the test's time limit (in CMake) fails a print that
-// hangs instead.
+// Printing when the print service is not there or does not answer, and when its client library is
+// not installed. The program's printing talks to the print server named by CUPS_SERVER; here that
+// is a socket of the test's own: one that accepts connections and never answers (a hung print
+// server), or none at all. Either way Print must come back with a message that names the cause; the
+// test's time limit (in CMake) fails a print that hangs instead.
 
 #include "recorders.h"
 #include "ui/platform.h"
@@ -28,6 +28,7 @@ class TestPrintService : public QObject {
     void cleanupTestCase();
     void namesTheCause_data();
     void namesTheCause();
+    void namesAMissingClientLibrary();
 
   private:
     QTemporaryDir m_folder{QStringLiteral("/tmp/quellorin-silent-XXXXXX")};
@@ -96,6 +97,18 @@ void TestPrintService::namesTheCause() {
     QCOMPARE(messages.messages[0].title, QStringLiteral("Quellorin"));
     QCOMPARE(messages.messages[0].text, message);
     QCOMPARE(iconName(messages.messages[0].icon), QStringLiteral("info"));
+}
+
+// The program loads the print service's client library on the first print, not at its start; a
+// machine without it hears so when it prints.
+void TestPrintService::namesAMissingClientLibrary() {
+    QLabel window(QStringLiteral("Nothing to print on"));
+    QString error;
+    platform::DesktopPrinter printer("libquellorin-no-such-print-client.so.2");
+    QVERIFY(!printer.printWindow(&window, &error));
+    QCOMPARE(error,
+             QStringLiteral("The printing system is not installed (libquellorin-no-such-print-client.so.2 "
+                            "was not found). Install CUPS, then press Print again."));
 }
 
 QTEST_MAIN(TestPrintService)
