@@ -78,10 +78,16 @@ Single narrow(Double v) {
 }
 
 Single radians(Single degrees) {
-    return degrees * Single(Pi) / Single(180.0f);
+    return degrees * Single(float(Pi)) / Single(180.0f);
 }
 Single degrees(Single radians) {
-    return radians * Single(180.0f) / Single(Pi);
+    return radians * Single(180.0f) / Single(float(Pi));
+}
+Double radians(Double degrees) {
+    return degrees * Double(Pi) / Double(180.0);
+}
+Double degrees(Double radians) {
+    return radians * Double(180.0) / Double(Pi);
 }
 
 namespace {

@@ -75,10 +75,13 @@ template <typename T> Checked<T> atan(Checked<T> x);
 template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x); // both zero: invalid argument
 template <typename T> Checked<T> asin(Checked<T> x);                // |x| > 1: invalid argument
 
-// Angles as the program converts them: with 3.14159265 exactly as written.
-inline constexpr float Pi = 3.14159265f;
+// Angles as the program converts them: with pi taken as 3.14159265 exactly as written, in the
+// angle's own precision (in single precision the float nearest to it).
+inline constexpr double Pi = 3.14159265;
 Single radians(Single degrees);
 Single degrees(Single radians);
+Double radians(Double degrees);
+Double degrees(Double radians);
 
 // Reading typed text. Blanks around the number are ignored; "." is always the decimal point,
 // whatever the regional settings; an exponent is written with E (1E3 is 1000). Anything else

@@ -2,6 +2,7 @@
 // momentum, m1 v1i + m2 v2i = m1 v1f + m2 v2f, or the total kinetic energy of both objects.
 #include "calc/energy/calculators.h"
 #include "calc/physics/energy.h"
+#include "calc/physics/momentum.h"
 
 namespace calc {
 namespace {
@@ -12,16 +13,16 @@ using num::Single;
 constexpr auto mass1 = "Text1", mass2 = "Text2";
 constexpr auto third = "Text3", fourth = "Text4", fifth = "Text5";
 
-// The sought velocity of object 1 or 2: the momentum of both objects at the other moment of the
-// collision (their velocities then in the boxes first and second), less the momentum of the other
-// object at the sought velocity's own moment (its velocity in the box known), over the sought
-// object's mass.
+// The sought velocity of object 1 or 2, by conservation of momentum: the momentum of both objects
+// at the other moment of the collision (their velocities then in the boxes first and second), and
+// the other object's velocity at the sought velocity's own moment (in the box known).
 Formula velocityOf(int object, const char* first, const char* second, const char* known) {
     return [=](Sheet& w) {
         const Single m1 = w.single(mass1), m2 = w.single(mass2);
         const Single v1 = w.single(first), v2 = w.single(second), other = w.single(known);
         const Single mine = object == 1 ? m1 : m2, theirs = object == 1 ? m2 : m1;
-        w.showResult((v2 * m2 + v1 * m1 - theirs * other) / mine);
+        const Single p = physics::momentumOfBoth(m1, v1, m2, v2);
+        w.showResult(physics::velocityFromMomentum(p, mine, theirs, other));
     };
 }
 

@@ -3,6 +3,7 @@
 // velocity; the kinetic energy of both objects before the collision besides.
 #include "calc/energy/calculators.h"
 #include "calc/physics/energy.h"
+#include "calc/physics/momentum.h"
 
 namespace calc {
 namespace {
@@ -33,8 +34,6 @@ Definition frmInelastic() {
     d.choices = {
         {.options =
              {
-                 // m1 = m2 (vf - v2) / (v1 - vf). When the first object already moves at the final
-                 // velocity, no mass makes the collision: a division by zero.
                  {.caption = "Mass of Object 1",
                   .layout = prompts("Velocity of object 1.", "Velocity of object 2.",
                                     "Final velocity of both objects.", "The mass of object 1 is "),
@@ -42,10 +41,9 @@ Definition frmInelastic() {
                       [](Sheet& w) {
                           const Single v1 = w.single(first), m2 = w.single(second);
                           const Single v2 = w.single(third), vf = w.single(fourth);
-                          w.showResult(m2 * (vf - v2) / (v1 - vf));
+                          w.showResult(physics::massBeforeSticking(v1, m2, v2, vf));
                       },
                   .name = "opt3"},
-                 // v1 = (vf (m1 + m2) - m2 v2) / m1
                  {.caption = "Velocity of Object 1",
                   .layout = prompts("Mass of object 1.", "Final velocity of both objects.",
                                     "Velocity of object 2.", "The velocity of object 1 is "),
@@ -53,7 +51,7 @@ Definition frmInelastic() {
                       [](Sheet& w) {
                           const Single m1 = w.single(first), m2 = w.single(second);
                           const Single vf = w.single(third), v2 = w.single(fourth);
-                          w.showResult((vf * (m2 + m1) - m2 * v2) / m1);
+                          w.showResult(physics::velocityBeforeSticking(m1, m2, v2, vf));
                       },
                   .name = "opt5"},
                  // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2, the squares and the sum in double precision.
@@ -66,7 +64,6 @@ Definition frmInelastic() {
                                                                     w.single(second), w.widened(fourth)));
                       },
                   .name = "opt7"},
-                 // vf = (m1 v1 + m2 v2) / (m1 + m2)
                  {.caption = "Final Velocity",
                   .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
                                     "The final velocity  is "),
@@ -74,7 +71,7 @@ Definition frmInelastic() {
                       [](Sheet& w) {
                           const Single m1 = w.single(first), m2 = w.single(second);
                           const Single v1 = w.single(third), v2 = w.single(fourth);
-                          w.showResult((v1 * m1 + m2 * v2) / (m2 + m1));
+                          w.showResult(physics::commonVelocity(m1, v1, m2, v2));
                       },
                   .name = "opt8"},
              },

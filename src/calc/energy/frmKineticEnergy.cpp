@@ -1,5 +1,6 @@
 // Kinetic energy KE = 1/2 m v^2, solved for the energy, the mass or the velocity.
 #include "calc/energy/calculators.h"
+#include "calc/physics/energy.h"
 
 namespace calc {
 namespace {
@@ -27,21 +28,19 @@ Definition frmKineticEnergy() {
                            {{{first, mass}, {second, velocity}}, "The Kinetic Energy is "},
                            [](Sheet& w) {
                                const Single m = w.single(first), v = w.single(second);
-                               w.showResult(v * v * (m * 0.5f));
+                               w.showResult(physics::kineticEnergy(m, v));
                            }},
-                          // m = 2 KE / v^2
                           {"Mass",
                            {{{first, energy}, {second, velocity}}, "The mass is "},
                            [](Sheet& w) {
                                const Single ke = w.single(first), v = w.single(second);
-                               w.showResult(ke * 2.0f / (v * v));
+                               w.showResult(physics::massFromKineticEnergy(ke, v));
                            }},
-                          // v = sqrt(2 KE / m): a negative energy has no velocity (invalid argument).
                           {"Velocity",
                            {{{first, energy}, {second, mass}}, "The velocity is "},
                            [](Sheet& w) {
                                const Single ke = w.single(first), m = w.single(second);
-                               w.showResult(num::sqrt(ke * 2.0f / m));
+                               w.showResult(physics::speedFromKineticEnergy(ke, m));
                            }},
                       },
                   .perRow = 3}};

@@ -1,6 +1,7 @@
 // Momentum p = m v, solved for any of its three quantities, and the net force that changes an
 // object's momentum over a time: F = (m vf - m vi) / t, written out with the student's numbers.
 #include "calc/energy/calculators.h"
+#include "calc/physics/momentum.h"
 
 namespace calc {
 namespace {
@@ -64,7 +65,7 @@ Definition frmMomentum() {
                                [](Sheet& w) {
                                    const Single m = w.single(first), vi = w.single(second);
                                    const Single vf = w.single(finalVelocity), t = w.single(time);
-                                   w.showResult((m * vf - m * vi) / t);
+                                   w.showResult(physics::netForce(m, vi, vf, t));
                                    w.showFormula("((" + plain(m) + " * " + plain(vf) + ") - (" + plain(m) +
                                                  " * " + plain(vi) + ")) / " + plain(t));
                                },

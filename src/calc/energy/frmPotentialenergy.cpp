@@ -1,5 +1,6 @@
 // Potential energy: gravitational (m g h, with g = 9.81) and elastic (1/2 k x^2).
 #include "calc/energy/calculators.h"
+#include "calc/physics/energy.h"
 
 namespace calc {
 namespace {
@@ -24,14 +25,14 @@ Definition frmPotentialenergy() {
                    "The Gravitational PE is"},
                   [](Sheet& w) {
                       const Single m = w.single(first), h = w.single(second);
-                      w.showResult(m * g * h);
+                      w.showResult(physics::gravitationalEnergy(m, g, h));
                   }},
                  {"Elastic Potential",
                   {{{first, "Enter the spring constant (k)."}, {second, "Enter the distance in meters."}},
                    "The elastic PE is "},
                   [](Sheet& w) {
                       const Single k = w.single(first), x = w.single(second);
-                      w.showResult(x * x * (k * 0.5f));
+                      w.showResult(physics::elasticEnergy(k, x));
                   }},
              },
          .perRow = 2}};

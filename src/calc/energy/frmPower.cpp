@@ -1,5 +1,6 @@
 // Power from the force, the distance it moves through and the time taken: P = F d / t.
 #include "calc/energy/calculators.h"
+#include "calc/physics/energy.h"
 
 namespace calc {
 namespace {
@@ -24,7 +25,7 @@ Definition frmPower() {
     d.checks = {validData({distance, time, force})};
     d.solve = [](Sheet& w) {
         const Single f = w.single(force), x = w.single(distance), t = w.single(time);
-        w.showResult((f * x) / t);
+        w.showResult(physics::power(f, x, t));
     };
     d.load.firstBox = QString::fromLatin1(distance);
     d.help.text = concat({

@@ -1,6 +1,7 @@
 // Work done by a force acting at an angle to the displacement: W = F d cos(angle), solved for the
 // work, the displacement or the force.
 #include "calc/energy/calculators.h"
+#include "calc/physics/energy.h"
 
 namespace calc {
 namespace {
@@ -10,16 +11,10 @@ using num::Single;
 // The first two inputs serve every option, with the prompts of each; the angle is always third.
 constexpr auto first = "Text1", second = "Text2", angle = "Text3";
 
-// The angle typed in degrees, its cosine taken in radians.
-Single cosine(const Sheet& w) {
-    return num::cos(num::radians(w.single(angle)));
-}
-
-// The displacement or the force: the work over the other of the two and the cosine. At 90 degrees
-// the cosine of the converted angle is not quite 0, so the answer is huge rather than an error.
+// The displacement or the force: the work over the other of the two and the cosine.
 Formula workOverOther = [](Sheet& w) {
-    const Single work = w.single(first), other = w.single(second);
-    w.showResult(work / (other * cosine(w)));
+    const Single work = w.single(first), other = w.single(second), degrees = w.single(angle);
+    w.showResult(physics::workFactor(work, other, degrees));
 };
 
 } // namespace
@@ -43,7 +38,7 @@ Definition frmWork() {
                    "The work is "},
                   [](Sheet& w) {
                       const Single force = w.single(first), displacement = w.single(second);
-                      w.showResult((force * displacement) * cosine(w));
+                      w.showResult(physics::work(force, displacement, w.single(angle)));
                   }},
                  {"Displacement",
                   {{{first, "Enter the work."}, {second, "Enter the force."}, {angle, "Enter the angle"}},

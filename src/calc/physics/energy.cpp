@@ -2,9 +2,42 @@
 
 namespace physics {
 
-num::Double kineticEnergyOfBoth(num::Single m1, num::Double v1, num::Single m2, num::Double v2) {
-    using num::Double;
+using num::Double;
+
+Single work(Single force, Single displacement, Single degrees) {
+    return (force * displacement) * num::cos(num::radians(degrees));
+}
+
+Single workFactor(Single work, Single known, Single degrees) {
+    return work / (known * num::cos(num::radians(degrees)));
+}
+
+Single power(Single force, Single distance, Single time) {
+    return (force * distance) / time;
+}
+
+Single kineticEnergy(Single mass, Single velocity) {
+    return velocity * velocity * (mass * 0.5f);
+}
+
+Single massFromKineticEnergy(Single energy, Single velocity) {
+    return energy * 2.0f / (velocity * velocity);
+}
+
+Single speedFromKineticEnergy(Single energy, Single mass) {
+    return num::sqrt(energy * 2.0f / mass);
+}
+
+Double kineticEnergyOfBoth(Single m1, Double v1, Single m2, Double v2) {
     return v1 * v1 * Double((m1 * 0.5f).value()) + v2 * v2 * Double((m2 * 0.5f).value());
+}
+
+Single gravitationalEnergy(Single mass, Single g, Single height) {
+    return mass * g * height;
+}
+
+Single elasticEnergy(Single k, Single x) {
+    return x * x * (k * 0.5f);
 }
 
 } // namespace physics

@@ -1,12 +1,37 @@
 #pragma once
-// Energy of moving objects, as the collision windows work it out.
+// Work, power and energy, as the calculators work them out in single precision: the work of a
+// force at an angle, power, kinetic energy, gravitational and elastic potential energy. Angles are
+// in degrees, converted with the program's own 3.14159265.
 
 #include "core/numbers.h"
 
 namespace physics {
 
+using num::Single;
+
+// W = F d cos(theta): the work of a force acting at theta degrees to the displacement.
+Single work(Single force, Single displacement, Single degrees);
+// W = F d cos(theta) solved for d or F: the work over the other of the two and the cosine. At 90
+// degrees the cosine of the converted angle is not quite 0, so the answer is huge, not an error.
+Single workFactor(Single work, Single known, Single degrees);
+
+// P = F d / t: the power of a force moving through a distance in a time.
+Single power(Single force, Single distance, Single time);
+
+// KE = 1/2 m v^2
+Single kineticEnergy(Single mass, Single velocity);
+// m = 2 KE / v^2
+Single massFromKineticEnergy(Single energy, Single velocity);
+// v = sqrt(2 KE / m): a negative energy has no speed (invalid argument).
+Single speedFromKineticEnergy(Single energy, Single mass);
+
 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the total kinetic energy of two objects. Half of each mass is
 // taken in single precision, the squares and the sum in double.
-num::Double kineticEnergyOfBoth(num::Single m1, num::Double v1, num::Single m2, num::Double v2);
+num::Double kineticEnergyOfBoth(Single m1, num::Double v1, Single m2, num::Double v2);
+
+// PE = m g h: the gravitational potential energy of a mass at a height.
+Single gravitationalEnergy(Single mass, Single g, Single height);
+// PE = 1/2 k x^2: the elastic potential energy of a spring stretched or compressed by x.
+Single elasticEnergy(Single k, Single x);
 
 } // namespace physics

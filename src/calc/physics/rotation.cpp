@@ -4,28 +4,76 @@ namespace physics {
 
 namespace {
 
-const Double pi = 3.14159265;
+const Double pi = num::Pi;
 
-Double radians(Double degrees) {
-    return degrees * pi / 180.0;
+// The square of a single-precision value, in double precision.
+Double squared(Single x) {
+    const Double d = x.value();
+    return d * d;
 }
 
 } // namespace
 
+Single angularAcceleration(Single initial, Single final, Single time) {
+    return (final - initial) / time;
+}
+
+Single accelerationTime(Single initial, Single final, Single acceleration) {
+    return (final - initial) / acceleration;
+}
+
+Single finalAngularSpeed(Single initial, Single time, Single acceleration) {
+    return time * acceleration + initial;
+}
+
 Double torque(Double force, Double arm, Double degrees) {
-    return force * arm * num::sin(radians(degrees));
+    return force * arm * num::sin(num::radians(degrees));
 }
 
 Double torqueFactor(Double torque, Double known, Double degrees) {
-    return torque / (num::sin(radians(degrees)) * known);
+    return torque / (num::sin(num::radians(degrees)) * known);
 }
 
 Double leverAngle(Double torque, Double force, Double arm) {
-    return num::asin(torque / (force * arm)) * 180.0 / pi;
+    return num::degrees(num::asin(torque / (force * arm)));
+}
+
+Double angularMomentum(Double mass, Double radius, Double speed) {
+    return mass * radius * speed;
+}
+
+Double inertiaFromMomentum(Double momentum, Double speed, Double radius) {
+    return radius * radius * (momentum / speed / radius);
+}
+
+Double angularSpeedFromMomentum(Double momentum, Double mass, Double radius) {
+    return momentum / (mass * radius * radius);
+}
+
+Single rotationalEnergy(Single mass, Single radius, Single angularSpeed) {
+    const Single inertia = num::narrow(squared(radius) * mass.value());
+    return num::narrow(squared(angularSpeed) * inertia.value() / 2.0);
+}
+
+Single discInertia(Single mass, Single radius) {
+    return num::narrow(squared(radius) * (mass * 0.5f).value());
+}
+
+Single angularSpeedFromEnergy(Single energy, Single radius, Single mass) {
+    const Double twice = (energy + energy).value();
+    return num::narrow(num::sqrt(twice / (squared(radius) * mass.value())));
+}
+
+Double centripetalAcceleration(Double speed, Double radius) {
+    return speed * speed / radius;
+}
+
+Double centripetalForce(Double mass, Double radius, Double speed) {
+    return speed * speed * mass / radius;
 }
 
 Double pendulumPeriod(Double length, Double g) {
-    return num::sqrt(length / g) * 6.2831853;
+    return num::sqrt(length / g) * (pi * 2.0);
 }
 
 Double pendulumLength(Double period, Double g) {

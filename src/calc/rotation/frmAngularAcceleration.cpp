@@ -1,6 +1,7 @@
 // Angular acceleration: alpha = (omega_f - omega_i) / t, solved for the acceleration, the time or
 // the final speed.
 #include "calc/rotation/calculators.h"
+#include "calc/physics/rotation.h"
 
 namespace calc {
 namespace {
@@ -33,7 +34,7 @@ Definition frmAngularAcceleration() {
                                    [](Sheet& w) {
                                        const Single w0 = w.single(initial), w1 = w.single(second);
                                        const Single t = w.single(third);
-                                       w.showResult((w1 - w0) / t);
+                                       w.showResult(physics::angularAcceleration(w0, w1, t));
                                    }},
                               {.caption = "Time Change",
                                .layout = prompts("Final angular speed", "Acceleration", "The time is "),
@@ -41,7 +42,7 @@ Definition frmAngularAcceleration() {
                                    [](Sheet& w) {
                                        const Single w0 = w.single(initial), w1 = w.single(second);
                                        const Single alpha = w.single(third);
-                                       w.showResult((w1 - w0) / alpha);
+                                       w.showResult(physics::accelerationTime(w0, w1, alpha));
                                    }},
                               {.caption = "Final Speed",
                                .layout = prompts("Change in time", "Acceleration", "The final speed is "),
@@ -49,7 +50,7 @@ Definition frmAngularAcceleration() {
                                    [](Sheet& w) {
                                        const Single w0 = w.single(initial), t = w.single(second);
                                        const Single alpha = w.single(third);
-                                       w.showResult(t * alpha + w0);
+                                       w.showResult(physics::finalAngularSpeed(w0, t, alpha));
                                    }}},
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};

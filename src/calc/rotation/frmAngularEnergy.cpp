@@ -2,18 +2,13 @@
 // the moment of inertia of a disc, 1/2 m r^2; the angular speed from the energy. Values are held
 // in single precision, their squares worked out in double.
 #include "calc/rotation/calculators.h"
+#include "calc/physics/rotation.h"
 
 namespace calc {
 namespace {
 
-using num::Double;
 using num::Single;
 constexpr auto first = "Text1", radius = "Text2", third = "Text3"; // the third: not for the moment
-
-Double squared(Single x) {
-    const Double d = x.value();
-    return d * d;
-}
 
 } // namespace
 
@@ -36,8 +31,7 @@ Definition frmAngularEnergy() {
                                    [](Sheet& w) {
                                        const Single m = w.single(first), r = w.single(radius),
                                                     omega = w.single(third);
-                                       const Single inertia = num::narrow(squared(r) * m.value());
-                                       w.showResult(num::narrow(squared(omega) * inertia.value() / 2.0));
+                                       w.showResult(physics::rotationalEnergy(m, r, omega));
                                    }},
                               {.caption = "Moment",
                                .layout = {{{first, "Enter the mass."}, {radius, "Enter the radius."}},
@@ -45,7 +39,7 @@ Definition frmAngularEnergy() {
                                .solve =
                                    [](Sheet& w) {
                                        const Single m = w.single(first), r = w.single(radius);
-                                       w.showResult(num::narrow(squared(r) * (m * 0.5f).value()));
+                                       w.showResult(physics::discInertia(m, r));
                                    }},
                               {.caption = "Angular Speed",
                                .layout = {{{first, "Enter the kinetic energy."},
@@ -56,8 +50,7 @@ Definition frmAngularEnergy() {
                                    [](Sheet& w) {
                                        const Single ke = w.single(first), r = w.single(radius),
                                                     m = w.single(third);
-                                       const Double twice = (ke + ke).value();
-                                       w.showResult(num::narrow(num::sqrt(twice / (squared(r) * m.value()))));
+                                       w.showResult(physics::angularSpeedFromEnergy(ke, r, m));
                                    }}},
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};

@@ -2,6 +2,7 @@
 // from a known momentum, and the angular speed omega = v / r = L / (m r^2). Worked in double
 // precision.
 #include "calc/rotation/calculators.h"
+#include "calc/physics/rotation.h"
 
 namespace calc {
 namespace {
@@ -31,9 +32,8 @@ Definition frmAngularMomentum() {
                       .solve =
                           [](Sheet& w) {
                               const Double m = w.widened(first), r = w.widened(second), v = w.widened(third);
-                              w.showResult(m * r * v);
+                              w.showResult(physics::angularMomentum(m, r, v));
                           }},
-                     // The mass L / (v r), times r^2.
                      {.caption = "Moment of Inertia",
                       .layout = {{{first, "Enter the momentum."},
                                   {second, "Enter the speed."},
@@ -42,9 +42,8 @@ Definition frmAngularMomentum() {
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), v = w.widened(second), r = w.widened(third);
-                              w.showResult(r * r * (L / v / r));
+                              w.showResult(physics::inertiaFromMomentum(L, v, r));
                           }},
-                     // In radians per second: the momentum over the moment of inertia m r^2.
                      {.caption = "Angular Speed",
                       .layout = {{{first, "Enter the  momentum."},
                                   {second, "Enter the mass."},
@@ -53,7 +52,7 @@ Definition frmAngularMomentum() {
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), m = w.widened(second), r = w.widened(third);
-                              w.showResult(L / (m * r * r));
+                              w.showResult(physics::angularSpeedFromMomentum(L, m, r));
                           }}},
          .perRow = 3,
          .clickEmptiesBoxes = false}};

@@ -1,6 +1,7 @@
 // Circular motion: the centripetal acceleration a = v^2 / r, and the force F = m v^2 / r that keeps
 // a mass on its circle. Squares are worked out in double precision.
 #include "calc/rotation/calculators.h"
+#include "calc/physics/rotation.h"
 
 namespace calc {
 namespace {
@@ -26,7 +27,7 @@ Definition frmCircularMotion() {
                                .solve =
                                    [](Sheet& w) {
                                        const Double v = w.widened(first), r = w.widened(radius);
-                                       w.showResult(num::narrow(v * v / r));
+                                       w.showResult(num::narrow(physics::centripetalAcceleration(v, r)));
                                    }},
                               {.caption = "Force of Circular Motion",
                                .layout = {{{first, "Enter the mass."},
@@ -37,7 +38,7 @@ Definition frmCircularMotion() {
                                    [](Sheet& w) {
                                        const Double m = w.widened(first), r = w.widened(radius),
                                                     v = w.widened(speed);
-                                       w.showResult(num::narrow(v * v * m / r));
+                                       w.showResult(num::narrow(physics::centripetalForce(m, r, v)));
                                    }}},
                   .perRow = 2,
                   .clickEmptiesBoxes = false}};

@@ -4,22 +4,12 @@ namespace math {
 
 namespace {
 
-constexpr double Pi = 3.14159265;
-
 // 10^n for n from 0 to 18, exactly (every such power is a double without rounding).
 Double powerOfTen(int n) {
     double p = 1;
     for (int i = 0; i < n; ++i)
         p *= 10;
     return p;
-}
-
-Double toRadians(Double degrees) {
-    return degrees * Pi / 180.0;
-}
-
-Double toDegrees(Double radians) {
-    return radians * 180.0 / Pi;
 }
 
 // arctan(v / sqrt(1 - v^2)): arcsin v in radians.
@@ -60,24 +50,24 @@ Double kelvinToFahrenheit(Double k) {
 }
 
 Double sine(Double degrees) {
-    return num::sin(toRadians(degrees));
+    return num::sin(num::radians(degrees));
 }
 Double cosine(Double degrees) {
-    return num::cos(toRadians(degrees));
+    return num::cos(num::radians(degrees));
 }
 Double tangent(Double degrees) {
-    return num::tan(toRadians(degrees));
+    return num::tan(num::radians(degrees));
 }
 
 Double angleFromSine(Double v) {
-    return toDegrees(arcsine(v));
+    return num::degrees(arcsine(v));
 }
 // The right angle less the angle from the sine, with the full-precision right angle.
 Double angleFromCosine(Double v) {
-    return toDegrees(num::atan(Double(1)) * 2.0 - arcsine(v));
+    return num::degrees(num::atan(Double(1)) * 2.0 - arcsine(v));
 }
 Double angleFromTangent(Double v) {
-    return toDegrees(num::atan(v));
+    return num::degrees(num::atan(v));
 }
 
 } // namespace math

@@ -2,9 +2,7 @@
 
 namespace math {
 
-namespace {
-constexpr double Pi = 3.14159265;
-} // namespace
+using num::Pi;
 
 Double measure(Shape shape, Double a, Double b) {
     switch (shape) {
@@ -15,9 +13,9 @@ Double measure(Shape shape, Double a, Double b) {
     case Shape::Ellipse:
         return a * Pi * b;
     case Shape::SphereSurface:
-        return a * a * 12.5663706;
+        return a * a * (Pi * 4.0);
     case Shape::CylinderSurface:
-        return a * 6.2831853 * b;
+        return a * (Pi * 2.0) * b;
     case Shape::ConeSurface:
         return a * Pi * num::sqrt(a * a + b * b);
     case Shape::Cube:

@@ -1,4 +1,5 @@
-// Torque and the simple pendulum against worked examples of introductory textbooks.
+// Angular acceleration, torque and the simple pendulum against worked examples of introductory
+// textbooks.
 
 #include "calc/physics/rotation.h"
 
@@ -21,6 +22,13 @@ class TestRotation : public QObject {
     }
 
   private slots:
+    // A wheel speeding up from 2 to 10 rad/s in 2 s: 4 rad/s^2; each of the three from the others.
+    void angularAcceleration() {
+        QCOMPARE(physics::angularAcceleration(2.0f, 10.0f, 2.0f).value(), 4.0f);
+        QCOMPARE(physics::accelerationTime(2.0f, 10.0f, 4.0f).value(), 2.0f);
+        QCOMPARE(physics::finalAngularSpeed(2.0f, 2.0f, 4.0f).value(), 10.0f);
+    }
+
     void torque_data() {
         QTest::addColumn<double>("force");
         QTest::addColumn<double>("arm");

@@ -1,0 +1,31 @@
+#pragma once
+// Momentum and collisions in a straight line, as the calculators work them out in single
+// precision: the net force that changes a momentum, and the velocities that conservation of
+// momentum gives in elastic collisions and in inelastic ones, where the objects stick together.
+
+#include "core/numbers.h"
+
+namespace physics {
+
+using num::Single;
+
+// F = (m vf - m vi) / t: the net force that changes an object's momentum in a time.
+Single netForce(Single mass, Single initial, Single final, Single time);
+
+// p = m1 v1 + m2 v2: the momentum of two objects together.
+Single momentumOfBoth(Single m1, Single v1, Single m2, Single v2);
+
+// m v + M V = p solved for v: the velocity of one object of mass m, from the momentum p of both
+// and the mass and velocity of the other object.
+Single velocityFromMomentum(Single momentum, Single mass, Single otherMass, Single otherVelocity);
+
+// Inelastic collisions, m1 v1 + m2 v2 = (m1 + m2) vf:
+// vf = (m1 v1 + m2 v2) / (m1 + m2), the velocity both objects move on with.
+Single commonVelocity(Single m1, Single v1, Single m2, Single v2);
+// v1 = ((m1 + m2) vf - m2 v2) / m1, the velocity the first object had.
+Single velocityBeforeSticking(Single m1, Single m2, Single v2, Single vf);
+// m1 = m2 (vf - v2) / (v1 - vf), the mass of the first object. When it already moves at the final
+// velocity, no mass makes the collision: a division by zero.
+Single massBeforeSticking(Single v1, Single m2, Single v2, Single vf);
+
+} // namespace physics
