@@ -69,7 +69,8 @@ class TestCalculators : public QObject {
             const Definition d = c.define();
             QCOMPARE(d.className, c.className);
             const QStringList found = problems(d);
-            QVERIFY2(found.isEmpty(), qPrintable(c.className + QStringLiteral(": ") + found.join(QStringLiteral("; "))));
+            QVERIFY2(found.isEmpty(),
+                     qPrintable(c.className + QStringLiteral(": ") + found.join(QStringLiteral("; "))));
         }
     }
 

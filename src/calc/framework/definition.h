@@ -217,7 +217,7 @@ struct ButtonRow {
     // Most calculators name their Close button cmdCancel; a few name it cmdClose.
     QString closeName = QStringLiteral("cmdCancel");
     QString closeCaption = QStringLiteral("Close");
-    bool closeLeads = false; // frmForces
+    bool closeLeads = false;       // frmForces
     std::vector<ExtraButton> more; // after Ok
     // A window whose buttons each compute at once has no Ok: the first change of the first box
     // enables Print alone.

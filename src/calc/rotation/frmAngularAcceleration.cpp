@@ -1,7 +1,7 @@
 // Angular acceleration: alpha = (omega_f - omega_i) / t, solved for the acceleration, the time or
 // the final speed.
-#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -54,8 +54,7 @@ Definition frmAngularAcceleration() {
                                    }}},
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
-    d.checks = {
-        validData({initial, second, third}, Icon::Information)};
+    d.checks = {validData({initial, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     // Clear starts the window over at the acceleration.
     d.clear.then = [](Sheet& w) { w.select(1); };

@@ -1,8 +1,8 @@
 // Rotational kinetic energy KE = 1/2 I omega^2, with the moment of inertia of a point mass, I = m r^2;
 // the moment of inertia of a disc, 1/2 m r^2; the angular speed from the energy. Values are held
 // in single precision, their squares worked out in double.
-#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -54,8 +54,7 @@ Definition frmAngularEnergy() {
                                    }}},
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
-    d.checks = {
-        validData({first, radius, third}, Icon::Information)};
+    d.checks = {validData({first, radius, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help.text = concat({
         "Rotational kinetic energy is the energy of angular speed. The faster an object rotates, the more  ",

@@ -1,8 +1,8 @@
 // Angular momentum of a point mass moving about an axis: L = m r v, the moment of inertia m r^2
 // from a known momentum, and the angular speed omega = v / r = L / (m r^2). Worked in double
 // precision.
-#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -56,8 +56,7 @@ Definition frmAngularMomentum() {
                           }}},
          .perRow = 3,
          .clickEmptiesBoxes = false}};
-    d.checks = {
-        validData({first, second, third}, Icon::Information)};
+    d.checks = {validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     // Esc closes the window, as everywhere else.
     d.help.text = concat({

@@ -1,7 +1,7 @@
 // Circular motion: the centripetal acceleration a = v^2 / r, and the force F = m v^2 / r that keeps
 // a mass on its circle. Squares are worked out in double precision.
-#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -42,8 +42,7 @@ Definition frmCircularMotion() {
                                    }}},
                   .perRow = 2,
                   .clickEmptiesBoxes = false}};
-    d.checks = {
-        validData({first, radius, speed}, Icon::Information)};
+    d.checks = {validData({first, radius, speed}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help.text = concat({
         "Centripetal acceleration is the acceleration directed towards the center of a circle. ",

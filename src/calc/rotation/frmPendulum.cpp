@@ -1,7 +1,7 @@
 // The simple pendulum, T = 2 pi sqrt(L / g): the period, the frequency 1 / T, the length and the
 // acceleration of gravity.
-#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {

@@ -1,7 +1,7 @@
 // Torque: tau = F d sin(theta), theta in degrees, solved for any of the four. Worked in double
 // precision.
-#include "calc/rotation/calculators.h"
 #include "calc/physics/rotation.h"
+#include "calc/rotation/calculators.h"
 
 namespace calc {
 namespace {
@@ -65,8 +65,7 @@ Definition frmTorque() {
                                    }}},
                   .perRow = 4,
                   .clickEmptiesBoxes = false}};
-    d.checks = {
-        validData({first, second, third}, Icon::Information)};
+    d.checks = {validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help.text = concat({
         "Torque is defined as force times the lever arm. Torque also depends upon the angle at which the ",

@@ -1,6 +1,6 @@
 // Resolving a vector: its X and Y components from its magnitude and its angle in degrees.
-#include "calc/vectors/calculators.h"
 #include "calc/physics/vectors.h"
+#include "calc/vectors/calculators.h"
 
 namespace calc {
 namespace {

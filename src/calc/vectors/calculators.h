@@ -1,6 +1,6 @@
 #pragma once
-// The vector calculators: each declaration function is named after its window class and defined in the file of
-// that name. The program registers them from its one list of calculators.
+// The vector calculators: each declaration function is named after its window class and defined in
+// the file of that name. The program registers them from its one list of calculators.
 
 #include "calc/framework/definition.h"
 

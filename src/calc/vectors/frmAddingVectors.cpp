@@ -1,7 +1,7 @@
 // Adding two or three vectors given by magnitude and angle: the magnitude of the sum and its
 // direction, in the quadrant the sum lies in. Vectors that cancel have no direction to show.
-#include "calc/vectors/calculators.h"
 #include "calc/physics/vectors.h"
+#include "calc/vectors/calculators.h"
 
 namespace calc {
 namespace {

@@ -1,7 +1,7 @@
 // The resultant of two perpendicular vectors: its magnitude by the Pythagorean theorem, and its
 // angle, measured from vector 2 towards vector 1.
-#include "calc/vectors/calculators.h"
 #include "calc/physics/vectors.h"
+#include "calc/vectors/calculators.h"
 
 namespace calc {
 namespace {

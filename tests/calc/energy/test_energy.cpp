@@ -17,23 +17,23 @@ class TestEnergy : public textbook::Test {
         const double figures = 5e-3;
         // A lawn mower pushed 25.0 m with 75.0 N at 35 degrees below the horizontal: 1.54E3 J; and
         // back from that work to the distance.
-        row("work at an angle", calc::frmWork, 1, {{"Text1", "75"}, {"Text2", "25"}, {"Text3", "35"}}, "Text4",
-            1540, figures);
+        row("work at an angle", calc::frmWork, 1, {{"Text1", "75"}, {"Text2", "25"}, {"Text3", "35"}},
+            "Text4", 1540, figures);
         row("distance from work", calc::frmWork, 2, {{"Text1", "1536"}, {"Text2", "75"}, {"Text3", "35"}},
             "Text4", 25, figures);
         // A mower pushed 30 m with its handle at 60 degrees: 3.83E3 J of work took a 255 N push.
-        row("force from work", calc::frmWork, 3, {{"Text1", "3825"}, {"Text2", "30"}, {"Text3", "60"}}, "Text4",
-            255, figures);
+        row("force from work", calc::frmWork, 3, {{"Text1", "3825"}, {"Text2", "30"}, {"Text3", "60"}},
+            "Text4", 255, figures);
         // A 60.0 kg woman (588 N) climbs 3.00 m of stairs in 3.50 s: 504 W to lift herself.
         row("power to climb stairs", calc::frmPower, 0, {{"Text5", "588"}, {"Text1", "3"}, {"Text2", "3.5"}},
             "Text3", 504, figures);
         // A 1000 kg car at 5 m/s has 12,500 J; a 1200 kg car with 175 kJ moves at 17.1 m/s.
-        row("kinetic energy of a car", calc::frmKineticEnergy, 1, {{"Text1", "1000"}, {"Text2", "5"}}, "Text3",
-            12500, figures);
+        row("kinetic energy of a car", calc::frmKineticEnergy, 1, {{"Text1", "1000"}, {"Text2", "5"}},
+            "Text3", 12500, figures);
         row("mass of a car", calc::frmKineticEnergy, 2, {{"Text1", "12500"}, {"Text2", "5"}}, "Text3", 1000,
             figures);
-        row("speed of a car", calc::frmKineticEnergy, 3, {{"Text1", "175000"}, {"Text2", "1200"}}, "Text3", 17.1,
-            figures);
+        row("speed of a car", calc::frmKineticEnergy, 3, {{"Text1", "175000"}, {"Text2", "1200"}}, "Text3",
+            17.1, figures);
         // A 70 kg hiker climbs the 147 m of a hill: 1.01E5 J.
         row("potential energy of a hiker", calc::frmPotentialenergy, 1, {{"Text1", "70"}, {"Text2", "147"}},
             "Text4", 1.01e5, figures);
@@ -43,10 +43,10 @@ class TestEnergy : public textbook::Test {
         // A 110 kg football player at 8.00 m/s: 880 kg m/s; the 0.410 kg football at 25.0 m/s: 10.3.
         row("momentum of a player", calc::frmMomentum, 1, {{"Text1", "110"}, {"Text2", "8"}}, "Text4", 880,
             figures);
-        row("mass of the football", calc::frmMomentum, 2, {{"Text1", "10.25"}, {"Text2", "25"}}, "Text4", 0.41,
-            figures);
-        row("speed of the football", calc::frmMomentum, 3, {{"Text1", "10.25"}, {"Text2", "0.41"}}, "Text4", 25,
-            figures);
+        row("mass of the football", calc::frmMomentum, 2, {{"Text1", "10.25"}, {"Text2", "25"}}, "Text4",
+            0.41, figures);
+        row("speed of the football", calc::frmMomentum, 3, {{"Text1", "10.25"}, {"Text2", "0.41"}}, "Text4",
+            25, figures);
         // A 0.057 kg tennis ball served from rest to 58 m/s in 5.0 ms: 661 N.
         row("force of a racquet", calc::frmMomentum, 4,
             {{"Text1", "0.057"}, {"Text2", "0"}, {"Text3", "58"}, {"Text6", "0.005"}}, "Text4", 661, figures);

@@ -2,9 +2,9 @@
 // each option, typical numbers, the textbook's answer (to the textbook's own precision).
 
 #include "../textbook.h"
+#include "calc/forces/calculators.h"
 #include "calc/framework/calculator.h"
 #include "uitest.h"
-#include "calc/forces/calculators.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -52,12 +52,13 @@ class TestForces : public textbook::Test {
         row("skier on a slope", calc::frmForces, 7, {{"Text1", "60"}, {"Text2", "25"}}, "Text3", 532.9, 1e-3);
 
         // A 10 kg crate, coefficient 0.5 (g = 9.81).
-        row("friction coefficient", calc::frmFriction, 1, {{"Text1", "49.05"}, {"Text2", "10"}}, "Text3", 0.5);
+        row("friction coefficient", calc::frmFriction, 1, {{"Text1", "49.05"}, {"Text2", "10"}}, "Text3",
+            0.5);
         row("friction force", calc::frmFriction, 2, {{"Text1", "0.5"}, {"Text2", "10"}}, "Text3", 49.05);
         row("mass from friction", calc::frmFriction, 3, {{"Text1", "49.05"}, {"Text2", "0.5"}}, "Text3", 10);
         // A 50 N push on a 10 kg crate against kinetic friction 0.3: 2.06 m/s^2.
-        row("pushed crate", calc::frmFriction, 4, {{"Text1", "50"}, {"Text2", "0.3"}, {"Text5", "10"}}, "Text3",
-            2.057);
+        row("pushed crate", calc::frmFriction, 4, {{"Text1", "50"}, {"Text2", "0.3"}, {"Text5", "10"}},
+            "Text3", 2.057);
 
         // A 100 N sign hung from two cables.
         row("parallel cables", calc::frmEquilibrium, 1, {{"Text1", "100"}}, "Text6", 50);
@@ -85,8 +86,9 @@ class TestForces : public textbook::Test {
             << Entries{{"Text1", "5.98E24"}, {"Text2", "7.36E22"}, {"Text3", "1.99E20"}} << "Text4" << 3.84e8
             << 5e-3;
         QTest::newRow("student's weight")
-            << textbook::Calculator(calc::frmGravitation) << 1 << Entries{{"Text1", "5.97E24"}, {"Text2", "70"}, {"Text3", "6.37E6"}}
-            << "Text4" << 687.25 << 1e-4;
+            << textbook::Calculator(calc::frmGravitation) << 1
+            << Entries{{"Text1", "5.97E24"}, {"Text2", "70"}, {"Text3", "6.37E6"}} << "Text4" << 687.25
+            << 1e-4;
 
         // A spring stretched 0.05 m by 10 N.
         row("spring constant", calc::frmHookes, 1, {{"Text1", "10"}, {"Text2", "0.05"}}, "Text3", -200);
@@ -95,10 +97,10 @@ class TestForces : public textbook::Test {
 
         // A hydraulic lift: 500 N on 0.01 m^2 lifts 25000 N on 0.5 m^2.
         row("pressure", calc::frmPascal, 1, {{"Text1", "500"}, {"Text2", "0.01"}}, "Text3", 50000);
-        row("lift force", calc::frmPascal, 2, {{"Text1", "500"}, {"Text2", "0.01"}, {"Text5", "0.5"}}, "Text3",
-            25000);
-        row("small piston", calc::frmPascal, 3, {{"Text1", "500"}, {"Text2", "25000"}, {"Text5", "0.5"}}, "Text3",
-            0.01, 0.05);
+        row("lift force", calc::frmPascal, 2, {{"Text1", "500"}, {"Text2", "0.01"}, {"Text5", "0.5"}},
+            "Text3", 25000);
+        row("small piston", calc::frmPascal, 3, {{"Text1", "500"}, {"Text2", "25000"}, {"Text5", "0.5"}},
+            "Text3", 0.01, 0.05);
 
         // Half a cubic meter of water displaced: 4900 N.
         row("buoyant force", calc::frmArchimedes, 1, {{"Text1", "1000"}, {"Text2", "0.5"}}, "Text3", 4900);
