@@ -59,18 +59,19 @@ bool MemorySheet::isEnabled(const QString& name) const {
     return box(name).enabled;
 }
 
-void MemorySheet::setCaption(const QString& label, const QString& caption) {
-    const auto it = m_captions.find(label);
+QString& MemorySheet::label(const QString& name) {
+    const auto it = m_captions.find(name);
     if (it == m_captions.end())
-        qFatal("%s has no label named %s", qPrintable(definition().className), qPrintable(label));
-    *it = caption;
+        qFatal("%s has no label named %s", qPrintable(definition().className), qPrintable(name));
+    return *it;
 }
 
-QString MemorySheet::caption(const QString& label) const {
-    const auto it = m_captions.constFind(label);
-    if (it == m_captions.constEnd())
-        qFatal("%s has no label named %s", qPrintable(definition().className), qPrintable(label));
-    return *it;
+void MemorySheet::setCaption(const QString& name, const QString& caption) {
+    label(name) = caption;
+}
+
+QString MemorySheet::caption(const QString& name) const {
+    return const_cast<MemorySheet*>(this)->label(name);
 }
 
 bool MemorySheet::isSelected(int n) const {

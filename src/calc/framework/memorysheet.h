@@ -72,6 +72,8 @@ class MemorySheet : public Runtime {
     };
     Box& box(const QString& name);
     const Box& box(const QString& name) const;
+    // The caption of the label of that name.
+    QString& label(const QString& name);
     OptionState& option(int n);
     const OptionState& option(int n) const;
 
