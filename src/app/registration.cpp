@@ -19,6 +19,7 @@
 #include "tools/equations/frmEquations.h"
 #include "tools/math/calculators.h"
 #include "tools/statistics/calculators.h"
+#include "tools/statistics/frmData.h"
 #include "ui/windows.h"
 
 void registerWindows() {
@@ -31,6 +32,7 @@ void registerWindows() {
         calc::registerCalculator(c.className, c.define);
     windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
     windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
+    windows::registerClass(QStringLiteral("frmData"), statistics::frmData);
     registerEquationsWindow();
     reference::registerListWindows();
     registerPeriodicWindows();

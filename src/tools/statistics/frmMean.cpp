@@ -1,5 +1,6 @@
 // The mean of a set of measurements from their sum and their number, with the division written out.
 #include "tools/statistics/calculators.h"
+#include "tools/statistics/frmData.h"
 #include "tools/statistics/statistics.h"
 
 namespace calc {
@@ -29,6 +30,10 @@ Definition frmMean() {
         w.showFormula(plain(total) + " / " + plain(n));
     };
     d.close.show = QStringLiteral("frmStatistics");
+    // The sum and the count from a list of the measurements.
+    d.buttons.more = {{"cmdData", "Data...", [](Sheet&) {
+                           statistics::openData({"frmMean", count, sum, {}});
+                       }}};
     d.help.text = concat({
         "The mean is the average of the measurements. This average is calculated by adding all the measurements ",
         "together and dividing the total by the number of measurements. ",

@@ -1,5 +1,8 @@
 #include "tools/statistics/statistics.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -29,6 +32,80 @@ num::Double standardDeviation(std::int16_t n, num::Single sum, num::Single sumOf
 
 num::Single percentError(num::Single yours, num::Single correct) {
     return (yours - correct) / correct * 100.0f;
+}
+
+QStringList tokenise(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
+Measurements readMeasurements(const QString& text) {
+    Measurements m;
+    for (const QString& piece : tokenise(text)) {
+        if (!num::isNumeric(piece)) {
+            m.notANumber = piece;
+            break;
+        }
+        try {
+            m.values.push_back(num::toDouble(piece).value());
+        } catch (const num::CalcError&) {
+            m.notANumber = piece;
+            m.tooLarge = true;
+            break;
+        }
+    }
+    if (!m.notANumber.isEmpty())
+        m.values.clear();
+    return m;
+}
+
+Totals totals(const std::vector<double>& values) {
+    Totals t;
+    for (const double v : values) {
+        ++t.count;
+        t.sum += v;
+        t.sumOfSquares += num::Double(v) * v;
+    }
+    return t;
+}
+
+std::vector<double> sorted(std::vector<double> values) {
+    std::ranges::sort(values);
+    return values;
+}
+
+std::optional<double> median(const std::vector<double>& sortedValues) {
+    const size_t n = sortedValues.size();
+    if (n == 0)
+        return std::nullopt;
+    if (n % 2 == 1)
+        return sortedValues[n / 2];
+    return (sortedValues[n / 2 - 1] + sortedValues[n / 2]) / 2;
+}
+
+std::vector<double> modes(const std::vector<double>& sortedValues) {
+    std::vector<std::pair<double, size_t>> runs; // each value and how often it occurs
+    for (const double v : sortedValues) {
+        if (runs.empty() || runs.back().first != v)
+            runs.emplace_back(v, 0);
+        ++runs.back().second;
+    }
+    size_t most = 0;
+    for (const auto& run : runs)
+        most = std::max(most, run.second);
+    std::vector<double> found;
+    for (const auto& [value, times] : runs)
+        if (times == most)
+            found.push_back(value);
+    if (most <= 1 || (found.size() > 1 && found.size() == runs.size()))
+        return {};
+    return found;
+}
+
+QString typed(double v) {
+    if (!num::isHuge(num::Double(v)))
+        return num::plain(num::Double(v));
+    return QString::number(v, 'g', 15).toUpper();
 }
 
 } // namespace statistics

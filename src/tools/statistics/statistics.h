@@ -5,7 +5,12 @@
 
 #include "core/numbers.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace statistics {
 
@@ -24,5 +29,40 @@ num::Double standardDeviation(std::int16_t n, num::Single sum, num::Single sumOf
 // The percent of error of a measured value against the correct one, signed: below the correct
 // value is negative.
 num::Single percentError(num::Single yours, num::Single correct);
+
+// A list of measurements as a student types or pastes it: numbers separated by blanks, commas,
+// semicolons or line breaks, each read as a typed number is ("." the decimal point, E the
+// exponent).
+QStringList tokenise(const QString& text);
+
+struct Measurements {
+    std::vector<double> values; // in the order typed
+    QString notANumber;         // the first piece that is not a number; empty when every one is
+    bool tooLarge = false;      // that piece is a number beyond the double range
+};
+Measurements readMeasurements(const QString& text);
+
+// What the totals windows are given: the count, the sum and the sum of squares, in double
+// precision (a sum beyond its range fails with "Overflow").
+struct Totals {
+    std::int64_t count = 0;
+    num::Double sum;
+    num::Double sumOfSquares;
+};
+Totals totals(const std::vector<double>& values);
+
+// The most measurements a count box takes: the windows read the count as a 16-bit integer.
+inline constexpr std::int64_t MostMeasurements = 32767;
+
+std::vector<double> sorted(std::vector<double> values);
+// The middle value of sorted values, or the mean of the two middle ones; nothing for no values.
+std::optional<double> median(const std::vector<double>& sortedValues);
+// The values that occur most often, in ascending order. None ("no mode") when every value occurs
+// just once, or when several values all occur equally often.
+std::vector<double> modes(const std::vector<double>& sortedValues);
+
+// A total written as a student would type it, with the digits that reading it back keeps: up to
+// fifteen significant digits, "." as the decimal point, E for an exponent.
+QString typed(double v);
 
 } // namespace statistics

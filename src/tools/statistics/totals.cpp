@@ -1,5 +1,7 @@
 #include "tools/statistics/totals.h"
 
+#include "tools/statistics/frmData.h"
+
 namespace statistics {
 
 using calc::Profile;
@@ -26,6 +28,10 @@ calc::Definition totalsWindow(const TotalsWindow& w) {
     d.buttons.closeName = QStringLiteral("cdmCancel");
     d.clear.focus = QStringLiteral("Text1");
     d.close.show = QStringLiteral("frmStatistics");
+    // The three totals from a list of the measurements.
+    d.buttons.more = {{"cmdData", "Data...", [window = w.className](calc::Sheet&) {
+                           statistics::openData({window, count, sum, sumOfSquares});
+                       }}};
     return d;
 }
 

@@ -3,7 +3,7 @@
 // out beforehand (the number of measurements, their sum, the sum of their squares), the result
 // box and the worked-formula box at the foot. Every box, the result and formula boxes too, takes
 // typing through the same key filter; Clear puts the cursor in the formula box; Close goes back
-// to the Statistics window.
+// to the Statistics window. "Data..." opens the data window, which fills in the three totals.
 
 #include "calc/framework/definition.h"
 

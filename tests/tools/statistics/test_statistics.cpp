@@ -7,6 +7,18 @@
 using num::CalcError;
 using num::Single;
 
+namespace {
+
+// Values written plainly, one blank between them.
+QString written(const std::vector<double>& values) {
+    QStringList pieces;
+    for (const double v : values)
+        pieces << num::plain(num::Double(v));
+    return pieces.join(u' ');
+}
+
+} // namespace
+
 class TestStatistics : public QObject {
     Q_OBJECT
 
@@ -103,6 +115,98 @@ class TestStatistics : public QObject {
         QFETCH(double, percent);
         const double e = statistics::percentError(yours, correct).value();
         QVERIFY2(qAbs(e - percent) < 1e-3, qPrintable(QString::number(e)));
+    }
+
+    // A list as a student types or pastes it: its sorted values, count, sums, median and mode.
+    void lists_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("sorted");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<double>("sum");
+        QTest::addColumn<double>("sumOfSquares");
+        QTest::addColumn<double>("median");
+        QTest::addColumn<QString>("modes"); // empty: no mode
+        QTest::newRow("textbook eight") << "2 4 4 4 5 5 7 9"
+                                        << "2 4 4 4 5 5 7 9" << 8 << 40.0 << 232.0 << 4.5 << "4";
+        QTest::newRow("readings of g") << "9.81, 9.79;9.80\n9.82\r\n9.80"
+                                       << "9.79 9.8 9.8 9.81 9.82" << 5 << 49.02 << 480.5926 << 9.8 << "9.8";
+        QTest::newRow("signs and exponents")
+            << "-1.5 2E3 0.5e-1 +3"
+            << "-1.5 0.05 3 2000" << 4 << 2001.55 << 4000011.2525 << 1.525 << "";
+        QTest::newRow("blank lines and tabs") << "\t3\n\n 1 ,, 2 ;"
+                                              << "1 2 3" << 3 << 6.0 << 14.0 << 2.0 << "";
+        QTest::newRow("one value") << "7"
+                                   << "7" << 1 << 7.0 << 49.0 << 7.0 << "";
+        QTest::newRow("two modes") << "3 2 4 3 2 1"
+                                   << "1 2 2 3 3 4" << 6 << 15.0 << 43.0 << 2.5 << "2 3";
+        QTest::newRow("all equally often") << "1 2 1 2"
+                                           << "1 1 2 2" << 4 << 6.0 << 10.0 << 1.5 << "";
+        QTest::newRow("all the same") << "5 5 5"
+                                      << "5 5 5" << 3 << 15.0 << 75.0 << 5.0 << "5";
+    }
+    void lists() {
+        QFETCH(QString, text);
+        QFETCH(QString, sorted);
+        QFETCH(int, count);
+        QFETCH(double, sum);
+        QFETCH(double, sumOfSquares);
+        QFETCH(double, median);
+        QFETCH(QString, modes);
+        const statistics::Measurements m = statistics::readMeasurements(text);
+        QVERIFY2(m.notANumber.isEmpty(), qPrintable(m.notANumber));
+        const std::vector<double> values = statistics::sorted(m.values);
+        QCOMPARE(written(values), sorted);
+        const statistics::Totals t = statistics::totals(m.values);
+        QCOMPARE(t.count, std::int64_t(count));
+        QVERIFY(qAbs(t.sum.value() - sum) <= 1e-12 * qAbs(sum));
+        QVERIFY(qAbs(t.sumOfSquares.value() - sumOfSquares) <= 1e-12 * sumOfSquares);
+        QCOMPARE(statistics::median(values).value_or(-1), median);
+        QCOMPARE(written(statistics::modes(values)), modes);
+    }
+
+    // The textbook's data set through the windows: the totals as written into the boxes, read
+    // back as the windows read them, give a mean of 5 and a standard deviation of 2.
+    void textbookDataThroughTheTotals() {
+        const statistics::Totals t =
+            statistics::totals(statistics::readMeasurements("2 4 4 4 5 5 7 9").values);
+        const auto n = num::toInteger(statistics::typed(double(t.count)));
+        const Single sum = num::toSingle(statistics::typed(t.sum.value()));
+        const Single squares = num::toSingle(statistics::typed(t.sumOfSquares.value()));
+        QCOMPARE(statistics::mean(sum, Single(n)).value(), 5.0f);
+        QCOMPARE(statistics::standardDeviation(n, sum, squares).value(), 2.0);
+    }
+
+    void listsRefused() {
+        const statistics::Measurements letter = statistics::readMeasurements("2 4 x4 5");
+        QCOMPARE(letter.notANumber, QStringLiteral("x4"));
+        QVERIFY(letter.values.empty() && !letter.tooLarge);
+        QCOMPARE(statistics::readMeasurements("1.2.3 4").notANumber, QStringLiteral("1.2.3"));
+        QCOMPARE(statistics::readMeasurements("3 -").notANumber, QStringLiteral("-"));
+        const statistics::Measurements huge = statistics::readMeasurements("1 1E999");
+        QCOMPARE(huge.notANumber, QStringLiteral("1E999"));
+        QVERIFY(huge.tooLarge);
+        QVERIFY(statistics::readMeasurements(" ,; \n").values.empty());
+        QVERIFY(!statistics::median({}));
+        // Squares beyond the double range.
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::totals({1e200, 1e200}));
+    }
+
+    // The totals are written so that the boxes read back what the window can hold.
+    void typedTotals_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 232.0 << "232";
+        QTest::newRow("sum of tenths") << 0.1 + 0.2 << "0.3";
+        QTest::newRow("many digits") << 2.0 / 3.0 << "0.666666666666667";
+        QTest::newRow("negative") << -12.5 << "-12.5";
+        QTest::newRow("small") << 0.00001234 << "1.234E-05";
+        QTest::newRow("huge") << 1.2345678901234567e20 << "1.23456789012346E+20";
+    }
+    void typedTotals() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(statistics::typed(value), text);
+        QCOMPARE(num::toSingle(text).value(), float(value));
     }
 
     void divisionsByZero() {
