@@ -1,5 +1,6 @@
 // Elastic head-on collisions of two objects: any one of the four velocities from conservation of
-// momentum, m1 v1i + m2 v2i = m1 v1f + m2 v2f, or the total kinetic energy of both objects.
+// momentum, m1 v1i + m2 v2i = m1 v1f + m2 v2f, the total kinetic energy of both objects, or both
+// final velocities from the two masses and the two initial velocities.
 #include "calc/energy/calculators.h"
 #include "calc/physics/energy.h"
 #include "calc/physics/momentum.h"
@@ -12,6 +13,9 @@ using num::Single;
 // Object 1 on the left, object 2 on the right; the velocities known for each option below them.
 constexpr auto mass1 = "Text1", mass2 = "Text2";
 constexpr auto third = "Text3", fourth = "Text4", fifth = "Text5";
+// The second result row, shown only with both final velocities.
+constexpr auto secondResult = "Text10", secondPrefix = "Label10";
+constexpr auto formula = "Text9";
 
 // The sought velocity of object 1 or 2, by conservation of momentum: the momentum of both objects
 // at the other moment of the collision (their velocities then in the boxes first and second), and
@@ -26,14 +30,34 @@ Formula velocityOf(int object, const char* first, const char* second, const char
     };
 }
 
+// Both final velocities, with the two formulas worked out with the student's numbers.
+void bothFinalVelocities(Sheet& w) {
+    const Single m1 = w.single(mass1), m2 = w.single(mass2), v1 = w.single(third), v2 = w.single(fourth);
+    const physics::FinalVelocities after = physics::elasticFinalVelocities(m1, v1, m2, v2);
+    w.showResult(after.first);
+    w.showResult(secondResult, after.second);
+    using num::plain;
+    const QString total = "(" + plain(m1) + " + " + plain(m2) + ")";
+    w.showFormula("v1f = ((" + plain(m1) + " - " + plain(m2) + ") * " + plain(v1) + " + 2 * " + plain(m2) +
+                  " * " + plain(v2) + ") / " + total + "   v2f = ((" + plain(m2) + " - " + plain(m1) +
+                  ") * " + plain(v2) + " + 2 * " + plain(m1) + " * " + plain(v1) + ") / " + total);
+}
+
+// The other options show one result: the second row and the formula of both final velocities go.
+void oneResult(Sheet& w) {
+    w.setText(secondResult, QString());
+    w.setText(formula, QString());
+}
+
 // The prompts of an option, the masses first.
 Layout velocities(const char* left, const char* right, const char* last, const char* resultPrefix) {
-    return {{{mass1, "Mass of object 1."},
-             {mass2, "Mass of object 2."},
-             {third, left},
-             {fourth, right},
-             {fifth, last}},
-            resultPrefix};
+    return {.prompts = {{mass1, "Mass of object 1."},
+                        {mass2, "Mass of object 2."},
+                        {third, left},
+                        {fourth, right},
+                        {fifth, last}},
+            .resultPrefix = resultPrefix,
+            .hiddenResults = {secondResult}};
 }
 
 } // namespace
@@ -47,8 +71,8 @@ Definition frmCollisions() {
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
         {fifth, "Label5", Profile::K15},
     };
-    d.results = {{.label = "Label8", .box = "Text8"}};
-    d.formulaBox = QStringLiteral("Text9");
+    d.results = {{.label = "Label8", .box = "Text8"}, {.label = secondPrefix, .box = secondResult}};
+    d.formulaBox = QString::fromLatin1(formula);
     // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
     // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {
@@ -58,36 +82,53 @@ Definition frmCollisions() {
                   .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
                                        "Final velocity of object 1.", "Initial velocity of object 1 is "),
                   .solve = velocityOf(1, fifth, fourth, third),
+                  .onClick = oneResult,
                   .name = "opt3"},
                  {.caption = "Initial Velocity of Object 2",
                   .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
                                        "Final velocity of object 2.", "Initial velocity of object 2 is "),
                   .solve = velocityOf(2, fourth, fifth, third),
+                  .onClick = oneResult,
                   .name = "opt4"},
                  // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
                  // third velocity box is hidden and not needed.
                  {.caption = "Total Kinetic Energy of Both Objects",
-                  .layout = {{{mass1, "Mass of object 1."},
-                              {mass2, "Mass of object 2."},
-                              {third, "Velocity of object 1."},
-                              {fourth, "Velocity of object 2."}},
-                             "The total kinetic energy is "},
+                  .layout = {.prompts = {{mass1, "Mass of object 1."},
+                                         {mass2, "Mass of object 2."},
+                                         {third, "Velocity of object 1."},
+                                         {fourth, "Velocity of object 2."}},
+                             .resultPrefix = "The total kinetic energy is ",
+                             .hiddenResults = {secondResult}},
                   .solve =
                       [](Sheet& w) {
                           w.showResult(physics::kineticEnergyOfBoth(w.single(mass1), w.widened(third),
                                                                     w.single(mass2), w.widened(fourth)));
                       },
+                  .onClick = oneResult,
                   .name = "opt7"},
                  {.caption = "Final Velocity of Object 1",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 2.", "Final velocity of object 1 is "),
                   .solve = velocityOf(1, third, fourth, fifth),
+                  .onClick = oneResult,
                   .name = "opt5"},
                  {.caption = "Final Velocity of Object 2",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 1.", "Final velocity of object 2 is "),
                   .solve = velocityOf(2, third, fourth, fifth),
+                  .onClick = oneResult,
                   .name = "opt6"},
+                 // Both velocities after the collision from the masses and both velocities before
+                 // it: the usual textbook problem. The third velocity box is hidden and not needed.
+                 {.caption = "Both Final Velocities",
+                  .layout = {.prompts = {{mass1, "Mass of object 1."},
+                                         {mass2, "Mass of object 2."},
+                                         {third, "Initial velocity of object 1."},
+                                         {fourth, "Initial velocity of object 2."}},
+                             .resultPrefix = "Final velocity of object 1 is ",
+                             .captions = {{secondPrefix, "Final velocity of object 2 is "}}},
+                  .solve = bothFinalVelocities,
+                  .name = "opt8"},
              },
          .clickEmptiesBoxes = false},
     };

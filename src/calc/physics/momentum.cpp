@@ -14,6 +14,11 @@ Single velocityFromMomentum(Single momentum, Single mass, Single otherMass, Sing
     return (momentum - otherMass * otherVelocity) / mass;
 }
 
+FinalVelocities elasticFinalVelocities(Single m1, Single v1, Single m2, Single v2) {
+    const Single total = m1 + m2;
+    return {((m1 - m2) * v1 + 2.0f * m2 * v2) / total, ((m2 - m1) * v2 + 2.0f * m1 * v1) / total};
+}
+
 Single commonVelocity(Single m1, Single v1, Single m2, Single v2) {
     return momentumOfBoth(m1, v1, m2, v2) / (m1 + m2);
 }

@@ -19,6 +19,14 @@ Single momentumOfBoth(Single m1, Single v1, Single m2, Single v2);
 // and the mass and velocity of the other object.
 Single velocityFromMomentum(Single momentum, Single mass, Single otherMass, Single otherVelocity);
 
+// Elastic head-on collisions, which keep the kinetic energy as well as the momentum: both
+// velocities after the collision from both before it,
+// v1f = ((m1 - m2) v1 + 2 m2 v2) / (m1 + m2) and v2f = ((m2 - m1) v2 + 2 m1 v1) / (m1 + m2).
+struct FinalVelocities {
+    Single first, second;
+};
+FinalVelocities elasticFinalVelocities(Single m1, Single v1, Single m2, Single v2);
+
 // Inelastic collisions, m1 v1 + m2 v2 = (m1 + m2) vf:
 // vf = (m1 v1 + m2 v2) / (m1 + m2), the velocity both objects move on with.
 Single commonVelocity(Single m1, Single v1, Single m2, Single v2);
