@@ -15,7 +15,7 @@ packages=(
   locales-all
   # Qt's SVG support (the build draws the program's icon with it), and the tools that check and
   # build the package.
-  qt6-svg-dev desktop-file-utils appstream dpkg-dev
+  qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()
