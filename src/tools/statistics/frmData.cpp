@@ -97,21 +97,8 @@ void DataWindow::Text1_Change() {
 
 void DataWindow::cmdOk_Click() {
     const Measurements m = readMeasurements(m_list->toPlainText());
-    if (!m.notANumber.isEmpty()) {
-        say(this, m.tooLarge ? QStringLiteral("\"%1\" is too large a number.").arg(m.notANumber)
-                             : QStringLiteral("\"%1\" is not a number. Separate the measurements with "
-                                              "blanks, commas, semicolons or new lines.")
-                                   .arg(m.notANumber));
-        return;
-    }
-    if (m.values.empty()) {
-        say(this, QStringLiteral("Enter at least one measurement."));
-        return;
-    }
-    if (std::int64_t(m.values.size()) > MostMeasurements) {
-        say(this, QStringLiteral("The windows take at most %1 measurements; this list has %2.")
-                      .arg(MostMeasurements)
-                      .arg(m.values.size()));
+    if (const QString why = refusal(m); !why.isEmpty()) {
+        say(this, why);
         return;
     }
     Totals t;

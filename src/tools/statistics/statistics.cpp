@@ -59,6 +59,22 @@ Measurements readMeasurements(const QString& text) {
     return m;
 }
 
+QString refusal(const Measurements& m) {
+    if (m.tooLarge)
+        return QStringLiteral("\"%1\" is too large a number.").arg(m.notANumber);
+    if (!m.notANumber.isEmpty())
+        return QStringLiteral("\"%1\" is not a number. Separate the measurements with blanks, commas, "
+                              "semicolons or new lines.")
+            .arg(m.notANumber);
+    if (m.values.empty())
+        return QStringLiteral("Enter at least one measurement.");
+    if (std::int64_t(m.values.size()) > MostMeasurements)
+        return QStringLiteral("The statistics windows take at most %1 measurements; this list has %2.")
+            .arg(MostMeasurements)
+            .arg(m.values.size());
+    return {};
+}
+
 Totals totals(const std::vector<double>& values) {
     Totals t;
     for (const double v : values) {

@@ -41,6 +41,9 @@ struct Measurements {
     bool tooLarge = false;      // that piece is a number beyond the double range
 };
 Measurements readMeasurements(const QString& text);
+// Why a list cannot fill in the totals (a piece that is not a number, no measurement at all, more
+// than a count box takes), as the message that says so; empty when it can.
+QString refusal(const Measurements& m);
 
 // What the totals windows are given: the count, the sum and the sum of squares, in double
 // precision (a sum beyond its range fails with "Overflow").

@@ -186,6 +186,16 @@ class TestStatistics : public QObject {
         QCOMPARE(huge.notANumber, QStringLiteral("1E999"));
         QVERIFY(huge.tooLarge);
         QVERIFY(statistics::readMeasurements(" ,; \n").values.empty());
+        QVERIFY(statistics::refusal(letter).contains("\"x4\" is not a number"));
+        QCOMPARE(statistics::refusal(huge), QStringLiteral("\"1E999\" is too large a number."));
+        QCOMPARE(statistics::refusal({}), QStringLiteral("Enter at least one measurement."));
+        // A count box takes a 16-bit count.
+        statistics::Measurements many{.values = std::vector<double>(32767, 1.0)};
+        QVERIFY(statistics::refusal(many).isEmpty());
+        many.values.push_back(1.0);
+        QCOMPARE(
+            statistics::refusal(many),
+            QStringLiteral("The statistics windows take at most 32767 measurements; this list has 32768."));
         QVERIFY(!statistics::median({}));
         // Squares beyond the double range.
         QVERIFY_THROWS_EXCEPTION(CalcError, statistics::totals({1e200, 1e200}));
