@@ -185,7 +185,8 @@ struct ChoiceGroup {
     // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
     int perRow = 0;
     bool selectsFirstAtLoad = true; // false: frmMetrics
-    // A click on an option empties every box (the new question starts afresh).
+    // A click on an option empties every box (the new question starts afresh); false: the inputs
+    // stay, and only the answer goes when the click changes what is solved for.
     bool clickEmptiesBoxes = true;
 };
 

@@ -131,12 +131,29 @@ Layout Runtime::currentLayout() const {
     return {};
 }
 
+std::vector<int> Runtime::solvedFor() const {
+    std::vector<int> selected;
+    for (int n = 1; n <= optionCount(); ++n)
+        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && isSelected(n))
+            selected.push_back(n);
+    return selected;
+}
+
 void Runtime::optionClicked(int n) {
     const ChoiceGroup& group = m_def.choices[size_t(groupOf(n))];
     if (group.clickEmptiesBoxes)
         emptyBoxes();
-    if (group.role == ChoiceGroup::Role::SolveFor)
+    if (group.role == ChoiceGroup::Role::SolveFor) {
+        // A new question: the answer to the old one goes with it, even where the inputs stay.
+        if (std::vector<int> now = solvedFor(); now != m_solvedFor) {
+            m_solvedFor = std::move(now);
+            for (const ResultRow& r : m_def.results)
+                setText(r.box, QString());
+            if (!m_def.formulaBox.isEmpty())
+                setText(m_def.formulaBox, QString());
+        }
         applyLayout(currentLayout());
+    }
     if (const Option& o = optionDefinition(n); o.onClick)
         o.onClick(*this);
 }

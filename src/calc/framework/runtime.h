@@ -37,7 +37,8 @@ class Runtime : public Sheet {
     // cursor in the first input box.
     void load();
     // Option n's click (the option is already selected): the boxes emptied where its group says
-    // so, its layout shown, then its own click behaviour.
+    // so (and the result rows and worked formula whenever the click changes what is solved for),
+    // its layout shown, then its own click behaviour.
     void optionClicked(int n);
     // Ok: the checks in order, then the definition's formula, then each selected option's (with
     // none selected nothing is computed), all under the definition's error trap.
@@ -83,9 +84,12 @@ class Runtime : public Sheet {
     bool hasLayouts() const;
     // Runs a formula under an error trap: a failing calculation says its description.
     void trapped(const Formula& formula, const Trap& trap);
+    // The selected options of the solve-for groups: what Ok computes.
+    std::vector<int> solvedFor() const;
 
     Definition m_def;
-    std::vector<int> m_groupOf; // the choice group of each option, in number order
+    std::vector<int> m_groupOf;   // the choice group of each option, in number order
+    std::vector<int> m_solvedFor; // solvedFor() at the last option click
 };
 
 } // namespace calc

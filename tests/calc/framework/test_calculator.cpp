@@ -297,6 +297,39 @@ class TestCalculator : public QObject {
         QVERIFY(s.isShown("Text3") && s.isEnabled("Text3"));
     }
 
+    // Where the options keep the inputs, a click that changes what is solved for, in either of two
+    // groups, still takes the old answer and its worked formula away; a click on the option
+    // already selected, or on a setting, changes no question and keeps them.
+    void keptInputsLoseTheOldAnswer() {
+        Definition d = testCalculator();
+        d.choices.front().clickEmptiesBoxes = false;
+        MemorySheet s(std::move(d));
+        for (const char* name : {"Text1", "Text2", "Text3"})
+            s.setText(name, "2");
+        s.ok();
+        s.click(1);
+        QCOMPARE(s.text("Text4") + " | " + s.text("Text5"), QStringLiteral("6.000 | 2 + 2 + 2"));
+        s.click(2);
+        QCOMPARE(s.text("Text1") + s.text("Text2") + s.text("Text3") + " | " + s.text("Text4") +
+                     s.text("Text5"),
+                 QStringLiteral("222 | "));
+
+        Definition paired = pairedCalculator();
+        for (ChoiceGroup& group : paired.choices)
+            group.clickEmptiesBoxes = false;
+        MemorySheet p(std::move(paired));
+        p.setText("Text1", "5");
+        p.ok();
+        p.click(5);
+        QCOMPARE(p.text("Text1") + " | " + p.text("Text3") + p.text("Text4"), QStringLiteral("5 | "));
+
+        MemorySheet c(converterCalculator());
+        c.setText("Text1", "4");
+        c.press("cmdHalf");
+        c.click(2);
+        QCOMPARE(c.text("Text3"), QStringLiteral("2.000"));
+    }
+
     // The checks first; a failure reaches the trap, and what was shown before it stays.
     void checksAndErrorTrap() {
         MemorySheet s(testCalculator());
