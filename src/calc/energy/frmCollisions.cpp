@@ -15,7 +15,6 @@ constexpr auto mass1 = "Text1", mass2 = "Text2";
 constexpr auto third = "Text3", fourth = "Text4", fifth = "Text5";
 // The second result row, shown only with both final velocities.
 constexpr auto secondResult = "Text10", secondPrefix = "Label10";
-constexpr auto formula = "Text9";
 
 // The sought velocity of object 1 or 2, by conservation of momentum: the momentum of both objects
 // at the other moment of the collision (their velocities then in the boxes first and second), and
@@ -43,12 +42,6 @@ void bothFinalVelocities(Sheet& w) {
                   ") * " + plain(v2) + " + 2 * " + plain(m1) + " * " + plain(v1) + ") / " + total);
 }
 
-// The other options show one result: the second row and the formula of both final velocities go.
-void oneResult(Sheet& w) {
-    w.setText(secondResult, QString());
-    w.setText(formula, QString());
-}
-
 // The prompts of an option, the masses first.
 Layout velocities(const char* left, const char* right, const char* last, const char* resultPrefix) {
     return {.prompts = {{mass1, "Mass of object 1."},
@@ -71,8 +64,12 @@ Definition frmCollisions() {
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
         {fifth, "Label5", Profile::K15},
     };
-    d.results = {{.label = "Label8", .box = "Text8"}, {.label = secondPrefix, .box = secondResult}};
-    d.formulaBox = QString::fromLatin1(formula);
+    d.results = {{.label = "Label8",
+                  .box = "Text8",
+                  .units = {Unit::MetrePerSecond, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond,
+                            Unit::MetrePerSecond, Unit::MetrePerSecond}},
+                 {.label = secondPrefix, .box = secondResult, .units = {Unit::MetrePerSecond}}};
+    d.formulaBox = QStringLiteral("Text9");
     // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
     // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {
@@ -82,13 +79,11 @@ Definition frmCollisions() {
                   .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
                                        "Final velocity of object 1.", "Initial velocity of object 1 is "),
                   .solve = velocityOf(1, fifth, fourth, third),
-                  .onClick = oneResult,
                   .name = "opt3"},
                  {.caption = "Initial Velocity of Object 2",
                   .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
                                        "Final velocity of object 2.", "Initial velocity of object 2 is "),
                   .solve = velocityOf(2, fourth, fifth, third),
-                  .onClick = oneResult,
                   .name = "opt4"},
                  // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
                  // third velocity box is hidden and not needed.
@@ -104,19 +99,16 @@ Definition frmCollisions() {
                           w.showResult(physics::kineticEnergyOfBoth(w.single(mass1), w.widened(third),
                                                                     w.single(mass2), w.widened(fourth)));
                       },
-                  .onClick = oneResult,
                   .name = "opt7"},
                  {.caption = "Final Velocity of Object 1",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 2.", "Final velocity of object 1 is "),
                   .solve = velocityOf(1, third, fourth, fifth),
-                  .onClick = oneResult,
                   .name = "opt5"},
                  {.caption = "Final Velocity of Object 2",
                   .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
                                        "Final velocity of object 1.", "Final velocity of object 2 is "),
                   .solve = velocityOf(2, third, fourth, fifth),
-                  .onClick = oneResult,
                   .name = "opt6"},
                  // Both velocities after the collision from the masses and both velocities before
                  // it: the usual textbook problem. The third velocity box is hidden and not needed.

@@ -70,12 +70,13 @@ inline constexpr float MaxRange = 100.0f;
 enum class Outcome {
     Written,       // the points of every whole X from the rounded start to the rounded end
     RangeTooLarge, // end - start above 100
+    StartAboveEnd, // a range that runs backwards
     TooManyValues, // the rounded range holds more than 100 whole numbers
 };
 
 struct Tabulation {
     Outcome outcome = Outcome::Written;
-    std::vector<Point> points; // empty unless written; empty too when the start is above the end
+    std::vector<Point> points; // empty unless written
 };
 
 // Every whole X from round(start) to round(end), after the range checks. Fails (num::CalcError)
