@@ -14,6 +14,11 @@ using num::Double;
 Double convertMetric(Double value, int fromExponent, int toExponent);
 
 // Temperatures, with 273 (not 273.15) between the Celsius and Kelvin scales.
+enum class Scale { Celsius, Fahrenheit, Kelvin };
+// The lowest temperature of each scale, absolute zero with the same 273: 0 K, -273 C, and
+// -459.4 F (which converts to 0 K exactly). A temperature below it does not exist.
+double absoluteZero(Scale scale);
+bool belowAbsoluteZero(Double t, Scale scale);
 Double celsiusToFahrenheit(Double c);
 Double celsiusToKelvin(Double c);
 Double fahrenheitToCelsius(Double f);
