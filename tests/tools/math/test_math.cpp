@@ -121,15 +121,10 @@ class TestMath : public QObject {
         QTest::addColumn<bool>("below");
         QTest::newRow("0 K") << math::Scale::Kelvin << 0.0 << false;
         QTest::newRow("-0.001 K") << math::Scale::Kelvin << -0.001 << true;
-        QTest::newRow("-5 K") << math::Scale::Kelvin << -5.0 << true;
         QTest::newRow("-273 C") << math::Scale::Celsius << -273.0 << false;
         QTest::newRow("-273.001 C") << math::Scale::Celsius << -273.001 << true;
-        QTest::newRow("-300 C") << math::Scale::Celsius << -300.0 << true;
         QTest::newRow("-459.4 F") << math::Scale::Fahrenheit << -459.4 << false;
         QTest::newRow("-459.41 F") << math::Scale::Fahrenheit << -459.41 << true;
-        QTest::newRow("-500 F") << math::Scale::Fahrenheit << -500.0 << true;
-        QTest::newRow("-40 C") << math::Scale::Celsius << -40.0 << false;
-        QTest::newRow("room in K") << math::Scale::Kelvin << 298.0 << false;
     }
     void absoluteZero() {
         QFETCH(math::Scale, scale);
