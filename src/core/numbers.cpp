@@ -234,10 +234,10 @@ bool isLostAtThreeDecimals(double v) {
 }
 
 QString plain(Single v) {
-    return isHuge(v) ? scientificForm(v.value(), QLocale::c()) : shortest(v.value(), 7);
+    return shortest(v.value(), 7);
 }
 QString plain(Double v) {
-    return isHuge(v) ? scientificForm(v.value(), QLocale::c()) : shortest(v.value(), 15);
+    return shortest(v.value(), 15);
 }
 
 QString result(Single v, const QLocale& locale) {

@@ -113,8 +113,8 @@ bool isLostAtThreeDecimals(double v);
 // The plain number-to-text conversion: the shortest form with up to 7 (single) or 15 (double)
 // significant digits, a leading zero before the point, exponent notation for very large or very
 // small values: 2, 0.5, 9.8, -7, 1.234568E+07, 1E-05. Always "." as the decimal point, so that the
-// text reads back as the same number. A huge value is written in the scientific result form (with
-// "."), as results show it: 1.986E+20.
+// text reads back as the same number. The same at every magnitude: its exponent notation already
+// keeps a huge value short and with all its digits (1.23456789E+26, 1E+300).
 QString plain(Single v);
 QString plain(Double v);
 

@@ -194,10 +194,11 @@ class TestNumbers : public QObject {
             {"rounded to seven", 3.14159265f, "3.141593"},
             {"gravitation", 6.673e-11f, "6.673E-11"},
             {"below 1E15", 123456789012345.0f, "1.234568E+14"},
-            // Huge values as results show them, with "." whatever the regional settings.
-            {"the single nearest 1E15", 1e15f, "1.000E+15"},
-            {"huge", 3e38f, "3.000E+38"},
-            {"huge negative", -1.9857e20f, "-1.986E+20"},
+            // From 1E15 on too, with every digit up to seven (results switch to 0.000E+00 there).
+            {"the single nearest 1E15", 1e15f, "1E+15"},
+            {"huge", 3e38f, "3E+38"},
+            {"huge negative", -1.9857e20f, "-1.9857E+20"},
+            {"huge with seven digits", 1.234567e26f, "1.234567E+26"},
             {"negative fraction", -12.25f, "-12.25"},
         };
         for (const char* cLocale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"})
@@ -227,7 +228,11 @@ class TestNumbers : public QObject {
         QCOMPARE(num::plain(Double(1.008)), QStringLiteral("1.008"));
         QCOMPARE(num::plain(Double(1.0 / 3.0)), QStringLiteral("0.333333333333333"));
         QCOMPARE(num::plain(Double(999999999999999.0)), QStringLiteral("999999999999999"));
-        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1.000E+15"));
+        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1E+15"));
+        QCOMPARE(num::plain(Double(1e18)), QStringLiteral("1E+18"));
+        QCOMPARE(num::plain(Double(123456789e18)), QStringLiteral("1.23456789E+26"));
+        QCOMPARE(num::plain(Double(12345678901234567890.0)), QStringLiteral("1.23456789012346E+19"));
+        QCOMPARE(num::plain(Double(-1e300)), QStringLiteral("-1E+300"));
         QCOMPARE(num::plain(Double(1.602176634e-19)), QStringLiteral("1.602176634E-19"));
         QCOMPARE(num::plain(Double(123456789012345.0)), QStringLiteral("123456789012345"));
         // The plain text reads back as the same number.

@@ -30,6 +30,22 @@ Double convertMetric(Double value, int fromExponent, int toExponent) {
     return value;
 }
 
+double absoluteZero(Scale scale) {
+    switch (scale) {
+    case Scale::Celsius:
+        return -273.0;
+    case Scale::Fahrenheit:
+        return -459.4;
+    case Scale::Kelvin:
+        break;
+    }
+    return 0.0;
+}
+
+bool belowAbsoluteZero(Double t, Scale scale) {
+    return t.value() < absoluteZero(scale);
+}
+
 Double celsiusToFahrenheit(Double c) {
     return Double(9.0 / 5.0) * c + 32.0;
 }

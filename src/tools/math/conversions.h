@@ -20,6 +20,11 @@ Double fahrenheitToCelsius(Double f);
 Double fahrenheitToKelvin(Double f);
 Double kelvinToCelsius(Double k);
 Double kelvinToFahrenheit(Double k);
+// The lowest temperature of each scale, absolute zero with the same 273: 0 K, -273 C, and
+// -459.4 F (which converts to 0 K exactly). A temperature below it does not exist.
+enum class Scale { Celsius, Fahrenheit, Kelvin };
+double absoluteZero(Scale scale);
+bool belowAbsoluteZero(Double t, Scale scale);
 
 // Trigonometric values of an angle in degrees, with pi taken as 3.14159265.
 Double sine(Double degrees);
