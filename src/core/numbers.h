@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace num {
@@ -82,6 +83,18 @@ Single radians(Single degrees);
 Single degrees(Single radians);
 Double radians(Double degrees);
 Double degrees(Double radians);
+
+// The sine, cosine and tangent of an angle typed in degrees. At a whole multiple of 90 degrees
+// (negative ones and those beyond a full turn too) they are exact: 0, 1 or -1, and the tangent
+// is undefined where the cosine is 0 (90, 270, -90, 450 ...). At every other angle they are
+// the functions of the converted angle above, in the angle's own precision.
+template <typename T> struct Trig {
+    Checked<T> sine, cosine;
+    std::optional<Checked<T>> tangent; // none where the cosine is 0
+};
+// The conversion comes first, so an angle too large to convert fails with "Overflow" as before.
+Trig<float> trigOfDegrees(Single degrees);
+Trig<double> trigOfDegrees(Double degrees);
 
 // Reading typed text. Blanks around the number are ignored; "." is always the decimal point,
 // whatever the regional settings; an exponent is written with E (1E3 is 1000). Anything else

@@ -66,13 +66,19 @@ Double kelvinToFahrenheit(Double k) {
 }
 
 Double sine(Double degrees) {
-    return num::sin(num::radians(degrees));
+    return num::trigOfDegrees(degrees).sine;
 }
 Double cosine(Double degrees) {
-    return num::cos(num::radians(degrees));
+    return num::trigOfDegrees(degrees).cosine;
 }
 Double tangent(Double degrees) {
-    return num::tan(num::radians(degrees));
+    const auto t = num::trigOfDegrees(degrees).tangent;
+    if (!t)
+        throw num::CalcError(num::DivisionByZero);
+    return *t;
+}
+bool hasTangent(Double degrees) {
+    return num::trigOfDegrees(degrees).tangent.has_value();
 }
 
 Double angleFromSine(Double v) {

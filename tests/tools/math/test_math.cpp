@@ -178,6 +178,7 @@ class TestMath : public QObject {
         QTest::newRow("angle of cosine 0") << &math::angleFromCosine << 0.0 << 90.0;
         QTest::newRow("angle of cosine 0.8") << &math::angleFromCosine << 0.8 << 36.86990;
         QTest::newRow("angle of cosine -1") << &math::angleFromCosine << -1.0 << 180.0;
+        QTest::newRow("angle of cosine 1") << &math::angleFromCosine << 1.0 << 0.0;
         QTest::newRow("angle of tangent 0.75") << &math::angleFromTangent << 0.75 << 36.86990;
         QTest::newRow("angle of tangent 5/12") << &math::angleFromTangent << 5.0 / 12 << 22.61986;
     }
@@ -193,6 +194,15 @@ class TestMath : public QObject {
     void noAngle() {
         QVERIFY_THROWS_EXCEPTION(num::CalcError, math::angleFromSine(-1.5));
         QVERIFY_THROWS_EXCEPTION(num::CalcError, math::angleFromCosine(2.0));
+    }
+
+    // The tangent of 90 + k 180 degrees is undefined.
+    void noTangent() {
+        for (double degrees : {90.0, 270.0, -90.0, 450.0}) {
+            QVERIFY(!math::hasTangent(degrees));
+            QVERIFY_THROWS_EXCEPTION(num::CalcError, math::tangent(degrees));
+        }
+        QVERIFY(math::hasTangent(180.0));
     }
 
     void shapes_data() {
