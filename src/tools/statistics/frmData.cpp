@@ -101,7 +101,7 @@ void DataWindow::cmdOk_Click() {
         say(this, why);
         return;
     }
-    Totals t;
+    ListTotals t;
     if (errorTrap([&] { t = totals(m.values); })) {
         say(this, QStringLiteral("The squares of these measurements are too large to add up."));
         return;
