@@ -74,6 +74,8 @@ class Runtime : public Sheet {
     virtual void checkOption(int n) = 0;
     // Ok (where the window has one) and Print.
     virtual void enableCommands(bool enabled) = 0;
+    // The caption the label shows now.
+    virtual QString labelText(const QString& label) const = 0;
 
     // The group of option n, and its definition.
     int groupOf(int n) const { return m_groupOf[size_t(n - 1)]; }
@@ -81,8 +83,11 @@ class Runtime : public Sheet {
 
   private:
     bool hasLayouts() const;
-    // Runs a formula under an error trap: a failing calculation says its description.
+    // Runs a formula under an error trap: a failing calculation says its description, and one
+    // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);
+    // The prompt the box shows now; empty for a box without one.
+    QString promptOf(const QString& box) const;
 
     Definition m_def;
     std::vector<int> m_groupOf; // the choice group of each option, in number order

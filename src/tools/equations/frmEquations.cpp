@@ -199,6 +199,14 @@ frmEquations::frmEquations()
     });
 }
 
+num::Single frmEquations::single(int number) const {
+    return num::inBox(box(number)->objectName(), [&] { return num::toSingle(box(number)->text()); });
+}
+
+std::int16_t frmEquations::integer(int number) const {
+    return num::inBox(box(number)->objectName(), [&] { return num::toInteger(box(number)->text()); });
+}
+
 QLineEdit* frmEquations::box(int number) const {
     return findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
 }
@@ -239,22 +247,19 @@ void frmEquations::cmdOk_Click() {
     underErrorTrap([this] {
         const std::optional<equations::Polynomial> polynomial = equations::parse(box(1)->text());
         if (!polynomial) {
-            platform::message(equationsTitle, QStringLiteral("You must enter a correctly written equation."),
-                              Icon::None, this);
+            sayAbout(box(1), equationsTitle, QStringLiteral("You must enter a correctly written equation."));
             return;
         }
         if (box(2)->text().isEmpty()) {
-            platform::message(equationsTitle, QStringLiteral("You must enter a valid starting number."),
-                              Icon::None, this);
+            sayAbout(box(2), equationsTitle, QStringLiteral("You must enter a valid starting number."));
             return;
         }
         if (box(3)->text().isEmpty()) {
-            platform::message(equationsTitle, QStringLiteral("You must enter a valid ending number."),
-                              Icon::None, this);
+            sayAbout(box(3), equationsTitle, QStringLiteral("You must enter a valid ending number."));
             return;
         }
-        const num::Single start = num::toSingle(box(2)->text());
-        const num::Single end = num::toSingle(box(3)->text());
+        const num::Single start = single(2);
+        const num::Single end = single(3);
         equations::Tabulation table = equations::tabulate(*polynomial, start, end);
         switch (table.outcome) {
         case equations::Outcome::RangeTooLarge:
@@ -273,12 +278,12 @@ void frmEquations::cmdOk_Click() {
 
 void frmEquations::cmdCalculateY_Click() {
     if (box(4)->text().isEmpty()) {
-        platform::message(QStringLiteral("Equations - Calculate Y"),
-                          QStringLiteral("You must enter a valid number."), Icon::None, this);
+        sayAbout(box(4), QStringLiteral("Equations - Calculate Y"),
+                 QStringLiteral("You must enter a valid number."));
         return;
     }
     underErrorTrap([this] {
-        if (const auto y = equations::yAt(m_points, num::toInteger(box(4)->text())))
+        if (const auto y = equations::yAt(m_points, integer(4)))
             box(5)->setText(num::result(*y));
     });
 }
@@ -286,10 +291,10 @@ void frmEquations::cmdCalculateY_Click() {
 void frmEquations::cmdSlope_Click() {
     underErrorTrap([this] {
         if (box(4)->text().isEmpty()) {
-            platform::message(quellorin, QStringLiteral("You must enter a valid number."), Icon::None, this);
+            sayAbout(box(4), quellorin, QStringLiteral("You must enter a valid number."));
             return;
         }
-        if (const auto slope = equations::slopeAt(m_points, num::toInteger(box(4)->text())))
+        if (const auto slope = equations::slopeAt(m_points, integer(4)))
             box(6)->setText(num::result(*slope));
     });
 }

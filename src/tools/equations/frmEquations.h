@@ -33,6 +33,9 @@ class frmEquations : public Form {
 
   private:
     QLineEdit* box(int number) const;
+    // The box's text as a number; a failure to read it is the box's.
+    num::Single single(int number) const;
+    std::int16_t integer(int number) const;
     // Draws the table's points; the axes follow them.
     void drawChart();
 

@@ -23,7 +23,7 @@ Definition frmVariation() {
         required({count, sum, sumOfSquares}, {"You must enter a valid number.", "Standard Deviation"})};
     // Totals that no data can give show their negative variation.
     d.solve = [](Sheet& w) {
-        const std::int16_t n = num::toInteger(w.single(count));
+        const std::int16_t n = num::inBox(count, [&] { return num::toInteger(w.single(count)); });
         const Single sx = w.single(sum), sx2 = w.single(sumOfSquares);
         const Single variation = num::narrow(statistics::variance(n, sx, sx2));
         const Single mean = statistics::mean(sx, Single(n));
