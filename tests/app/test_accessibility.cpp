@@ -68,9 +68,13 @@ QStringList unnamedControls(QWidget* window, QSet<int>* roles = nullptr) {
     return out;
 }
 
-QString accessibleName(QWidget* w) {
+QString accessibleText(QWidget* w, QAccessible::Text text) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-    return iface ? iface->text(QAccessible::Name) : QString();
+    return iface ? iface->text(text) : QString();
+}
+
+QString accessibleName(QWidget* w) {
+    return accessibleText(w, QAccessible::Name);
 }
 
 } // namespace
@@ -163,9 +167,11 @@ class TestAccessibility : public QObject {
     }
 
     // In every calculator, under every option: the shown controls are named, and each shown box
-    // is announced by the prompt (or result words) beside it at that moment.
+    // is announced by the prompt (or result words) beside it at that moment, each result described
+    // by its unit.
     void calculatorBoxesFollowTheirPrompts() {
         int checked = 0;
+        int describedResults = 0;
         for (const QString& name : windows::registeredClasses()) {
             auto* calc = qobject_cast<CalculatorWindow*>(windows::show(name));
             if (!calc) {
@@ -202,11 +208,27 @@ class TestAccessibility : public QObject {
                 for (const ResultRow& r : d.results)
                     if (!r.label.isEmpty())
                         QVERIFY(expectNamedBy(r.box, r.label));
+                // Each result is described by its unit, the one its unit label shows; a result
+                // without a unit has no description of its own.
+                for (const ResultRow& r : d.results) {
+                    QLineEdit* b = calc->box(r.box);
+                    const QString unit = symbol(calc->unitOf(r));
+                    const QString described = unit.isEmpty() ? b->accessibleDescription()
+                                                             : accessibleText(b, QAccessible::Description);
+                    QVERIFY2(described == unit,
+                             qPrintable(QStringLiteral("%1: %2 is described as \"%3\", its unit is \"%4\"")
+                                            .arg(where, r.box, described, unit)));
+                    if (const QString label = unitLabelOf(r); !label.isEmpty())
+                        QCOMPARE(calc->label(label)->text(), unit);
+                    if (!unit.isEmpty())
+                        ++describedResults;
+                }
             }
             windows::unloadAll();
             settle();
         }
         QVERIFY(checked > 100);
+        QVERIFY(describedResults > 50);
     }
 };
 

@@ -47,7 +47,10 @@ Definition frmCollisions() {
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
         {fifth, "Label5", Profile::K15},
     };
-    d.results = {{.label = "Label8", .box = "Text8"}};
+    d.results = {{.label = "Label8",
+                  .box = "Text8",
+                  .units = {Unit::MetrePerSecond, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond,
+                            Unit::MetrePerSecond}}};
     d.formulaBox = QStringLiteral("Text9");
     // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
     // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.

@@ -28,7 +28,9 @@ Definition frmInelastic() {
         {third, "Label3", Profile::K15},
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
     };
-    d.results = {{.label = "Label8", .box = "Text8"}};
+    d.results = {{.label = "Label8",
+                  .box = "Text8",
+                  .units = {Unit::Kilogram, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond}}};
     d.formulaBox = QStringLiteral("Text9");
     // Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {

@@ -20,7 +20,8 @@ Definition frmKineticEnergy() {
         {.box = first, .label = "Label1", .filter = Profile::K3, .tooltip = careful},
         {.box = second, .label = "Label2", .filter = Profile::K3, .tooltip = careful},
     };
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {
+        {.label = "Label3", .box = "Text3", .units = {Unit::Joule, Unit::Kilogram, Unit::MetrePerSecond}}};
     d.formulaBox = QStringLiteral("Text4");
     d.choices = {{.options =
                       {

@@ -34,7 +34,10 @@ Definition frmMomentum() {
         {.box = finalVelocity, .label = "Label3", .filter = Profile::K10, .disabledWhileHidden = true},
         {time, "Label5"},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {
+        {.label = "Label4",
+         .box = "Text4",
+         .units = {Unit::KilogramMetrePerSecond, Unit::Kilogram, Unit::MetrePerSecond, Unit::Newton}}};
     d.formulaBox = QStringLiteral("Text5");
     const QStringList all = shared + QStringList{time};
     d.choices = {{.options =

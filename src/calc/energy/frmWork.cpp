@@ -26,7 +26,7 @@ Definition frmWork() {
         {second, "Label2", Profile::K1},
         {angle, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::Metre, Unit::Newton}}};
     d.formulaBox = QStringLiteral("Text5");
     d.choices = {
         {.options =

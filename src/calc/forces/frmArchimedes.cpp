@@ -21,7 +21,9 @@ Definition frmArchimedes() {
          {},
          "Volume depends on whether all or only part of the object is submerged."},
     };
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {{.label = "Label3",
+                  .box = "Text3",
+                  .units = {Unit::Newton, Unit::KilogramPerCubicMetre, Unit::CubicMetre}}};
     d.formulaBox = QStringLiteral("Text4");
     d.choices = {{.options =
                       {

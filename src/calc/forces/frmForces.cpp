@@ -60,8 +60,15 @@ Definition frmForces() {
         {.box = angle4, .label = "Label10", .filter = Profile::K9, .place = Place::Beside},
     };
     d.results = {
-        {.label = "Label3", .box = "Text3", .unit = unit},
-        {.label = secondPrefix, .box = direction, .unit = secondUnit},
+        {.label = "Label3",
+         .box = "Text3",
+         .unit = unit,
+         .units = {Unit::Newton, Unit::Newton, Unit::MetrePerSecondSquared, Unit::Kilogram, Unit::Newton,
+                   Unit::Newton, Unit::Newton}},
+        {.label = secondPrefix,
+         .box = direction,
+         .unit = secondUnit,
+         .units = {Unit::None, Unit::None, Unit::None, Unit::None, Unit::Degree, Unit::Newton}},
     };
     d.formulaBox = QStringLiteral("Text4");
 

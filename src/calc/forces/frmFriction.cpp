@@ -15,7 +15,10 @@ constexpr auto unit = "Label4";
 Definition frmFriction() {
     Definition d{.className = "frmFriction", .caption = "Friction"};
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}, {mass, "Label5"}};
-    d.results = {{.label = "Label3", .box = "Text3", .unit = unit}};
+    d.results = {{.label = "Label3",
+                  .box = "Text3",
+                  .unit = unit,
+                  .units = {Unit::None, Unit::Newton, Unit::Kilogram, Unit::MetrePerSecondSquared}}};
     d.formulaBox = QStringLiteral("Text4");
     d.choices = {
         {.options =

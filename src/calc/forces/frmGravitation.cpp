@@ -19,7 +19,10 @@ Definition frmGravitation() {
         {third, "Label3", Profile::K16},
     };
     // Forces run from 1E-9 N between everyday things to 1E20 N between planets.
-    d.results = {{.label = "Label4", .box = "Text4", .format = ResultFormat::WideRange}};
+    d.results = {{.label = "Label4",
+                  .box = "Text4",
+                  .format = ResultFormat::WideRange,
+                  .units = {Unit::Newton, Unit::Kilogram, Unit::Metre}}};
     d.formulaBox = QStringLiteral("Text5");
     // An option only changes the prompts.
     d.choices = {{.options =

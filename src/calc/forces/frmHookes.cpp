@@ -16,7 +16,8 @@ Definition frmHookes() {
         {first, "Label1", Profile::K17},
         {second, "Label2", Profile::K17, {}, "Be careful of the sign."},
     };
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {
+        {.label = "Label3", .box = "Text3", .units = {Unit::NewtonPerMetre, Unit::Metre, Unit::Newton}}};
     d.formulaBox = QStringLiteral("Text4");
     // An option only changes the prompts.
     d.choices = {

@@ -13,7 +13,8 @@ constexpr auto first = "Text1", second = "Text2", area2 = "Text5";
 Definition frmPascal() {
     Definition d{.className = "frmPascal", .caption = "Pascal's Principle"};
     d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}, {area2, "Label4"}};
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {
+        {.label = "Label3", .box = "Text3", .units = {Unit::Pascal, Unit::Newton, Unit::SquareMetre}}};
     d.formulaBox = QStringLiteral("Text4");
     d.choices = {
         {.options =

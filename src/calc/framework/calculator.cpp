@@ -31,6 +31,9 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
         captions[r.label] << r.prefix;
         if (!r.unit.isEmpty())
             captions[r.unit] << r.unitCaption;
+        if (const QString label = unitLabelOf(r); !label.isEmpty())
+            for (Unit unit : r.units)
+                captions[label] << symbol(unit);
     }
     const QString resultLabel = d.results.empty() ? QString() : d.results.front().label;
     for (const Layout* layout : possibleLayouts(d)) {
@@ -199,6 +202,8 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         place(result);
         if (!r.unit.isEmpty())
             place(addLabel(r.unit, QString(), false));
+        else if (const QString unit = unitLabelOf(r); !unit.isEmpty())
+            place(addLabel(unit, QString(), false));
         linesAfter(r.box);
     }
     for (QHBoxLayout* strip : std::as_const(strips))
@@ -312,6 +317,10 @@ void CalculatorWindow::nameResults() {
         if (!r.label.isEmpty())
             box(r.box)->setAccessibleName(label(r.label)->text().isEmpty() ? QStringLiteral("Result")
                                                                            : QString());
+}
+
+void CalculatorWindow::describeBox(const QString& name, const QString& description) {
+    box(name)->setAccessibleDescription(description);
 }
 
 void CalculatorWindow::emptyBoxes() {

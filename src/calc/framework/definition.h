@@ -7,6 +7,7 @@
 // Formulas and checks see the window through Sheet: they read and write boxes by name. A
 // calculator file names its boxes once, so that its formulas read as physics.
 
+#include "calc/framework/units.h"
 #include "core/keyfilters.h"
 #include "core/numbers.h"
 #include "ui/platform.h"
@@ -145,6 +146,10 @@ struct NumberInput {
 
 // A read-only box a result is written into: a prefix label before it and a unit label after it,
 // both optional. The first result row of a definition is the one showResult writes.
+//
+// The row's unit (units) is shown in a small label right of the box, named after the box
+// ("Text4Unit"), and is the box's accessible description. A row with a unit label of its own
+// (unit) shows that one only, as the window sets it; its declared unit is still the description.
 struct ResultRow {
     QString label;
     QString box;
@@ -157,6 +162,10 @@ struct ResultRow {
     // what is typed there); without one it is read-only.
     Profile filter = Profile::None;
     QString unitCaption; // the unit label's caption where no option gives one
+    // The unit of the result: one entry whatever is selected; or one entry per option, numbered
+    // as Sheet::isSelected numbers them, where the last selected option the list reaches decides.
+    // Empty, or Unit::None: no unit.
+    std::vector<Unit> units;
 };
 
 // What the window shows for a selection.
@@ -194,7 +203,8 @@ struct ChoiceGroup {
     // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
     int perRow = 0;
     bool selectsFirstAtLoad = true; // false: frmMetrics
-    // A click on an option empties every box (the new question starts afresh).
+    // A click on an option empties every box (the new question starts afresh); false: the inputs
+    // stay, and only the answer goes when the click changes what is solved for.
     bool clickEmptiesBoxes = true;
 };
 

@@ -59,6 +59,14 @@ bool MemorySheet::isEnabled(const QString& name) const {
     return box(name).enabled;
 }
 
+void MemorySheet::describeBox(const QString& name, const QString& description) {
+    box(name).description = description;
+}
+
+QString MemorySheet::description(const QString& name) const {
+    return box(name).description;
+}
+
 QString& MemorySheet::label(const QString& name) {
     const auto it = m_captions.find(name);
     if (it == m_captions.end())

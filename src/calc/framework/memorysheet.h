@@ -40,6 +40,8 @@ class MemorySheet : public Runtime {
     bool isEnabled(const QString& box) const;
     QString caption(const QString& label) const;
     bool isOptionEnabled(int n) const;
+    // What assistive technology says of the box besides its name (a result's unit).
+    QString description(const QString& box) const;
     QString optionCaption(int n) const;
     // Ok (where there is one) and Print.
     bool commandsEnabled() const { return m_commandsEnabled; }
@@ -59,12 +61,14 @@ class MemorySheet : public Runtime {
     void checkOption(int n) override;
     void enableCommands(bool enabled) override { m_commandsEnabled = enabled; }
     QString labelText(const QString& label) const override { return caption(label); }
+    void describeBox(const QString& box, const QString& description) override;
 
   private:
     struct Box {
         QString text;
         bool shown = true;
         bool enabled = true;
+        QString description;
     };
     struct OptionState {
         QString caption;

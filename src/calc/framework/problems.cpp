@@ -43,6 +43,16 @@ QStringList problems(const Definition& d) {
                        "the line %1 follows %2, which is neither a box nor an extra button in a row of its own")
                        .arg(s.name, s.after);
 
+    int options = 0;
+    for (const ChoiceGroup& group : d.choices)
+        options += int(group.options.size());
+    for (const ResultRow& r : d.results)
+        if (r.units.size() > 1 && int(r.units.size()) > options)
+            found << QStringLiteral("the result %1 gives %2 units for %3 options")
+                         .arg(r.box)
+                         .arg(r.units.size())
+                         .arg(options);
+
     for (const Layout* layout : possibleLayouts(d)) {
         for (const auto& [name, prompt] : layout->prompts)
             if (!inputs.contains(name))

@@ -36,8 +36,14 @@ QStringList labelNames(const Definition& d) {
             names << r.label;
         if (!r.unit.isEmpty())
             names << r.unit;
+        if (const QString unit = unitLabelOf(r); !unit.isEmpty())
+            names << unit;
     }
     return names;
+}
+
+QString unitLabelOf(const ResultRow& row) {
+    return row.units.empty() || !row.unit.isEmpty() ? QString() : row.box + QStringLiteral("Unit");
 }
 
 Runtime::Runtime(Definition definition) : m_def(std::move(definition)) {
@@ -73,6 +79,8 @@ void Runtime::load() {
     }
     if (hasLayouts())
         applyLayout(currentLayout());
+    else
+        showUnits();
     enableCommands(m_def.load.okEnabled);
     // The first option of each group that asks for it, unless selecting in an earlier group has
     // already chosen in this one too.
@@ -113,6 +121,29 @@ void Runtime::applyLayout(const Layout& layout) {
     }
     for (size_t i = 1; i < m_def.results.size(); ++i)
         showBox(m_def.results[i].box, !layout.hiddenResults.contains(m_def.results[i].box));
+    showUnits();
+}
+
+Unit Runtime::unitOf(const ResultRow& row) const {
+    if (row.units.empty() || !isShown(row.box))
+        return Unit::None;
+    if (row.units.size() == 1)
+        return row.units.front();
+    for (int n = std::min(int(row.units.size()), optionCount()); n >= 1; --n)
+        if (isSelected(n))
+            return row.units[size_t(n - 1)];
+    return Unit::None;
+}
+
+void Runtime::showUnits() {
+    for (const ResultRow& r : m_def.results) {
+        if (r.units.empty())
+            continue;
+        const QString unit = symbol(unitOf(r));
+        if (const QString label = unitLabelOf(r); !label.isEmpty())
+            setCaption(label, unit);
+        describeBox(r.box, unit);
+    }
 }
 
 Layout Runtime::currentLayout() const {
@@ -131,12 +162,29 @@ Layout Runtime::currentLayout() const {
     return {};
 }
 
+std::vector<int> Runtime::solvedFor() const {
+    std::vector<int> selected;
+    for (int n = 1; n <= optionCount(); ++n)
+        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && isSelected(n))
+            selected.push_back(n);
+    return selected;
+}
+
 void Runtime::optionClicked(int n) {
     const ChoiceGroup& group = m_def.choices[size_t(groupOf(n))];
     if (group.clickEmptiesBoxes)
         emptyBoxes();
-    if (group.role == ChoiceGroup::Role::SolveFor)
+    if (group.role == ChoiceGroup::Role::SolveFor) {
+        // A new question: the answer to the old one goes with it, even where the inputs stay.
+        if (std::vector<int> now = solvedFor(); now != m_solvedFor) {
+            m_solvedFor = std::move(now);
+            for (const ResultRow& r : m_def.results)
+                setText(r.box, QString());
+            if (!m_def.formulaBox.isEmpty())
+                setText(m_def.formulaBox, QString());
+        }
         applyLayout(currentLayout());
+    }
     if (const Option& o = optionDefinition(n); o.onClick)
         o.onClick(*this);
 }

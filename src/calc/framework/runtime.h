@@ -23,6 +23,9 @@ QString captionOf(const Captions& captions, const QString& name);
 // and of its labels (the heading, the prompts, the result prefixes and units), in that order.
 QStringList boxNames(const Definition& d);
 QStringList labelNames(const Definition& d);
+// The unit label the window adds after a result box that declares units and has no unit label of
+// its own ("Text4Unit"); empty where it adds none.
+QString unitLabelOf(const ResultRow& row);
 
 class Runtime : public Sheet {
   public:
@@ -37,7 +40,8 @@ class Runtime : public Sheet {
     // cursor in the first input box.
     void load();
     // Option n's click (the option is already selected): the boxes emptied where its group says
-    // so, its layout shown, then its own click behaviour.
+    // so (and the result rows and worked formula whenever the click changes what is solved for),
+    // its layout shown, then its own click behaviour.
     void optionClicked(int n);
     // Ok: the checks in order, then the definition's formula, then each selected option's (with
     // none selected nothing is computed), all under the definition's error trap.
@@ -55,8 +59,10 @@ class Runtime : public Sheet {
 
     // The selection's layout: the definition's layout hook, or the selected solve-for option's.
     Layout currentLayout() const;
-    // Shows the layout: prompts, visible boxes, result prefix, captions.
+    // Shows the layout: prompts, visible boxes, result prefix, captions, units.
     void applyLayout(const Layout& layout);
+    // The unit of the result row for the selection (none while its box is hidden).
+    Unit unitOf(const ResultRow& row) const;
 
     // Sheet.
     void select(int n) override;
@@ -76,6 +82,8 @@ class Runtime : public Sheet {
     virtual void enableCommands(bool enabled) = 0;
     // The caption the label shows now.
     virtual QString labelText(const QString& label) const = 0;
+    // What assistive technology says of the box besides its name (a result's unit).
+    virtual void describeBox(const QString& box, const QString& description) = 0;
 
     // The group of option n, and its definition.
     int groupOf(int n) const { return m_groupOf[size_t(n - 1)]; }
@@ -83,14 +91,19 @@ class Runtime : public Sheet {
 
   private:
     bool hasLayouts() const;
+    // Each result's unit, in its unit label and as its box's description.
+    void showUnits();
     // Runs a formula under an error trap: a failing calculation says its description, and one
     // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);
     // The prompt the box shows now; empty for a box without one.
     QString promptOf(const QString& box) const;
+    // The selected options of the solve-for groups: what Ok computes.
+    std::vector<int> solvedFor() const;
 
     Definition m_def;
-    std::vector<int> m_groupOf; // the choice group of each option, in number order
+    std::vector<int> m_groupOf;   // the choice group of each option, in number order
+    std::vector<int> m_solvedFor; // solvedFor() at the last option click
 };
 
 } // namespace calc

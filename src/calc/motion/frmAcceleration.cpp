@@ -21,7 +21,9 @@ Definition frmAcceleration() {
         {second, "Label2", Profile::K3, {}, "Be careful of  signs when entering acceleration!"},
         {third, "Label3", Profile::K3},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4",
+                  .box = "Text4",
+                  .units = {Unit::Metre, Unit::MetrePerSecond, Unit::Second, Unit::MetrePerSecondSquared}}};
     d.formulaBox = QStringLiteral("Text8");
     const Captions velocities = {{first, "Enter the initial velocity."},
                                  {second, "Enter the final velocity."},

@@ -15,7 +15,8 @@ Definition frmCalculateDisplacement() {
         {finalPosition, "Label1", Profile::K3, "Enter the final  position", where},
         {initialPosition, "Label2", Profile::K3, "Enter the initial  position", where},
     };
-    d.results = {{.label = "Label3", .box = displacement, .prefix = "The displacement is"}};
+    d.results = {
+        {.label = "Label3", .box = displacement, .prefix = "The displacement is", .units = {Unit::Metre}}};
     d.formulaBox = QStringLiteral("Text4");
     d.checks = {required({finalPosition, initialPosition}, {"You must enter a valid number."})};
     d.solve = [](Sheet& w) {

@@ -17,7 +17,10 @@ Definition frmConstantAcceleration() {
         {finalVelocity, "Label3", Profile::K3, "Enter the final velocity."},
         {time, "Label4", Profile::K3, "Enter the change in time."},
     };
-    d.results = {{.label = "Label2", .box = "Text3", .prefix = "The average acceleration is"}};
+    d.results = {{.label = "Label2",
+                  .box = "Text3",
+                  .prefix = "The average acceleration is",
+                  .units = {Unit::MetrePerSecondSquared}}};
     d.formulaBox = QStringLiteral("Text5");
     d.checks = {
         required({initialVelocity, finalVelocity, time}, {"You must enter a valid number."}),

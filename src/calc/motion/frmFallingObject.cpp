@@ -30,7 +30,10 @@ Definition frmFallingObject() {
         {acceleration, "Label2", Profile::K3, {}, "Up is positive and down is negative."},
         {third, "Label3", Profile::K3, {}, "Check your signs."},
     };
-    d.results = {{.label = "Label4", .box = "Text4", .tooltip = "Positive or negative?"}};
+    d.results = {{.label = "Label4",
+                  .box = "Text4",
+                  .tooltip = "Positive or negative?",
+                  .units = {Unit::MetrePerSecond, Unit::Second, Unit::Metre}}};
     d.formulaBox = QStringLiteral("Text8");
     const auto fall = [](const char* last) {
         return Captions{{initialVelocity, "Enter the initial velocity."},

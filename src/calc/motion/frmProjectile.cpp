@@ -78,7 +78,10 @@ Definition frmProjectile() {
         {second, "Label2", Profile::K3e},
         {third, "Label3", Profile::K3e},
     };
-    d.results = {{.label = "Label5", .box = "Text5"}};
+    d.results = {{.label = "Label5",
+                  .box = "Text5",
+                  .units = {Unit::None, Unit::None, Unit::Metre, Unit::MetrePerSecond, Unit::Degree,
+                            Unit::Second, Unit::Metre}}};
     d.formulaBox = QStringLiteral("Text6");
     // Switching options keeps what was typed.
     d.choices = {

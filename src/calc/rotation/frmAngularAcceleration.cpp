@@ -23,7 +23,9 @@ Definition frmAngularAcceleration() {
         {second, "Label2", Profile::K1},
         {third, "Label3", Profile::K2},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4",
+                  .box = "Text4",
+                  .units = {Unit::RadianPerSecondSquared, Unit::Second, Unit::RadianPerSecond}}};
     d.formulaBox = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.caption = "Choose one of the following",

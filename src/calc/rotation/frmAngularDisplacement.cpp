@@ -13,7 +13,7 @@ constexpr auto first = "Text1", second = "Text2";
 Definition frmAngularDisplacement() {
     Definition d{.className = "frmAngularDisplacement", .caption = "Angular Displacement"};
     d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}};
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {{.label = "Label3", .box = "Text3", .units = {Unit::Radian, Unit::Metre, Unit::Metre}}};
     d.formulaBox = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Displacement",

@@ -19,7 +19,9 @@ Definition frmAngularEnergy() {
         {radius, "Label2", Profile::K1},
         {third, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4",
+                  .box = "Text4",
+                  .units = {Unit::Joule, Unit::KilogramMetreSquared, Unit::RadianPerSecond}}};
     d.formulaBox = QStringLiteral("Text6");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Kinetic Energy",

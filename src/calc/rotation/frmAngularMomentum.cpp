@@ -20,7 +20,10 @@ Definition frmAngularMomentum() {
         {second, "Label2", Profile::K1},
         {third, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label5", .box = "Text5"}};
+    d.results = {
+        {.label = "Label5",
+         .box = "Text5",
+         .units = {Unit::KilogramMetreSquaredPerSecond, Unit::KilogramMetreSquared, Unit::RadianPerSecond}}};
     d.formulaBox = QStringLiteral("Text6");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {

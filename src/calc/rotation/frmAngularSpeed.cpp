@@ -19,7 +19,8 @@ Definition frmAngularSpeed() {
          .tooltip = "There are 2 Pi radians in a circle or 6.28 radians."},
         {second, "Label2", Profile::K1},
     };
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {
+        {.label = "Label3", .box = "Text3", .units = {Unit::RadianPerSecond, Unit::Radian, Unit::Second}}};
     d.formulaBox = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {

@@ -18,7 +18,7 @@ Definition frmCircularMotion() {
         {radius, "Label2", Profile::K1},
         {speed, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::MetrePerSecondSquared, Unit::Newton}}};
     d.formulaBox = QStringLiteral("Text5");
     // Switching options keeps what was typed.
     d.choices = {{.options = {{.caption = "Centripetal Acceleration",

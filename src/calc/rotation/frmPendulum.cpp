@@ -14,7 +14,9 @@ constexpr auto first = "Text1", second = "Text2"; // the second: not for the fre
 Definition frmPendulum() {
     Definition d{.className = "frmPendulum", .caption = "Simple Pendulum"};
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
-    d.results = {{.label = "Label3", .box = "Text3"}};
+    d.results = {{.label = "Label3",
+                  .box = "Text3",
+                  .units = {Unit::Second, Unit::Hertz, Unit::Metre, Unit::MetrePerSecondSquared}}};
     d.formulaBox = QStringLiteral("Text4");
     // Switching options keeps what was typed, in the hidden box too.
     d.choices = {

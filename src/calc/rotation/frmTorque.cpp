@@ -18,7 +18,9 @@ Definition frmTorque() {
         {second, "Label2", Profile::K5},
         {third, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4",
+                  .box = "Text4",
+                  .units = {Unit::NewtonMetre, Unit::Metre, Unit::Newton, Unit::Degree}}};
     d.formulaBox = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Torque",

@@ -21,7 +21,7 @@ Definition frmResultant() {
     };
     d.results = {
         {.label = "Label3", .box = "Text3", .prefix = "The resulting magnitude is"},
-        {.label = "Label4", .box = angle, .prefix = "The angle is"},
+        {.label = "Label4", .box = angle, .prefix = "The angle is", .units = {Unit::Degree}},
     };
     d.formulaBox = QStringLiteral("Text5");
     const Message validNumber{"You must enter a valid number."};

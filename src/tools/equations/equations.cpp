@@ -116,6 +116,8 @@ num::Single evaluate(const Polynomial& polynomial, std::int16_t x, ValueStack& s
 Tabulation tabulate(const Polynomial& polynomial, num::Single start, num::Single end) {
     if (end - start > num::Single(MaxRange))
         return {Outcome::RangeTooLarge, {}};
+    if (start > end)
+        return {Outcome::StartAboveEnd, {}};
     const int first = num::toInteger(start);
     const int last = num::toInteger(end);
     if (last - first + 1 > MaxPoints)

@@ -13,7 +13,7 @@
 //
 // Arithmetic: each term is worked out in double precision, and Y is the sum of the terms in order
 // with every partial sum rounded to single precision. A value beyond single precision fails with
-// num::CalcError ("Overflow"), as does an X outside the 16-bit range.
+// num::CalcError (too large), as does an X outside the 16-bit range.
 
 #include "core/numbers.h"
 
@@ -70,12 +70,13 @@ inline constexpr float MaxRange = 100.0f;
 enum class Outcome {
     Written,       // the points of every whole X from the rounded start to the rounded end
     RangeTooLarge, // end - start above 100
+    StartAboveEnd, // a range that runs backwards
     TooManyValues, // the rounded range holds more than 100 whole numbers
 };
 
 struct Tabulation {
     Outcome outcome = Outcome::Written;
-    std::vector<Point> points; // empty unless written; empty too when the start is above the end
+    std::vector<Point> points; // empty unless written
 };
 
 // Every whole X from round(start) to round(end), after the range checks. Fails (num::CalcError)

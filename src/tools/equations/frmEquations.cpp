@@ -241,9 +241,15 @@ void frmEquations::drawChart() {
     scaleAxis(m_axisY, low->y.value(), high->y.value(), ySteps);
 }
 
-// The equation and the range are checked before anything is worked out; the table and the graph
-// change only when every point has been worked out, so that they always show one equation.
+// The equation and the range are checked before anything is worked out, and the table and the
+// graph are made only when every point has been worked out. Until then there is none: an Ok that
+// is refused leaves no other equation's line, nor its Y and slope, beside the equation typed.
 void frmEquations::cmdOk_Click() {
+    m_points.clear();
+    m_madeFrom.clear();
+    drawChart();
+    box(5)->clear();
+    box(6)->clear();
     underErrorTrap([this] {
         const std::optional<equations::Polynomial> polynomial = equations::parse(box(1)->text());
         if (!polynomial) {
@@ -265,6 +271,10 @@ void frmEquations::cmdOk_Click() {
         case equations::Outcome::RangeTooLarge:
             platform::message(quellorin, QStringLiteral("The range is too large."), Icon::None, this);
             return;
+        case equations::Outcome::StartAboveEnd:
+            platform::message(quellorin, QStringLiteral("The starting value is above the ending value."),
+                              Icon::None, this);
+            return;
         case equations::Outcome::TooManyValues:
             platform::message(quellorin, QStringLiteral("Too many values."), Icon::None, this);
             return;
@@ -272,8 +282,22 @@ void frmEquations::cmdOk_Click() {
             break;
         }
         m_points = std::move(table.points);
+        m_madeFrom = source();
         drawChart();
     });
+}
+
+QStringList frmEquations::source() const {
+    return {box(1)->text(), box(2)->text(), box(3)->text()};
+}
+
+bool frmEquations::tableIsCurrent(QLineEdit* answer) {
+    if (!m_madeFrom.isEmpty() && m_madeFrom == source())
+        return true;
+    answer->clear();
+    platform::message(quellorin, QStringLiteral("Press Ok first to make the table of this equation."),
+                      Icon::None, this);
+    return false;
 }
 
 void frmEquations::cmdCalculateY_Click() {
@@ -282,6 +306,8 @@ void frmEquations::cmdCalculateY_Click() {
                  QStringLiteral("You must enter a valid number."));
         return;
     }
+    if (!tableIsCurrent(box(5)))
+        return;
     underErrorTrap([this] {
         if (const auto y = equations::yAt(m_points, integer(4)))
             box(5)->setText(num::result(*y));
@@ -294,6 +320,8 @@ void frmEquations::cmdSlope_Click() {
             sayAbout(box(4), quellorin, QStringLiteral("You must enter a valid number."));
             return;
         }
+        if (!tableIsCurrent(box(6)))
+            return;
         if (const auto slope = equations::slopeAt(m_points, integer(4)))
             box(6)->setText(num::result(*slope));
     });
@@ -304,6 +332,7 @@ void frmEquations::cmdClear_Click() {
         box(n)->clear();
     box(1)->setFocus();
     m_points.clear();
+    m_madeFrom.clear();
     drawChart();
 }
 

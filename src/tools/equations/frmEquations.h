@@ -6,6 +6,8 @@
 #include "tools/equations/equations.h"
 #include "ui/form.h"
 
+#include <QStringList>
+
 #include <vector>
 
 class QChartView;
@@ -38,8 +40,14 @@ class frmEquations : public Form {
     std::int16_t integer(int number) const;
     // Draws the table's points; the axes follow them.
     void drawChart();
+    // The equation, the start and the end as the boxes hold them now.
+    QStringList source() const;
+    // Whether the table was made from what the boxes hold now; if not, the answer box is emptied
+    // and the student is asked to press Ok.
+    bool tableIsCurrent(QLineEdit* answer);
 
     std::vector<equations::Point> m_points;
+    QStringList m_madeFrom; // source() when the table was made; empty while there is none
     QChartView* m_chart = nullptr;
     QLineSeries* m_series = nullptr;
     QValueAxis* m_axisX = nullptr;

@@ -19,7 +19,8 @@ Definition frmError() {
         {correct, "Label3", Profile::K14, "Enter the correct value",
          "Enter the value you were supposed to get."},
     };
-    d.results = {{.label = "Label4", .box = "Text3", .prefix = "The percent of error is:"}};
+    d.results = {
+        {.label = "Label4", .box = "Text3", .prefix = "The percent of error is:", .units = {Unit::Percent}}};
     d.formulaBox = QStringLiteral("Text4");
     d.checks = {required({yours, correct}, {"You must enter a valid number.", "Percent Error"})};
     d.solve = [](Sheet& w) {

@@ -109,7 +109,8 @@ class TestForces : public textbook::Test {
     }
 
     // The angle boxes of the first row do not spread the result row apart: "at <angle> degrees"
-    // follows the first force closely, and the window keeps its size from option to option.
+    // follows the first force and its unit closely, and the window keeps its size from option to
+    // option.
     void equilibriumRowsStayCompact() {
         CalculatorWindow window(calc::frmEquilibrium());
         CalculatorWindow* w = &window;
@@ -119,7 +120,9 @@ class TestForces : public textbook::Test {
         const QWidget* force = w->box("Text6");
         const QWidget* at = w->label("Label5");
         QCOMPARE(at->y() + at->height() / 2, force->y() + force->height() / 2);
-        QVERIFY2(at->x() - (force->x() + force->width()) < 20, "\"at\" stands apart from the force");
+        const QWidget* unit = w->label("Text6Unit");
+        QVERIFY2(unit->x() - (force->x() + force->width()) < 20, "the unit stands apart from the force");
+        QVERIFY2(at->x() - (unit->x() + unit->width()) < 20, "\"at\" stands apart from the force");
         QVERIFY(w->box("Text4")->width() < force->width());
         for (int option : {3, 2, 1}) {
             w->select(option);

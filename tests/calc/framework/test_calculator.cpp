@@ -27,7 +27,7 @@ Definition testCalculator() {
         {"Text2", "Label2", Profile::K3e},
         {.box = "Text3", .label = "Label3", .disabledWhileHidden = true},
     };
-    d.results = {{.label = "Label4", .box = "Text4"}};
+    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::None}}};
     d.formulaBox = QStringLiteral("Text5");
     d.choices = {{.options = {
                       {"Sum",
@@ -58,7 +58,8 @@ Definition rowsCalculator() {
         {.box = "Text5", .label = "Label4", .filter = Profile::K9, .place = Place::Beside},
         {"Text2", "Label2", Profile::K3},
     };
-    d.results = {{.label = "Label3", .box = "Text3", .unit = "Label6"}, {"Label11", "Text7", "Label12"}};
+    d.results = {{.label = "Label3", .box = "Text3", .unit = "Label6", .units = {Unit::Newton}},
+                 {.label = "Label11", .box = "Text7", .unit = "Label12", .units = {Unit::Degree}}};
     d.choices = {{.options = {
                       {.caption = "One",
                        .layout = {.prompts = {{"Text1", "First"}, {"Text2", "Second"}},
@@ -130,7 +131,13 @@ Definition pairedCalculator() {
     Definition d{.className = "frmTestPaired", .caption = "Paired"};
     d.heading = {"Label9", "Pick a pair."};
     d.inputs = {{"Text1", "Label1"}, {"Text2", "Label2"}};
-    d.results = {{.label = "Label3", .box = "Text3", .format = ResultFormat::WideRange}, {"Label4", "Text4"}};
+    d.results = {{.label = "Label3",
+                  .box = "Text3",
+                  .format = ResultFormat::WideRange,
+                  .units = {Unit::Kilogram, Unit::Hertz}},
+                 {.label = "Label4",
+                  .box = "Text4",
+                  .units = {Unit::None, Unit::None, Unit::None, Unit::Metre, Unit::Second}}};
     d.lines = {{"Line1", "Text1"}};
     d.unusedBoxes = {"Text8"};
     d.choices = {{.options = {{"A"}, {"B"}, {"C"}}, .perRow = 2},
@@ -211,6 +218,11 @@ const std::vector<Spoilt>& spoilt() {
         {"a first box that is no box",
          [](Definition& d) { d.load.firstBox = QStringLiteral("Text9"); },
          {"the first box Text9 is not a box"}},
+        {"more units than options",
+         [](Definition& d) {
+             d.results[0].units = {Unit::Joule, Unit::Metre, Unit::Second};
+         },
+         {"the result Text4 gives 3 units for 2 options"}},
         {"a cursor for Clear in no box",
          [](Definition& d) { d.clear.focus = QStringLiteral("Label1"); },
          {"Clear puts the cursor in Label1, which is not a box"}},
@@ -297,6 +309,39 @@ class TestCalculator : public QObject {
         QVERIFY(s.isShown("Text3") && s.isEnabled("Text3"));
     }
 
+    // Where the options keep the inputs, a click that changes what is solved for, in either of two
+    // groups, still takes the old answer and its worked formula away; a click on the option
+    // already selected, or on a setting, changes no question and keeps them.
+    void keptInputsLoseTheOldAnswer() {
+        Definition d = testCalculator();
+        d.choices.front().clickEmptiesBoxes = false;
+        MemorySheet s(std::move(d));
+        for (const char* name : {"Text1", "Text2", "Text3"})
+            s.setText(name, "2");
+        s.ok();
+        s.click(1);
+        QCOMPARE(s.text("Text4") + " | " + s.text("Text5"), QStringLiteral("6.000 | 2 + 2 + 2"));
+        s.click(2);
+        QCOMPARE(s.text("Text1") + s.text("Text2") + s.text("Text3") + " | " + s.text("Text4") +
+                     s.text("Text5"),
+                 QStringLiteral("222 | "));
+
+        Definition paired = pairedCalculator();
+        for (ChoiceGroup& group : paired.choices)
+            group.clickEmptiesBoxes = false;
+        MemorySheet p(std::move(paired));
+        p.setText("Text1", "5");
+        p.ok();
+        p.click(5);
+        QCOMPARE(p.text("Text1") + " | " + p.text("Text3") + p.text("Text4"), QStringLiteral("5 | "));
+
+        MemorySheet c(converterCalculator());
+        c.setText("Text1", "4");
+        c.press("cmdHalf");
+        c.click(2);
+        QCOMPARE(c.text("Text3"), QStringLiteral("2.000"));
+    }
+
     // The checks first; a failure reaches the trap, and what was shown before it stays. A message
     // about one box puts the cursor in it; a failure of the formula leaves the cursor alone.
     void checksAndErrorTrap() {
@@ -376,6 +421,44 @@ class TestCalculator : public QObject {
         QVERIFY(r.isShown("Text5"));
         QCOMPARE(r.caption("Label11"), QStringLiteral("The other is"));
         QCOMPARE(r.focus(), QStringLiteral("Text2"));
+    }
+
+    // A result's unit follows the selection, in the label after its box and as the box's
+    // description. A row with a unit label of its own gets no second one; a hidden row has none;
+    // with two groups, the last selected option the list of units reaches decides.
+    void unitsFollowTheOption() {
+        MemorySheet s(testCalculator());
+        QCOMPARE(s.caption("Text4Unit"), QStringLiteral("J"));
+        QCOMPARE(s.description("Text4"), QStringLiteral("J"));
+        s.click(2);
+        QCOMPARE(s.caption("Text4Unit"), QString());
+        QCOMPARE(s.description("Text4"), QString());
+
+        MemorySheet r(rowsCalculator());
+        QVERIFY(!labelNames(r.definition()).contains("Text3Unit"));
+        QCOMPARE(r.caption("Label6"), QStringLiteral("units"));
+        QCOMPARE(r.description("Text3"), QStringLiteral("N"));
+        QCOMPARE(r.description("Text7"), QString());
+        r.select(2);
+        QCOMPARE(r.description("Text7"), QStringLiteral("\u00b0"));
+
+        MemorySheet p(pairedCalculator());
+        QCOMPARE(p.caption("Text3Unit"), QStringLiteral("kg"));
+        QCOMPARE(p.caption("Text4Unit"), QStringLiteral("m"));
+        p.select(5);
+        p.select(2);
+        QCOMPARE(p.caption("Text3Unit"), QStringLiteral("Hz"));
+        QCOMPARE(p.caption("Text4Unit"), QStringLiteral("s"));
+        p.select(3);
+        QCOMPARE(p.caption("Text3Unit"), QString());
+
+        // In the window: right of the box, on its line.
+        const QRect unit = w->label("Text4Unit")->geometry(), result = box("Text4")->geometry();
+        QVERIFY(unit.left() > result.right() && qAbs(unit.center().y() - result.center().y()) <= 1);
+        QCOMPARE(w->label("Text4Unit")->text(), QStringLiteral("J"));
+        QCOMPARE(box("Text4")->accessibleDescription(), QStringLiteral("J"));
+        w->option(2)->click();
+        QCOMPARE(box("Text4")->accessibleDescription(), QString());
     }
 
     // Ok writes over what was typed into a result box; Clear puts the cursor in the box it names.

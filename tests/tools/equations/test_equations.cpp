@@ -78,7 +78,8 @@ class TestEquations : public QObject {
         QTest::newRow("rounded to 101 values") << 0.4f << 100.4f << int(O::TooManyValues) << 0 << 0;
         QTest::newRow("0 to 100.5") << 0.0f << 100.5f << int(O::RangeTooLarge) << 0 << 0;
         QTest::newRow("halves to even") << 2.5f << 3.5f << int(O::Written) << 2 << 3;
-        QTest::newRow("start above end") << 3.0f << 1.0f << int(O::Written) << 0 << 0;
+        QTest::newRow("start above end") << 3.0f << 1.0f << int(O::StartAboveEnd) << 0 << 0;
+        QTest::newRow("above by a fraction") << 3.4f << 3.2f << int(O::StartAboveEnd) << 0 << 0;
         QTest::newRow("one value") << 7.0f << 7.0f << int(O::Written) << 7 << 1;
         QTest::newRow("top of 16 bits") << 32760.0f << 32767.0f << int(O::Written) << 32760 << 8;
     }
