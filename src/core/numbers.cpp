@@ -130,6 +130,38 @@ Double degrees(Double radians) {
 
 namespace {
 
+// How many quarter turns (0 to 3) an angle in degrees lies past a whole turn, when it is a whole
+// multiple of 90 degrees; nothing otherwise. The remainders are exact in either precision.
+template <typename T> std::optional<int> quarterTurns(T degrees) {
+    const T rest = std::fmod(degrees, T(360));
+    if (std::fmod(rest, T(90)) != 0)
+        return std::nullopt;
+    return (static_cast<int>(rest / T(90)) + 4) % 4;
+}
+
+template <typename T> Trig<T> trigOf(Checked<T> degrees) {
+    const Checked<T> r = radians(degrees);
+    const std::optional<int> quarters = quarterTurns(degrees.value());
+    if (!quarters)
+        return {sin(r), cos(r), tan(r)};
+    static constexpr T sines[] = {0, 1, 0, -1}, cosines[] = {1, 0, -1, 0};
+    Trig<T> t{sines[*quarters], cosines[*quarters], std::nullopt};
+    if (t.cosine != Checked<T>(0))
+        t.tangent = Checked<T>(0); // the sine is 0 wherever the cosine is not
+    return t;
+}
+
+} // namespace
+
+Trig<float> trigOfDegrees(Single degrees) {
+    return trigOf(degrees);
+}
+Trig<double> trigOfDegrees(Double degrees) {
+    return trigOf(degrees);
+}
+
+namespace {
+
 // The typed-number grammar: [blanks] [sign] digits [. digits] [E [sign] digits] [blanks], with at
 // least one digit in the mantissa. Returns the number without the blanks, or an empty string.
 QByteArray numberText(const QString& text) {
@@ -272,10 +304,10 @@ bool isLostAtThreeDecimals(double v) {
 }
 
 QString plain(Single v) {
-    return isHuge(v) ? scientificForm(v.value(), QLocale::c()) : shortest(v.value(), 7);
+    return shortest(v.value(), 7);
 }
 QString plain(Double v) {
-    return isHuge(v) ? scientificForm(v.value(), QLocale::c()) : shortest(v.value(), 15);
+    return shortest(v.value(), 15);
 }
 
 QString result(Single v, const QLocale& locale) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace num {
@@ -120,6 +121,18 @@ Single degrees(Single radians);
 Double radians(Double degrees);
 Double degrees(Double radians);
 
+// The sine, cosine and tangent of an angle typed in degrees. At a whole multiple of 90 degrees
+// (negative ones and those beyond a full turn too) they are exact: 0, 1 or -1, and the tangent
+// is undefined where the cosine is 0 (90, 270, -90, 450 ...). At every other angle they are
+// the functions of the converted angle above, in the angle's own precision.
+template <typename T> struct Trig {
+    Checked<T> sine, cosine;
+    std::optional<Checked<T>> tangent; // none where the cosine is 0
+};
+// The conversion comes first, so an angle too large to convert fails there, as before.
+Trig<float> trigOfDegrees(Single degrees);
+Trig<double> trigOfDegrees(Double degrees);
+
 // Reading typed text. Blanks around the number are ignored; "." is always the decimal point,
 // whatever the regional settings; an exponent is written with E (1E3 is 1000). Anything else
 // ("", "-", "E", ".", "1.2.3", "12abc") fails as not a number; a number beyond the type's range
@@ -150,8 +163,8 @@ bool isLostAtThreeDecimals(double v);
 // The plain number-to-text conversion: the shortest form with up to 7 (single) or 15 (double)
 // significant digits, a leading zero before the point, exponent notation for very large or very
 // small values: 2, 0.5, 9.8, -7, 1.234568E+07, 1E-05. Always "." as the decimal point, so that the
-// text reads back as the same number. A huge value is written in the scientific result form (with
-// "."), as results show it: 1.986E+20.
+// text reads back as the same number. The same at every magnitude: its exponent notation already
+// keeps a huge value short and with all its digits (1.23456789E+26, 1E+300).
 QString plain(Single v);
 QString plain(Double v);
 

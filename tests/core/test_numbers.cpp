@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <clocale>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -229,6 +230,74 @@ class TestNumbers : public QObject {
         QCOMPARE(failure([] { num::asin(Double(1.0000001)); }), QStringLiteral("no answer"));
     }
 
+    // Whole multiples of 90 degrees are exact in every quadrant, below zero and beyond a turn, in
+    // either precision; the tangent is undefined where the cosine is 0.
+    void rightAngles_data() {
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<double>("sine");
+        QTest::addColumn<double>("cosine");
+        QTest::addColumn<bool>("tangent");
+        QTest::newRow("0") << 0.0 << 0.0 << 1.0 << true;
+        QTest::newRow("90") << 90.0 << 1.0 << 0.0 << false;
+        QTest::newRow("180") << 180.0 << 0.0 << -1.0 << true;
+        QTest::newRow("270") << 270.0 << -1.0 << 0.0 << false;
+        QTest::newRow("360") << 360.0 << 0.0 << 1.0 << true;
+        QTest::newRow("450") << 450.0 << 1.0 << 0.0 << false;
+        QTest::newRow("540") << 540.0 << 0.0 << -1.0 << true;
+        QTest::newRow("-90") << -90.0 << -1.0 << 0.0 << false;
+        QTest::newRow("-180") << -180.0 << 0.0 << -1.0 << true;
+        QTest::newRow("-270") << -270.0 << 1.0 << 0.0 << false;
+        QTest::newRow("-360") << -360.0 << 0.0 << 1.0 << true;
+        QTest::newRow("-450") << -450.0 << -1.0 << 0.0 << false;
+        QTest::newRow("a million right angles") << 9e7 << 0.0 << 1.0 << true;
+    }
+    void rightAngles() {
+        QFETCH(double, degrees);
+        QFETCH(double, sine);
+        QFETCH(double, cosine);
+        QFETCH(bool, tangent);
+        const Trig<float> s = trigOfDegrees(Single(float(degrees)));
+        QCOMPARE(s.sine.value(), float(sine));
+        QCOMPARE(s.cosine.value(), float(cosine));
+        QCOMPARE(s.tangent.has_value(), tangent);
+        const Trig<double> d = trigOfDegrees(Double(degrees));
+        QCOMPARE(d.sine.value(), sine);
+        QCOMPARE(d.cosine.value(), cosine);
+        QCOMPARE(d.tangent.has_value(), tangent);
+        if (tangent) {
+            QCOMPARE(s.tangent->value(), 0.0f);
+            QCOMPARE(d.tangent->value(), 0.0);
+        }
+    }
+
+    // Every other angle keeps the arithmetic of angle x 3.14159265 / 180 to the last bit, in the
+    // angle's own precision.
+    void otherAngles_data() {
+        QTest::addColumn<double>("degrees");
+        for (double a :
+             {30.0, 45.0, 60.0, 89.9, 90.5, 135.0, 179.99, 269.0, -30.0, -91.0, 1e-3, 450.1, 12345.6})
+            QTest::newRow(qPrintable(QString::number(a))) << a;
+    }
+    void otherAngles() {
+        QFETCH(double, degrees);
+        const float f = float(degrees), rf = f * 3.14159265f / 180.0f;
+        const Trig<float> s = trigOfDegrees(Single(f));
+        QVERIFY(s.sine.value() == std::sin(rf));
+        QVERIFY(s.cosine.value() == std::cos(rf));
+        QVERIFY(s.tangent && s.tangent->value() == std::tan(rf));
+        const double rd = degrees * 3.14159265 / 180.0;
+        const Trig<double> d = trigOfDegrees(Double(degrees));
+        QVERIFY(d.sine.value() == std::sin(rd));
+        QVERIFY(d.cosine.value() == std::cos(rd));
+        QVERIFY(d.tangent && d.tangent->value() == std::tan(rd));
+    }
+
+    // An angle too large to convert fails as its conversion does, whole multiple or not.
+    void anglesBeyondConversion() {
+        QCOMPARE(failure([] { trigOfDegrees(Single(3e38f)); }), QStringLiteral("too large"));
+        QCOMPARE(failure([] { trigOfDegrees(Double(1e308)); }), QStringLiteral("too large"));
+    }
+
     // A double result goes back into single precision, or fails where single precision ends.
     void narrowing() {
         QCOMPARE(num::narrow(Double(0.1)).value(), 0.1f);
@@ -261,10 +330,11 @@ class TestNumbers : public QObject {
             {"rounded to seven", 3.14159265f, "3.141593"},
             {"gravitation", 6.673e-11f, "6.673E-11"},
             {"below 1E15", 123456789012345.0f, "1.234568E+14"},
-            // Huge values as results show them, with "." whatever the regional settings.
-            {"the single nearest 1E15", 1e15f, "1.000E+15"},
-            {"huge", 3e38f, "3.000E+38"},
-            {"huge negative", -1.9857e20f, "-1.986E+20"},
+            // From 1E15 on too, with every digit up to seven (results switch to 0.000E+00 there).
+            {"the single nearest 1E15", 1e15f, "1E+15"},
+            {"huge", 3e38f, "3E+38"},
+            {"huge negative", -1.9857e20f, "-1.9857E+20"},
+            {"huge with seven digits", 1.234567e26f, "1.234567E+26"},
             {"negative fraction", -12.25f, "-12.25"},
         };
         for (const char* cLocale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"})
@@ -294,7 +364,11 @@ class TestNumbers : public QObject {
         QCOMPARE(num::plain(Double(1.008)), QStringLiteral("1.008"));
         QCOMPARE(num::plain(Double(1.0 / 3.0)), QStringLiteral("0.333333333333333"));
         QCOMPARE(num::plain(Double(999999999999999.0)), QStringLiteral("999999999999999"));
-        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1.000E+15"));
+        QCOMPARE(num::plain(Double(1e15)), QStringLiteral("1E+15"));
+        QCOMPARE(num::plain(Double(1e18)), QStringLiteral("1E+18"));
+        QCOMPARE(num::plain(Double(123456789e18)), QStringLiteral("1.23456789E+26"));
+        QCOMPARE(num::plain(Double(12345678901234567890.0)), QStringLiteral("1.23456789012346E+19"));
+        QCOMPARE(num::plain(Double(-1e300)), QStringLiteral("-1E+300"));
         QCOMPARE(num::plain(Double(1.602176634e-19)), QStringLiteral("1.602176634E-19"));
         QCOMPARE(num::plain(Double(123456789012345.0)), QStringLiteral("123456789012345"));
         // The plain text reads back as the same number.

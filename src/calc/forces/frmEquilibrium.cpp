@@ -70,8 +70,8 @@ Definition frmEquilibrium() {
                            .solve =
                                [](Sheet& w) {
                                    const Single weight = w.single(weightBox);
-                                   const Single a1 = num::radians(w.single(angle1)),
-                                                a2 = num::radians(w.single(angle2));
+                                   const physics::Trig a1 = num::trigOfDegrees(w.single(angle1)),
+                                                       a2 = num::trigOfDegrees(w.single(angle2));
                                    w.showResult(physics::support(weight, a1, a2));
                                    w.showResult(force2, physics::support(weight, a2, a1));
                                }},

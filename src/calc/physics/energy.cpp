@@ -5,11 +5,11 @@ namespace physics {
 using num::Double;
 
 Single work(Single force, Single displacement, Single degrees) {
-    return (force * displacement) * num::cos(num::radians(degrees));
+    return (force * displacement) * num::trigOfDegrees(degrees).cosine;
 }
 
 Single workFactor(Single work, Single known, Single degrees) {
-    return work / (known * num::cos(num::radians(degrees)));
+    return work / (known * num::trigOfDegrees(degrees).cosine);
 }
 
 Single power(Single force, Single distance, Single time) {

@@ -12,7 +12,7 @@ using num::Single;
 // W = F d cos(theta): the work of a force acting at theta degrees to the displacement.
 Single work(Single force, Single displacement, Single degrees);
 // W = F d cos(theta) solved for d or F: the work over the other of the two and the cosine. At 90
-// degrees the cosine of the converted angle is not quite 0, so the answer is huge, not an error.
+// degrees (and 270) the cosine is exactly 0: a division by zero.
 Single workFactor(Single work, Single known, Single degrees);
 
 // P = F d / t: the power of a force moving through a distance in a time.

@@ -10,7 +10,7 @@ const Single G = 6.673e-11f;
 } // namespace
 
 Single normalForce(Single mass, Single slopeDegrees) {
-    return mass * g * num::cos(num::radians(slopeDegrees));
+    return mass * g * num::trigOfDegrees(slopeDegrees).cosine;
 }
 
 Single frictionCoefficient(Single force, Single mass) {
@@ -30,11 +30,19 @@ Single accelerationAgainstFriction(Single force, Single mu, Single mass) {
 }
 
 Single equalSupport(Single weight, Single degrees) {
-    return weight / 2.0f / num::sin(num::radians(degrees));
+    return weight / 2.0f / num::trigOfDegrees(degrees).sine;
 }
 
-Single support(Single weight, Single angle, Single otherAngle) {
-    return weight / (num::cos(angle) * num::tan(otherAngle) + num::sin(angle));
+Single support(Single weight, const Trig& angle, const Trig& otherAngle) {
+    if (!otherAngle.tangent) {
+        // The other support is vertical and carries the whole weight; this one, with nothing to
+        // balance sideways, carries none. Two vertical supports can share the weight in any
+        // proportion: there is no one answer, as in the formula's division by a cosine of 0.
+        if (angle.cosine == Single(0.0f))
+            throw num::CalcError(num::DivisionByZero);
+        return 0.0f;
+    }
+    return weight / (angle.cosine * *otherAngle.tangent + angle.sine);
 }
 
 Single gravitationalForce(Single m1, Single m2, Single distance) {

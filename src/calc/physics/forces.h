@@ -8,6 +8,7 @@
 namespace physics {
 
 using num::Single;
+using Trig = num::Trig<float>;
 
 // N = m g cos(slope): the normal force on a mass resting on a slope.
 Single normalForce(Single mass, Single slopeDegrees);
@@ -27,9 +28,11 @@ Single accelerationAgainstFriction(Single force, Single mu, Single mass);
 // F = (W / 2) / sin(theta): each of two equal supports at the same angle.
 Single equalSupport(Single weight, Single degrees);
 // F1 = W / (cos(theta1) tan(theta2) + sin(theta1)): the support at theta1 beside one at theta2
-// (their horizontal parts balance, their vertical parts carry W). These two angles are in radians:
-// the window converts each one as it reads it.
-Single support(Single weight, Single angle, Single otherAngle);
+// (their horizontal parts balance, their vertical parts carry W). The two angles come as their
+// trigonometric values: the window converts each one as it reads it. Beside a vertical support
+// (no tangent) this one carries nothing; two vertical supports have no one answer (division by
+// zero).
+Single support(Single weight, const Trig& angle, const Trig& otherAngle);
 
 // Gravitation, F = G m1 m2 / d^2 (G = 6.673E-11). G is applied first and the distance one factor
 // at a time, so that planets and stars (an Earth and a Moon multiply to 4.4E47) stay within single

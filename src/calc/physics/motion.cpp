@@ -54,13 +54,13 @@ Single launchHeight(Single x, Single v) {
 }
 
 Single range(Single v, Single degrees) {
-    const Single r = num::radians(degrees);
-    return (v * num::cos(r)) * 2.0f * (v * num::sin(r) / g);
+    const num::Trig<float> r = num::trigOfDegrees(degrees);
+    return (v * r.cosine) * 2.0f * (v * r.sine / g);
 }
 
 Single launchSpeed(Single range, Single degrees) {
-    const Single r = num::radians(degrees);
-    return num::sqrt(range * g / (num::sin(r) * 2.0f * num::cos(r)));
+    const num::Trig<float> r = num::trigOfDegrees(degrees);
+    return num::sqrt(range * g / (r.sine * 2.0f * r.cosine));
 }
 
 Single launchAngle(Single t, Single range) {
@@ -68,11 +68,11 @@ Single launchAngle(Single t, Single range) {
 }
 
 Single flightTime(Single v, Single degrees) {
-    return v * num::sin(num::radians(degrees)) * 2.0f / g;
+    return v * num::trigOfDegrees(degrees).sine * 2.0f / g;
 }
 
 Single peakHeight(Single v, Single degrees) {
-    const Single q = v * num::sin(num::radians(degrees)) / g;
+    const Single q = v * num::trigOfDegrees(degrees).sine / g;
     return q * q * halfG;
 }
 

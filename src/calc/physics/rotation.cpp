@@ -27,11 +27,11 @@ Single finalAngularSpeed(Single initial, Single time, Single acceleration) {
 }
 
 Double torque(Double force, Double arm, Double degrees) {
-    return force * arm * num::sin(num::radians(degrees));
+    return force * arm * num::trigOfDegrees(degrees).sine;
 }
 
 Double torqueFactor(Double torque, Double known, Double degrees) {
-    return torque / (num::sin(num::radians(degrees)) * known);
+    return torque / (num::trigOfDegrees(degrees).sine * known);
 }
 
 Double leverAngle(Double torque, Double force, Double arm) {

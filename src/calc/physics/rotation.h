@@ -23,7 +23,8 @@ Single finalAngularSpeed(Single initial, Single time, Single acceleration);
 Double torque(Double force, Double arm, Double degrees);
 
 // The other factor of a torque at theta degrees: the force on a given arm, or the arm a given
-// force needs, tau / (sin(theta) x known). At 0 degrees no force turns the arm (division by zero).
+// force needs, tau / (sin(theta) x known). At 0 or 180 degrees no force turns the arm (division by
+// zero).
 Double torqueFactor(Double torque, Double known, Double degrees);
 
 // The angle, from -90 to 90 degrees, at which a force on a lever arm gives the torque:

@@ -7,8 +7,8 @@ Vector operator+(Vector a, Vector b) {
 }
 
 Vector fromPolar(Single magnitude, Single degrees) {
-    const Single theta = num::radians(degrees);
-    return {magnitude * num::cos(theta), magnitude * num::sin(theta)};
+    const num::Trig<float> theta = num::trigOfDegrees(degrees);
+    return {magnitude * theta.cosine, magnitude * theta.sine};
 }
 
 Single magnitude(Vector v) {

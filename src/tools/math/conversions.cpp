@@ -30,6 +30,22 @@ Double convertMetric(Double value, int fromExponent, int toExponent) {
     return value;
 }
 
+double absoluteZero(Scale scale) {
+    switch (scale) {
+    case Scale::Celsius:
+        return -273.0;
+    case Scale::Fahrenheit:
+        return -459.4;
+    case Scale::Kelvin:
+        break;
+    }
+    return 0.0;
+}
+
+bool belowAbsoluteZero(Double t, Scale scale) {
+    return t.value() < absoluteZero(scale);
+}
+
 Double celsiusToFahrenheit(Double c) {
     return Double(9.0 / 5.0) * c + 32.0;
 }
@@ -50,13 +66,19 @@ Double kelvinToFahrenheit(Double k) {
 }
 
 Double sine(Double degrees) {
-    return num::sin(num::radians(degrees));
+    return num::trigOfDegrees(degrees).sine;
 }
 Double cosine(Double degrees) {
-    return num::cos(num::radians(degrees));
+    return num::trigOfDegrees(degrees).cosine;
 }
 Double tangent(Double degrees) {
-    return num::tan(num::radians(degrees));
+    const auto t = num::trigOfDegrees(degrees).tangent;
+    if (!t)
+        throw num::CalcError(num::DivisionByZero);
+    return *t;
+}
+bool hasTangent(Double degrees) {
+    return num::trigOfDegrees(degrees).tangent.has_value();
 }
 
 Double angleFromSine(Double v) {

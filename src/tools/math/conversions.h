@@ -20,11 +20,18 @@ Double fahrenheitToCelsius(Double f);
 Double fahrenheitToKelvin(Double f);
 Double kelvinToCelsius(Double k);
 Double kelvinToFahrenheit(Double k);
+// The lowest temperature of each scale, absolute zero with the same 273: 0 K, -273 C, and
+// -459.4 F (which converts to 0 K exactly). A temperature below it does not exist.
+enum class Scale { Celsius, Fahrenheit, Kelvin };
+double absoluteZero(Scale scale);
+bool belowAbsoluteZero(Double t, Scale scale);
 
-// Trigonometric values of an angle in degrees, with pi taken as 3.14159265.
+// Trigonometric values of an angle in degrees, with pi taken as 3.14159265, exact at whole
+// multiples of 90 degrees. The tangent of 90 + k 180 degrees is undefined (division by zero).
 Double sine(Double degrees);
 Double cosine(Double degrees);
 Double tangent(Double degrees);
+bool hasTangent(Double degrees);
 // The angle in degrees with this sine (from -90 to 90) or cosine (from 0 to 180), as the
 // arctangent of v / sqrt(1 - v^2); at -1 and 1 that quotient is infinite and the arctangent is a
 // right angle. A value beyond -1 or 1 has no angle (invalid argument).

@@ -10,8 +10,17 @@ using num::Double;
 using num::plain;
 constexpr auto temperature = "Text1", converted = "Text2", formula = "Text3";
 
+// The refusal of a temperature colder than anything can be, naming the limit in the scale typed.
+QString belowAbsoluteZero(math::Scale from) {
+    const char* const unit = from == math::Scale::Celsius      ? " C"
+                             : from == math::Scale::Fahrenheit ? " F"
+                                                               : " K";
+    return "A temperature cannot be below absolute zero, " + plain(Double(math::absoluteZero(from))) + unit +
+           ".";
+}
+
 // A conversion button: the converted temperature and the worked formula made of T and R.
-ExtraButton conversion(const char* name, const char* caption, Double (*convert)(Double),
+ExtraButton conversion(const char* name, const char* caption, math::Scale from, Double (*convert)(Double),
                        QString (*worked)(Double t, Double r), bool threeDecimals = true) {
     return {name,
             caption,
@@ -21,7 +30,12 @@ ExtraButton conversion(const char* name, const char* caption, Double (*convert)(
                                {"You must enter a valid temperature.", "Temperatures", Icon::Information});
                     return;
                 }
-                const Double t = w.real(temperature), r = convert(t);
+                const Double t = w.real(temperature);
+                if (math::belowAbsoluteZero(t, from)) {
+                    w.say({belowAbsoluteZero(from), "Temperatures", Icon::Information});
+                    return;
+                }
+                const Double r = convert(t);
                 w.setText(converted, threeDecimals ? num::result(r) : plain(r));
                 w.setText(formula, worked(t, r));
             },
@@ -38,25 +52,25 @@ Definition frmTemperatures() {
     d.buttons.ok = false;
     d.buttons.morePerRow = 3;
     d.buttons.more = {
-        conversion("cmdCToF", "C To F", math::celsiusToFahrenheit,
+        conversion("cmdCToF", "C To F", math::Scale::Celsius, math::celsiusToFahrenheit,
                    [](Double t, Double r) {
                        return concat({"9/5 ", " x "}) + plain(t) + " + " + "32  =  " + plain(r);
                    }),
         conversion(
-            "cmdCToK", "C To K", math::celsiusToKelvin,
+            "cmdCToK", "C To K", math::Scale::Celsius, math::celsiusToKelvin,
             [](Double t, Double r) { return plain(t) + " + 273   =  " + plain(r); }, false),
-        conversion("cmdFToC", "F To C", math::fahrenheitToCelsius,
+        conversion("cmdFToC", "F To C", math::Scale::Fahrenheit, math::fahrenheitToCelsius,
                    [](Double t, Double r) {
                        return concat({"5/9 ", " x ", " ("}) + plain(t) + "- " + "32)  =  " + plain(r);
                    }),
-        conversion("cmdFToK", "F To K", math::fahrenheitToKelvin,
+        conversion("cmdFToK", "F To K", math::Scale::Fahrenheit, math::fahrenheitToKelvin,
                    [](Double t, Double r) {
                        return concat({"5/9 ", " x ", " ("}) + plain(t) + "- " + "32)   + 273  = " + plain(r);
                    }),
-        conversion("cmdKToC", "K To C", math::kelvinToCelsius,
+        conversion("cmdKToC", "K To C", math::Scale::Kelvin, math::kelvinToCelsius,
                    [](Double t, Double r) { return plain(t) + " - 273  = " + plain(r); }),
         // This worked formula stops after "+ 32", without the result.
-        conversion("cmdKToF", "K To F", math::kelvinToFahrenheit,
+        conversion("cmdKToF", "K To F", math::Scale::Kelvin, math::kelvinToFahrenheit,
                    [](Double t, Double) { return "9/5  * (" + plain(t) + " - 273 ) + 32  "; }),
     };
     // Clear leaves the cursor where it is.

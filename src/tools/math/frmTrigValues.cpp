@@ -35,9 +35,9 @@ ExtraButton trig(const char* name, const char* caption, const char* box, Double 
             {"Trig Values", Icon::Information, "You must enter a valid numeric value,"}};
 }
 
-// No angle has a sine or cosine of 1 or more.
-bool notBelowOne(Sheet& w, Double v) {
-    if (v < Double(1))
+// No angle has a sine or cosine beyond 1 (1 itself is the sine of 90 degrees and the cosine of 0).
+bool aboveOne(Sheet& w, Double v) {
+    if (v <= Double(1))
         return false;
     w.sayAbout(value, {"You must enter a number less than 1.", "Trig Functions", Icon::Exclamation});
     return true;
@@ -62,10 +62,17 @@ Definition frmTrigValues() {
     d.buttons.more = {
         trig("cmdSin", "Sine", angle, math::sine, "The sine is ", ""),
         trig("cmdCos", "Cosine", angle, math::cosine, "The cosine is ", ""),
-        trig("cmdTan", "Tangent", angle, math::tangent, "The tangent is ", ""),
+        trig("cmdTan", "Tangent", angle, math::tangent, "The tangent is ", "",
+             [](Sheet& w, Double v) {
+                 if (math::hasTangent(v))
+                     return false;
+                 w.say({"The tangent of " + num::plain(v) + " degrees is undefined.", "Trig Values",
+                        Icon::Information});
+                 return true;
+             }),
         trig("cmdInvSin", "Angle from sine", value, math::angleFromSine, "The angle is ", "degrees",
              [](Sheet& w, Double v) {
-                 if (notBelowOne(w, v))
+                 if (aboveOne(w, v))
                      return true;
                  if (v != Double(0))
                      return false;
@@ -73,7 +80,7 @@ Definition frmTrigValues() {
                  return true;
              }),
         trig("cmdInvCos", "Angle from cosine", value, math::angleFromCosine, "The angle is ", "degrees",
-             notBelowOne),
+             aboveOne),
         trig("cmdInvTan", "Angle from tangent", value, math::angleFromTangent, "The angle is ", "degrees"),
     };
     // Clear empties the words and the unit too, and leaves the cursor where it is.

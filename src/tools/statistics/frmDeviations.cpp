@@ -20,8 +20,7 @@ Definition frmDeviations() {
     });
     d.checks = {required({count, sum, sumOfSquares}, {"You must enter a valid number."})};
     d.solve = [](Sheet& w) {
-        const std::int16_t n = num::inBox(count, [&] { return num::toInteger(w.single(count)); });
-        const num::Single sx = w.single(sum), sx2 = w.single(sumOfSquares);
+        const auto [n, sx, sx2] = statistics::readTotals(w);
         w.showResult(statistics::standardDeviation(n, sx, sx2));
     };
     d.help.text = concat({

@@ -23,12 +23,11 @@ Definition frmVariation() {
         required({count, sum, sumOfSquares}, {"You must enter a valid number.", "Standard Deviation"})};
     // Totals that no data can give show their negative variation.
     d.solve = [](Sheet& w) {
-        const std::int16_t n = num::inBox(count, [&] { return num::toInteger(w.single(count)); });
-        const Single sx = w.single(sum), sx2 = w.single(sumOfSquares);
+        const auto [n, sx, sx2] = statistics::readTotals(w);
         const Single variation = num::narrow(statistics::variance(n, sx, sx2));
-        const Single mean = statistics::mean(sx, Single(n));
+        const Single mean = statistics::mean(num::narrow(sx), Single(n));
         w.showResult(variation);
-        w.showFormula(plain(sx2) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
+        w.showFormula(plain(num::narrow(sx2)) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
     };
     d.trap.title = QStringLiteral("Standard Deviation");
     d.help.text = concat({

@@ -9,21 +9,23 @@ num::Single mean(num::Single sum, num::Single count) {
     return sum / count;
 }
 
-num::Double variance(std::int16_t n, num::Single sum, num::Single sumOfSquares) {
-    const num::Double m = mean(sum, num::Single(n)).value();
+num::Double variance(std::int16_t n, num::Double sum, num::Double sumOfSquares) {
+    const num::Double count(n);
+    const num::Double m = sum / count;
     const num::Double squareOfMean = m * m;
-    const num::Double difference = num::Double(sumOfSquares.value()) / num::Double(n) - squareOfMean;
-    // The two sums each carry the rounding of a single, and the mean that of the sum and of the
-    // division: together at most 2.5 FLT_EPSILON of the mean squared, to either side. A difference
-    // that small is no spread at all, whichever side of zero the rounding put it (five readings of
-    // 9.81 would otherwise show a standard deviation of 0.004).
-    const double rounding = 3.0 * FLT_EPSILON * squareOfMean.value();
+    const num::Double meanOfSquares = sumOfSquares / count;
+    const num::Double difference = meanOfSquares - squareOfMean;
+    // For readings that all agree the two terms are equal before rounding. Reading each sum and
+    // dividing rounds each by at most half an epsilon, squaring the mean doubles that of the mean,
+    // and the product rounds once more: seven half epsilons of the mean squared at most. Only a
+    // difference within that bound can be rounding alone.
+    const double rounding = 4.0 * DBL_EPSILON * std::fmax(meanOfSquares.value(), squareOfMean.value());
     if (std::fabs(difference.value()) <= rounding)
         return 0.0;
     return difference;
 }
 
-num::Double standardDeviation(std::int16_t n, num::Single sum, num::Single sumOfSquares) {
+num::Double standardDeviation(std::int16_t n, num::Double sum, num::Double sumOfSquares) {
     return num::sqrt(variance(n, sum, sumOfSquares));
 }
 

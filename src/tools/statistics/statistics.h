@@ -12,14 +12,16 @@ namespace statistics {
 // The mean: sum / count, in single precision.
 num::Single mean(num::Single sum, num::Single count);
 
-// The variance: sum of squares / n - mean^2, the mean kept in single precision, the rest in
-// double. Rounding alone can move it a hair off zero for data with no spread (three values of 0.1
-// fall a hair below, five of 9.81 a hair above); a value within that rounding is zero. Totals that
-// no data can give (the sum of squares too small for the sum) stay negative.
-num::Double variance(std::int16_t n, num::Single sum, num::Single sumOfSquares);
+// The variance: sum of squares / n - mean^2, in double precision from the two sums as typed (read
+// as doubles, not through single precision). Reading the decimal sums and dividing can still move
+// it a hair off zero for data with no spread (three values of 0.1 fall a hair below): a difference
+// within that double rounding, a few parts in 10^16 of the mean squared, is zero. Any larger one
+// is a real spread and is kept, however small beside the mean (1000 and 1001 have 0.25). Totals
+// that no data can give (the sum of squares too small for the sum) stay negative.
+num::Double variance(std::int16_t n, num::Double sum, num::Double sumOfSquares);
 
 // The standard deviation: the square root of the variance (a negative variance fails).
-num::Double standardDeviation(std::int16_t n, num::Single sum, num::Single sumOfSquares);
+num::Double standardDeviation(std::int16_t n, num::Double sum, num::Double sumOfSquares);
 
 // The percent of error of a measured value against the correct one, signed: below the correct
 // value is negative.

@@ -29,4 +29,12 @@ calc::Definition totalsWindow(const TotalsWindow& w) {
     return d;
 }
 
+Totals readTotals(const calc::Sheet& w) {
+    const std::int16_t n = num::inBox(count, [&] { return num::toInteger(w.single(count)); });
+    // Read as singles first only for their range and their failures, in box order.
+    w.single(sum);
+    w.single(sumOfSquares);
+    return {n, w.real(sum), w.real(sumOfSquares)};
+}
+
 } // namespace statistics

@@ -23,4 +23,14 @@ struct TotalsWindow {
 
 calc::Definition totalsWindow(const TotalsWindow& w);
 
+// The totals as Ok reads them: the count as a whole number (halves to even), the two sums as typed,
+// in double precision, so that no single rounding of theirs passes for a spread. Like every number
+// of these windows, a sum beyond the single-precision range is an overflow.
+struct Totals {
+    std::int16_t n;
+    num::Double sum;
+    num::Double sumOfSquares;
+};
+Totals readTotals(const calc::Sheet& w);
+
 } // namespace statistics

@@ -11,6 +11,7 @@ using num::Double;
 using Conversion = Double (*)(Double);
 Q_DECLARE_METATYPE(Conversion)
 Q_DECLARE_METATYPE(math::Shape)
+Q_DECLARE_METATYPE(math::Scale)
 
 class TestMath : public QObject {
     Q_OBJECT
@@ -93,6 +94,51 @@ class TestMath : public QObject {
         QCOMPARE(math::convertMetric(value, from, to).value(), expected);
     }
 
+    // The window writes the converted value in the plain form, all its digits at every size.
+    void metricText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("999999 k in micro") << 999999.0 << 3 << -6 << "999999000000000";
+        QTest::newRow("1 M in n") << 1.0 << 6 << -9 << "1E+15";
+        QTest::newRow("1 G in n") << 1.0 << 9 << -9 << "1E+18";
+        QTest::newRow("123456789 G in n") << 123456789.0 << 9 << -9 << "1.23456789E+26";
+        QTest::newRow("2.5 n in G") << 2.5 << -9 << 9 << "2.5E-18";
+    }
+    void metricText() {
+        QFETCH(double, value);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, text);
+        QCOMPARE(num::plain(math::convertMetric(value, from, to)), text);
+    }
+
+    // Absolute zero with the window's 273: 0 K, -273 C, -459.4 F; itself allowed, below refused.
+    void absoluteZero_data() {
+        QTest::addColumn<math::Scale>("scale");
+        QTest::addColumn<double>("t");
+        QTest::addColumn<bool>("below");
+        QTest::newRow("0 K") << math::Scale::Kelvin << 0.0 << false;
+        QTest::newRow("-0.001 K") << math::Scale::Kelvin << -0.001 << true;
+        QTest::newRow("-273 C") << math::Scale::Celsius << -273.0 << false;
+        QTest::newRow("-273.001 C") << math::Scale::Celsius << -273.001 << true;
+        QTest::newRow("-459.4 F") << math::Scale::Fahrenheit << -459.4 << false;
+        QTest::newRow("-459.41 F") << math::Scale::Fahrenheit << -459.41 << true;
+    }
+    void absoluteZero() {
+        QFETCH(math::Scale, scale);
+        QFETCH(double, t);
+        QFETCH(bool, below);
+        QCOMPARE(math::belowAbsoluteZero(t, scale), below);
+    }
+    // The three limits are one temperature.
+    void absoluteZeroIsOneTemperature() {
+        near(math::celsiusToKelvin(math::absoluteZero(math::Scale::Celsius)), 0.0, 1e-9);
+        near(math::fahrenheitToKelvin(math::absoluteZero(math::Scale::Fahrenheit)), 0.0, 1e-9);
+        near(math::fahrenheitToCelsius(math::absoluteZero(math::Scale::Fahrenheit)), -273.0, 1e-9);
+    }
+
     void temperatures_data() {
         QTest::addColumn<Conversion>("convert");
         QTest::addColumn<double>("in");
@@ -132,6 +178,7 @@ class TestMath : public QObject {
         QTest::newRow("angle of cosine 0") << &math::angleFromCosine << 0.0 << 90.0;
         QTest::newRow("angle of cosine 0.8") << &math::angleFromCosine << 0.8 << 36.86990;
         QTest::newRow("angle of cosine -1") << &math::angleFromCosine << -1.0 << 180.0;
+        QTest::newRow("angle of cosine 1") << &math::angleFromCosine << 1.0 << 0.0;
         QTest::newRow("angle of tangent 0.75") << &math::angleFromTangent << 0.75 << 36.86990;
         QTest::newRow("angle of tangent 5/12") << &math::angleFromTangent << 5.0 / 12 << 22.61986;
     }
@@ -147,6 +194,15 @@ class TestMath : public QObject {
     void noAngle() {
         QVERIFY_THROWS_EXCEPTION(num::CalcError, math::angleFromSine(-1.5));
         QVERIFY_THROWS_EXCEPTION(num::CalcError, math::angleFromCosine(2.0));
+    }
+
+    // The tangent of 90 + k 180 degrees is undefined.
+    void noTangent() {
+        for (double degrees : {90.0, 270.0, -90.0, 450.0}) {
+            QVERIFY(!math::hasTangent(degrees));
+            QVERIFY_THROWS_EXCEPTION(num::CalcError, math::tangent(degrees));
+        }
+        QVERIFY(math::hasTangent(180.0));
     }
 
     void shapes_data() {

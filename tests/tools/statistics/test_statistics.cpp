@@ -29,33 +29,39 @@ class TestStatistics : public QObject {
         QVERIFY(qAbs(statistics::mean(sum, count).value() - mean) < 1e-3);
     }
 
-    // n, the sum and the sum of squares of a data set; its population variance and standard
-    // deviation.
+    // n, the sum and the sum of squares of a data set, as typed; its population variance and
+    // standard deviation.
     void spreads_data() {
         QTest::addColumn<int>("n");
-        QTest::addColumn<float>("sum");
-        QTest::addColumn<float>("sumOfSquares");
+        QTest::addColumn<double>("sum");
+        QTest::addColumn<double>("sumOfSquares");
         QTest::addColumn<double>("variance");
         QTest::addColumn<double>("deviation");
         // 2, 4, 4, 4, 5, 5, 7, 9: mean 5, standard deviation 2.
-        QTest::newRow("eight values") << 8 << 40.0f << 232.0f << 4.0 << 2.0;
+        QTest::newRow("eight values") << 8 << 40.0 << 232.0 << 4.0 << 2.0;
         // 8, 9, 9, 10, 11, 13: variance 8/3, deviation 1.633.
-        QTest::newRow("six timings") << 6 << 60.0f << 616.0f << 2.6667 << 1.6330;
+        QTest::newRow("six timings") << 6 << 60.0 << 616.0 << 2.6667 << 1.6330;
         // 1, 2, 3, 4: variance 1.25, deviation 1.118.
-        QTest::newRow("one to four") << 4 << 10.0f << 30.0f << 1.25 << 1.1180;
+        QTest::newRow("one to four") << 4 << 10.0 << 30.0 << 1.25 << 1.1180;
         // Measurements that all agree have no spread, whatever the rounding of their sums.
-        QTest::newRow("three of 0.1") << 3 << 0.3f << 0.03f << 0.0 << 0.0;
-        QTest::newRow("four of 7.3") << 4 << 29.2f << 213.16f << 0.0 << 0.0;
-        QTest::newRow("three of 9.81") << 3 << 29.43f << 288.7083f << 0.0 << 0.0;
-        QTest::newRow("five of 9.81") << 5 << 49.05f << 481.1805f << 0.0 << 0.0;
-        // 9.80, 9.81, 9.82: a spread as small as that rounding, but a real one.
-        QTest::newRow("9.80 to 9.82") << 3 << 29.43f << 288.7085f << 6.667e-5 << 0.0082;
-        QTest::newRow("a single value") << 1 << 2.7f << 7.29f << 0.0 << 0.0;
+        QTest::newRow("three of 0.1") << 3 << 0.3 << 0.03 << 0.0 << 0.0;
+        QTest::newRow("four of 7.3") << 4 << 29.2 << 213.16 << 0.0 << 0.0;
+        QTest::newRow("three of 9.81") << 3 << 29.43 << 288.7083 << 0.0 << 0.0;
+        QTest::newRow("five of 9.81") << 5 << 49.05 << 481.1805 << 0.0 << 0.0;
+        QTest::newRow("four of 1234.567") << 4 << 4938.268 << 6096622.709956 << 0.0 << 0.0;
+        QTest::newRow("seven of 0.003") << 7 << 0.021 << 0.000063 << 0.0 << 0.0;
+        QTest::newRow("a single value") << 1 << 2.7 << 7.29 << 0.0 << 0.0;
+        // 9.80, 9.81, 9.82: a small spread, but a real one.
+        QTest::newRow("9.80 to 9.82") << 3 << 29.43 << 288.7085 << 6.667e-5 << 0.0082;
+        // Real spreads far below the mean are kept, however large the mean.
+        QTest::newRow("1000 and 1001") << 2 << 2001.0 << 2002001.0 << 0.25 << 0.5;
+        QTest::newRow("100.1 to 100.3") << 3 << 300.6 << 30120.14 << 0.006667 << 0.0816;
+        QTest::newRow("a million and one") << 2 << 2000001.0 << 2000002000001.0 << 0.25 << 0.5;
     }
     void spreads() {
         QFETCH(int, n);
-        QFETCH(float, sum);
-        QFETCH(float, sumOfSquares);
+        QFETCH(double, sum);
+        QFETCH(double, sumOfSquares);
         QFETCH(double, variance);
         QFETCH(double, deviation);
         const auto count = static_cast<std::int16_t>(n);
@@ -66,13 +72,15 @@ class TestStatistics : public QObject {
     }
 
     // Totals that no data can give: the sum of squares of four values that add up to 10 is at
-    // least 25. The variance shows how far off they are; there is no standard deviation.
+    // least 25. The variance shows how far off they are; there is no standard deviation. A sum of
+    // squares short by one unit of its last typed digit is off too, not rounding.
     void impossibleTotals() {
-        QVERIFY(qAbs(statistics::variance(4, 10.0f, 20.0f).value() + 1.25) < 1e-6);
-        QVERIFY(statistics::variance(3, 0.3f, 0.0299f).value() < 0.0);
-        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(4, 10.0f, 20.0f));
-        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(3, 0.3f, 0.0299f));
-        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(0, 1.0f, 1.0f));
+        QVERIFY(qAbs(statistics::variance(4, 10.0, 20.0).value() + 1.25) < 1e-6);
+        QVERIFY(statistics::variance(3, 0.3, 0.0299).value() < 0.0);
+        QVERIFY(statistics::variance(5, 49.05, 481.1804).value() < 0.0);
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(4, 10.0, 20.0));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(3, 0.3, 0.0299));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::standardDeviation(0, 1.0, 1.0));
     }
 
     void wholeCounts() {
