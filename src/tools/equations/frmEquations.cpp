@@ -208,11 +208,12 @@ void frmEquations::Form_Load() {
         box(n)->clear();
     m_ok->setEnabled(false);
     m_print->setEnabled(false);
-    // Each line break is LF then CR.
-    findChild<QLabel*>(QStringLiteral("Label1"))
-        ->setText(
-            QStringLiteral("Enter an equation in the form shown \n\rin the example below. Maximum range\n\r"
-                           "of 100 for values of X. 1 and 2 digit integers only."));
+    // Each line break is LF then CR; a screen reader hears the instructions as one line.
+    auto* instructions = findChild<QLabel*>(QStringLiteral("Label1"));
+    instructions->setText(
+        QStringLiteral("Enter an equation in the form shown \n\rin the example below. Maximum range\n\r"
+                       "of 100 for values of X. 1 and 2 digit integers only."));
+    accessible::plainName(instructions);
     m_points.clear();
     drawChart();
 }
@@ -222,6 +223,8 @@ void frmEquations::drawChart() {
     for (const Point& p : m_points)
         line.append(QPointF(p.x, p.y.value()));
     m_series->replace(line);
+    // A screen reader reads the graph's points from its description.
+    m_chart->setAccessibleDescription(equations::describe(m_points));
     if (m_points.empty()) {
         scaleAxis(m_axisX, 0, 10, xSteps);
         scaleAxis(m_axisY, 0, 10, ySteps);
