@@ -208,7 +208,6 @@ frmmain::frmmain()
         bar->setObjectName(QString::fromLatin1(name));
         bar->setAccessibleName(QString::fromLatin1(spoken));
         bar->setFont(appearance::formFont(9));
-        bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 5px; }"));
         return bar;
     };
     first = makeBar("menuBar", "Menu bar");
@@ -230,8 +229,8 @@ frmmain::frmmain()
     }
 
     // Below the menu bar the window is teal, with light text on it; the menu bar and the buttons
-    // keep the desktop's colours. The teal first, then the pictures, so that the buttons lie above
-    // them.
+    // keep the desktop's colours, the buttons with an outline that stands out from the teal. The
+    // teal first, then the pictures, so that the buttons lie above them.
     auto* desk = new QWidget(this);
     desk->setGeometry(0, top, width, px(7755));
     colours::fixBackground(desk, teal);
@@ -257,6 +256,10 @@ void frmmain::buildButtons(int top) {
         b->setAutoDefault(false);
         b->setFont(appearance::formFont(pointSize));
         b->setGeometry(x, y, w, h);
+        // The button lies on the teal: its outline is drawn to stand out from that.
+        QPalette palette = b->palette();
+        palette.setColor(QPalette::Window, teal);
+        b->setPalette(palette);
         if (entry.opens) {
             const QString target = QString::fromLatin1(entry.opens);
             connect(b, &QPushButton::clicked, this, [target] { windows::show(target); });

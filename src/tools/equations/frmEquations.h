@@ -33,8 +33,13 @@ class frmEquations : public Form {
     // The points of the last evaluation, as the graph shows them.
     const std::vector<equations::Point>& points() const { return m_points; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QLineEdit* box(int number) const;
+    // Gives the graph the colours of the window's palette, light, dark or high contrast.
+    void colourChart();
     // Draws the table's points; the axes follow them.
     void drawChart();
     // The equation, the start and the end as the boxes hold them now.
