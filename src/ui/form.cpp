@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "core/numbers.h"
+#include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
@@ -23,6 +24,7 @@
 #include <algorithm>
 
 Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
+    accessible::presentWindows();
     setObjectName(className);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }

@@ -89,4 +89,8 @@ std::optional<num::Single> yAt(const std::vector<Point>& points, std::int16_t x)
 // first and the last point. Nothing when the table has no point at x or only one point.
 std::optional<num::Single> slopeAt(const std::vector<Point>& points, std::int16_t x);
 
+// The points as a screen reader reads the graph: how many there are, then each X with its Y in
+// the plain number form, in order ("No points." for none).
+QString describe(const std::vector<Point>& points);
+
 } // namespace equations
