@@ -1,5 +1,7 @@
 #include "core/numbers.h"
 
+#include "failures.h"
+
 #include <QTest>
 
 #include <clocale>
@@ -33,23 +35,6 @@ class CLocale {
     std::string m_saved;
     bool m_set = false;
 };
-
-// The failure's short name, for comparing in tables.
-QString failureName(num::Failure f) {
-    switch (f) {
-    case num::Failure::NotANumber:
-        return QStringLiteral("not a number");
-    case num::Failure::TooLarge:
-        return QStringLiteral("too large");
-    case num::Failure::DivisionByZero:
-        return QStringLiteral("division by zero");
-    case num::Failure::NegativeRoot:
-        return QStringLiteral("negative root");
-    case num::Failure::NoAnswer:
-        break;
-    }
-    return QStringLiteral("no answer");
-}
 
 } // namespace
 

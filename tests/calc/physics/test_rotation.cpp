@@ -3,32 +3,13 @@
 
 #include "calc/physics/rotation.h"
 
+#include "failures.h"
+
 #include <QTest>
 
 #include <functional>
 
 using num::Double;
-
-namespace {
-
-// The failure's short name, for comparing in tables.
-QString failureName(num::Failure f) {
-    switch (f) {
-    case num::Failure::NotANumber:
-        return QStringLiteral("not a number");
-    case num::Failure::TooLarge:
-        return QStringLiteral("too large");
-    case num::Failure::DivisionByZero:
-        return QStringLiteral("division by zero");
-    case num::Failure::NegativeRoot:
-        return QStringLiteral("negative root");
-    case num::Failure::NoAnswer:
-        break;
-    }
-    return QStringLiteral("no answer");
-}
-
-} // namespace
 
 class TestRotation : public QObject {
     Q_OBJECT
