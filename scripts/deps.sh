@@ -16,6 +16,8 @@ packages=(
   # Qt's SVG support (the build draws the program's icon with it), and the tools that check and
   # build the package.
   qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian
+  # The accessibility bus and a client of it: the walk test reads the windows as a screen reader.
+  at-spi2-core dbus-daemon python3-pyatspi
 )
 
 missing=()

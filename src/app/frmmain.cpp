@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/Module1.h"
+#include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/colours.h"
 #include "ui/platform.h"
@@ -202,19 +203,19 @@ frmmain::frmmain()
     // The menu bar wraps onto a second line when its titles do not fit the window's width.
     QMenuBar* first = nullptr;
     QMenuBar* second = nullptr;
-    auto makeBar = [this](const char* name) {
+    auto makeBar = [this](const char* name, const char* spoken) {
         auto* bar = new QMenuBar(this);
         bar->setObjectName(QString::fromLatin1(name));
+        bar->setAccessibleName(QString::fromLatin1(spoken));
         bar->setFont(appearance::formFont(9));
-        bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 5px; }"));
         return bar;
     };
-    first = makeBar("menuBar");
+    first = makeBar("menuBar", "Menu bar");
     buildMenus(first);
     const int width = px(11910);
     while (first->sizeHint().width() > width && !first->actions().isEmpty()) {
         if (!second)
-            second = makeBar("menuBar2");
+            second = makeBar("menuBar2", "Menu bar, second row");
         QAction* last = first->actions().last();
         first->removeAction(last);
         second->insertAction(second->actions().value(0), last);
@@ -228,8 +229,8 @@ frmmain::frmmain()
     }
 
     // Below the menu bar the window is teal, with light text on it; the menu bar and the buttons
-    // keep the desktop's colours. The teal first, then the pictures, so that the buttons lie above
-    // them.
+    // keep the desktop's colours, the buttons with an outline that stands out from the teal. The
+    // teal first, then the pictures, so that the buttons lie above them.
     auto* desk = new QWidget(this);
     desk->setGeometry(0, top, width, px(7755));
     colours::fixBackground(desk, teal);
@@ -239,6 +240,7 @@ frmmain::frmmain()
             auto* image = new QLabel(this);
             image->setObjectName(QStringLiteral("Image%1").arg(row * 3 + col + 1));
             image->setPixmap(picture);
+            accessible::decorative(image);
             image->setGeometry(px(col * 4500), top + px(695 + row * 2250), px(4500), px(2250));
         }
     }
@@ -254,6 +256,10 @@ void frmmain::buildButtons(int top) {
         b->setAutoDefault(false);
         b->setFont(appearance::formFont(pointSize));
         b->setGeometry(x, y, w, h);
+        // The button lies on the teal: its outline is drawn to stand out from that.
+        QPalette palette = b->palette();
+        palette.setColor(QPalette::Window, teal);
+        b->setPalette(palette);
         if (entry.opens) {
             const QString target = QString::fromLatin1(entry.opens);
             connect(b, &QPushButton::clicked, this, [target] { windows::show(target); });

@@ -5,6 +5,7 @@
 #include "app/splash.h"
 #include "reference/frmHelp.h"
 #include "reference/lists.h"
+#include "ui/appearance.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
 
@@ -144,6 +145,7 @@ int RunProgram(int argc, char* argv[]) {
     if (mentions(argc, argv, {"--self-check"}))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    appearance::useProgramStyle();
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramId));
     QApplication::setWindowIcon(ProgramIcon());
     QCommandLineParser parser;

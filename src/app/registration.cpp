@@ -37,8 +37,8 @@ void registerWindows() {
     reference::registerListWindows();
     registerPeriodicWindows();
     registerHelpWindow();
-    // F1, wherever a window takes it, shows the help viewer.
-    windows::setHelpHandler([](Form*) { windows::show(QStringLiteral("frmHelp")); });
+    // F1, wherever a window takes it, shows the help viewer at the window's own topic.
+    windows::setHelpHandler(showHelpFor);
 }
 
 const std::vector<Calculator>& calculators() {

@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include "app/program.h"
+#include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
@@ -62,6 +63,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text = {}) {
 frmSplash::frmSplash()
     : Form(QStringLiteral("frmSplash"), {QString(), Qt::SplashScreen | Qt::FramelessWindowHint}) {
     setFixedSize(twips(8535), twips(4275));
+    // Without a title bar the window is announced by the program's name.
+    setAccessibleName(QStringLiteral("Quellorin"));
 
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -107,6 +110,7 @@ void frmSplash::Form_Load() {
     findChild<QLabel*>(QStringLiteral("lblProductName"))
         ->setText(QStringLiteral("  ") + QLatin1String(ProductSubtitle) +
                   QStringLiteral("\r\n          For High School And College"));
+    accessible::plainName(findChild<QLabel*>(QStringLiteral("lblProductName")));
     findChild<QLabel*>(QStringLiteral("Label1"))
         ->setText(QStringLiteral("Copyright 2026 %1. For Linux desktops (X11 and Wayland).")
                       .arg(QLatin1String(MakerName)));
@@ -200,6 +204,7 @@ void frmAbout::Form_Load() {
         QStringLiteral("1200 Lantern Hill Road"),         QStringLiteral("Marlow Falls, OR 97999"),
         QStringLiteral("Telephone (555) 014-2290"),       QStringLiteral("www.carvido.example")};
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(contact.join(QStringLiteral("\n\r")));
+    accessible::plainName(findChild<QLabel*>(QStringLiteral("Label2")));
     findChild<QLabel*>(QStringLiteral("lblDisclaimer"))
         ->setText(
             QStringLiteral("Warning: this program is protected by copyright law. Copying or passing it on "

@@ -10,7 +10,45 @@
 
 namespace num {
 
-CalcError::CalcError(const QString& description) : std::runtime_error(description.toStdString()) {}
+CalcError::CalcError(Failure failure, const QString& text)
+    : std::runtime_error(describe(failure, text).toStdString()), m_failure(failure), m_text(text) {}
+
+QString describe(Failure failure, const QString& text, const QString& prompt) {
+    const QString typed = text.trimmed();
+    // Prompts are shown without the line breaks and runs of blanks of their labels.
+    const QString value = prompt.simplified().isEmpty()
+                              ? QString()
+                              : QStringLiteral("The value for \"%1\"").arg(prompt.simplified());
+    switch (failure) {
+    case Failure::NotANumber: {
+        const QString hint = QStringLiteral("Type only the number, such as 1200 or 1.2E3.");
+        if (typed.isEmpty())
+            return (value.isEmpty() ? QStringLiteral("A value is missing.")
+                                    : value + QStringLiteral(" is missing.")) +
+                   QStringLiteral(" Type a number, such as 1200 or 1.2E3.");
+        if (value.isEmpty())
+            return QStringLiteral("\"%1\" is not a number. ").arg(typed) + hint;
+        return QStringLiteral("%1 is not a number: \"%2\". ").arg(value, typed) + hint;
+    }
+    case Failure::TooLarge:
+        if (typed.isEmpty())
+            return QStringLiteral("The answer is too large to show.");
+        if (value.isEmpty())
+            return QStringLiteral("\"%1\" is too large to work with.").arg(typed);
+        return QStringLiteral("%1 is too large: \"%2\". Type a smaller number.").arg(value, typed);
+    case Failure::DivisionByZero:
+        return QStringLiteral("This would divide by zero. Check the values the formula divides by.");
+    case Failure::NegativeRoot:
+        return QStringLiteral("There is no real answer: the square root of a negative number.");
+    case Failure::NoAnswer:
+        break;
+    }
+    return QStringLiteral("There is no answer for these values. Check them against the formula.");
+}
+
+QString describe(const CalcError& error, const QString& prompt) {
+    return describe(error.failure(), error.text(), prompt);
+}
 
 template <typename T> Checked<T> Checked<T>::checked(T v) {
     if (std::isnan(v))
@@ -24,7 +62,7 @@ template class Checked<double>;
 
 template <typename T> Checked<T> sqrt(Checked<T> x) {
     if (x.value() < 0)
-        throw CalcError(InvalidArgument);
+        throw CalcError(Failure::NegativeRoot);
     return Checked<T>(std::sqrt(x.value()));
 }
 template <typename T> Checked<T> pow(Checked<T> x, Checked<T> y) {
@@ -173,11 +211,11 @@ double parseC(const QByteArray& text, bool* overflow) {
 double readNumber(const QString& text, double limit) {
     const QByteArray t = numberText(text);
     if (t.isEmpty())
-        throw CalcError(TypeMismatch);
+        throw CalcError(TypeMismatch, text);
     bool overflow = false;
     const double v = parseC(t, &overflow);
     if (overflow || std::fabs(v) > limit)
-        throw CalcError(Overflow);
+        throw CalcError(Overflow, text);
     return v;
 }
 
@@ -222,20 +260,20 @@ Double toDouble(const QString& text) {
 }
 
 namespace {
-std::int16_t roundToInteger(double v) {
+std::int16_t roundToInteger(double v, const QString& text) {
     const double r = std::nearbyint(v); // the default rounding mode: halves to even
     if (!(r >= -32768.0 && r <= 32767.0))
-        throw CalcError(Overflow);
+        throw CalcError(Overflow, text);
     return static_cast<std::int16_t>(r);
 }
 } // namespace
 
 std::int16_t toInteger(const QString& text) {
-    return roundToInteger(readNumber(text, std::numeric_limits<double>::max()));
+    return roundToInteger(readNumber(text, std::numeric_limits<double>::max()), text);
 }
 
 std::int16_t toInteger(Single v) {
-    return roundToInteger(v.value());
+    return roundToInteger(v.value(), plain(v));
 }
 
 bool isNumeric(const QString& text) {

@@ -12,22 +12,59 @@
 
 namespace num {
 
+// The ways a calculation fails.
+enum class Failure {
+    NotANumber,     // text that does not read as a number (an empty box too)
+    TooLarge,       // a number beyond the range of its type
+    DivisionByZero, // a divisor of zero (0 / 0 too)
+    NegativeRoot,   // the square root of a negative number
+    NoAnswer,       // any other undefined result: no angle for the sine, no direction for (0, 0)
+};
+
 // The one failure type of calculations. Its description is what an Ok handler's error trap shows.
 class CalcError : public std::runtime_error {
   public:
-    explicit CalcError(const QString& description);
+    // text: the text that could not be read, where the failure is in reading a number.
+    explicit CalcError(Failure failure, const QString& text = QString());
+    Failure failure() const { return m_failure; }
+    QString text() const { return m_text; }
+    // The box the failure is about, where it is in reading one; empty when it is the formula's.
+    QString box() const { return m_box; }
+    void setBox(const QString& box) { m_box = box; }
+    // The description without the box's prompt (see describe).
     QString description() const { return QString::fromUtf8(what()); }
+
+  private:
+    Failure m_failure;
+    QString m_text;
+    QString m_box;
 };
 
-// The descriptions, as short as the platform's own.
-inline const char* const TypeMismatch = "Type mismatch";
-inline const char* const Overflow = "Overflow";
-inline const char* const DivisionByZero = "Division by zero";
-inline const char* const InvalidArgument = "Invalid procedure call or argument";
+// The short names of the failures.
+inline constexpr Failure TypeMismatch = Failure::NotANumber;
+inline constexpr Failure Overflow = Failure::TooLarge;
+inline constexpr Failure DivisionByZero = Failure::DivisionByZero;
+inline constexpr Failure InvalidArgument = Failure::NoAnswer;
 
-// A floating-point value whose arithmetic is checked: a result that would be infinite fails with
-// "Overflow", a division by zero with "Division by zero", an undefined result (NaN) with
-// "Invalid procedure call or argument". T is float (single precision) or double.
+// The failure in a student's words: what went wrong and what to do. A box whose text could not be
+// read is named by its prompt where one is given: The value for "Enter the mass in Kg." is not a
+// number: "1200 kg". Type only the number, such as 1200 or 1.2E3.
+QString describe(Failure failure, const QString& text = QString(), const QString& prompt = QString());
+QString describe(const CalcError& error, const QString& prompt = QString());
+
+// Runs read, the reading of the box's text as a number; a failure in it is the box's.
+template <typename Read> auto inBox(const QString& box, Read read) -> decltype(read()) {
+    try {
+        return read();
+    } catch (CalcError& e) {
+        e.setBox(box);
+        throw;
+    }
+}
+
+// A floating-point value whose arithmetic is checked: a result that would be infinite fails as too
+// large, a division by zero as such, an undefined result (NaN) as having no answer. T is float
+// (single precision) or double.
 template <typename T> class Checked {
   public:
     constexpr Checked() = default;
@@ -62,19 +99,19 @@ using Single = Checked<float>;
 using Double = Checked<double>;
 
 // A value worked out in double precision, held in single precision again (beyond the single range:
-// "Overflow").
+// too large).
 Single narrow(Double v);
 
 // Checked functions, in the argument's own precision (defined for Single and Double).
-template <typename T> Checked<T> sqrt(Checked<T> x); // x < 0: invalid argument
+template <typename T> Checked<T> sqrt(Checked<T> x); // x < 0: a negative root
 template <typename T> Checked<T> pow(Checked<T> x, Checked<T> y);
 template <typename T> Checked<T> abs(Checked<T> x);
 template <typename T> Checked<T> sin(Checked<T> x);
 template <typename T> Checked<T> cos(Checked<T> x);
 template <typename T> Checked<T> tan(Checked<T> x);
 template <typename T> Checked<T> atan(Checked<T> x);
-template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x); // both zero: invalid argument
-template <typename T> Checked<T> asin(Checked<T> x);                // |x| > 1: invalid argument
+template <typename T> Checked<T> atan2(Checked<T> y, Checked<T> x); // both zero: no answer
+template <typename T> Checked<T> asin(Checked<T> x);                // |x| > 1: no answer
 
 // Angles as the program converts them: with pi taken as 3.14159265 exactly as written, in the
 // angle's own precision (in single precision the float nearest to it).
@@ -92,14 +129,14 @@ template <typename T> struct Trig {
     Checked<T> sine, cosine;
     std::optional<Checked<T>> tangent; // none where the cosine is 0
 };
-// The conversion comes first, so an angle too large to convert fails with "Overflow" as before.
+// The conversion comes first, so an angle too large to convert fails there, as before.
 Trig<float> trigOfDegrees(Single degrees);
 Trig<double> trigOfDegrees(Double degrees);
 
 // Reading typed text. Blanks around the number are ignored; "." is always the decimal point,
 // whatever the regional settings; an exponent is written with E (1E3 is 1000). Anything else
-// ("", "-", "E", ".", "1.2.3", "12abc") fails with "Type mismatch"; a number beyond the type's
-// range fails with "Overflow".
+// ("", "-", "E", ".", "1.2.3", "12abc") fails as not a number; a number beyond the type's range
+// fails as too large. The failure carries the text.
 Single toSingle(const QString& text);
 Double toDouble(const QString& text);
 // 16-bit integer: rounds halves to even (2.5 -> 2, 3.5 -> 4); outside -32768..32767 is an overflow.

@@ -86,6 +86,86 @@ const std::vector<HelpNode>& helpNodes() {
     return all;
 }
 
+QString helpTopicOf(const QString& className) {
+    static const QHash<QString, const char*> topics = {
+        // The topic windows open at their sections.
+        {"frmGeneralChoice", "General Problems"},
+        {"frmMotion", "Motion"},
+        {"frmAccelerationChoice", "Acceleration"},
+        {"frmVectors", "Vectors"},
+        {"frmEnergyChoice", "Energy"},
+        {"frmMomentumChoices", "Momentum/Collisions"},
+        {"frmRotationChoice", "Rotational Motion"},
+        {"frmStatistics", "Statistics"},
+        {"frmMiscellaneous", "Miscellaneous"},
+        {"frmHarmonicMotion", "Harmonic Motion"},
+        // Motion.
+        {"frmCalculateDisplacement", "Displacement"},
+        {"frmVelocity", "Velocity"},
+        {"frmConstantAcceleration", "Average Acceleration"},
+        {"frmAcceleration", "Constant Acceleration"},
+        {"frmFallingObject", "Falling Objects"},
+        {"frmProjectile", "Projectile Motion"},
+        // Forces and fluids.
+        {"frmForces", "Newton's Laws"},
+        {"frmFriction", "Friction"},
+        {"frmEquilibrium", "Equilibrium"},
+        {"frmGravitation", "Gravitation"},
+        {"frmHookes", "Mass-Spring System"},
+        {"frmPascal", "Pascal's Principle"},
+        {"frmArchimedes", "Archimede's Principle"},
+        // Vectors.
+        {"frmResultant", "Determine Resultant"},
+        {"FRMrESOLVING", "Resolve Vectors"},
+        {"frmAddingVectors", "Add Vectors"},
+        // Energy and momentum.
+        {"frmWork", "Work"},
+        {"frmPower", "Power"},
+        {"frmKineticEnergy", "Kinetic Energy"},
+        {"frmPotentialenergy", "Potential Energy"},
+        {"frmMomentum", "Momentum"},
+        {"frmCollisions", "Elastic Collisions"},
+        {"frmInelastic", "Inelastic Collisions"},
+        // Rotation and oscillation.
+        {"frmAngularDisplacement", "Angular Displacement"},
+        {"frmAngularSpeed", "Angular Speed"},
+        {"frmAngularAcceleration", "Angular Acceleration"},
+        {"frmTorque", "Torque"},
+        {"frmAngularMomentum", "Angular Momentum"},
+        {"frmAngularEnergy", "Rotational Kinetic Energy"},
+        {"frmCircularMotion", "Circular Motion"},
+        {"frmPendulum", "Simple Pendulum"},
+        // Mathematics and statistics.
+        {"frmSignificantFigures", "Significant Figures"},
+        {"frmMetrics", "Metric Conversions"},
+        {"frmTemperatures", "Temperature Conversions"},
+        {"frmTrigValues", "Trig Values"},
+        {"frmAreaFormulas", "AreasVolumes"},
+        {"frmPythagorean", "Pythagorean Theorem"},
+        {"frmEquations", "Equations/Graphs"},
+        {"frmMean", "Statistics"},
+        {"frmMedian", "Statistics"},
+        {"frmMode", "Statistics"},
+        {"frmDeviations", "Statistics"},
+        {"frmVariation", "Statistics"},
+        {"frmError", "Statistics"},
+        // Reference data.
+        {"frmConstants", "Data Tables"},
+        {"frmCoefficients", "Data Tables"},
+        {"frmIndex", "Data Tables"},
+        {"frmUnits", "Data Tables"},
+        {"frmPeriodic", "Data Tables"},
+        {"frmPeriodicData", "Data Tables"},
+    };
+    return QString::fromLatin1(topics.value(className));
+}
+
+void showHelpFor(const Form* from) {
+    auto* help = qobject_cast<frmHelp*>(windows::show(QStringLiteral("frmHelp")));
+    if (help && from)
+        help->showTopic(helpTopicOf(from->className()));
+}
+
 void registerHelpWindow() {
     windows::registerClass(QStringLiteral("frmHelp"), [] { return new frmHelp; });
 }
@@ -256,6 +336,27 @@ void frmHelp::TreeView1_DblClick(QTreeWidgetItem* item) {
     for (const HelpNode& node : helpNodes())
         if (node.file && text == QLatin1String(node.text))
             GetHelp(QString::fromLatin1(node.file));
+}
+
+void frmHelp::showTopic(const QString& topic) {
+    if (topic.isEmpty())
+        return;
+    const QList<QTreeWidgetItem*> found = m_tree->findItems(topic, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+        return;
+    QTreeWidgetItem* item = found.front();
+    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    m_tree->setCurrentItem(item);
+    m_tree->scrollToItem(item);
+    m_tree->setFocus();
+    bool hasFile = false;
+    for (const HelpNode& node : helpNodes())
+        hasFile = hasFile || (node.file && topic == QLatin1String(node.text));
+    if (hasFile)
+        TreeView1_DblClick(item);
+    else
+        item->setExpanded(true);
 }
 
 void frmHelp::GetHelp(const QString& file) {

@@ -22,12 +22,22 @@ struct HelpNode {
 // The nodes in the order they are added: every parent before its children.
 const std::vector<HelpNode>& helpNodes();
 
+// The topic that explains a window: the text of its node in the tree. Empty for a window without
+// one of its own (the main window), for which the viewer opens at the root of the tree.
+QString helpTopicOf(const QString& className);
+// F1 in a window: the help viewer shown, at the window's own topic.
+void showHelpFor(const Form* from);
+
 class frmHelp : public Form {
     Q_OBJECT
   public:
     frmHelp();
     void Form_Load() override;
     void TreeView1_DblClick(QTreeWidgetItem* item);
+    // Opens the tree at the topic: its node made visible and current, with the keyboard focus in
+    // the tree, and its file shown where it has one (a section is unfolded instead). An empty or
+    // unknown topic changes nothing.
+    void showTopic(const QString& topic);
     // Shows the topic file of that name from the program's folder; on failure says why and keeps
     // what was shown.
     void GetHelp(const QString& file);

@@ -1,8 +1,13 @@
 #include "ui/appearance.h"
 
+#include "ui/colours.h"
+
+#include <QApplication>
 #include <QList>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -70,6 +75,88 @@ const QPixmap& bookPicture() {
 }
 
 } // namespace
+
+namespace {
+
+// The desktop's style, with the edges of the controls a student works with drawn over where they
+// would fade into the background: many styles shade them from the window colour, which leaves a
+// text box or an option circle without any edge at all on a black window.
+class ProgramStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (!(option->state & State_Enabled))
+            return;
+        switch (element) {
+        case PE_FrameLineEdit:
+            // A focused box keeps the style's focus frame.
+            if (!(option->state & State_HasFocus))
+                drawEdge(option, painter, Shape::Rounded);
+            break;
+        case PE_Frame:
+            drawEdge(option, painter, Shape::Square);
+            break;
+        case PE_IndicatorRadioButton:
+            drawEdge(option, painter, Shape::Circle);
+            break;
+        case PE_IndicatorCheckBox:
+            drawEdge(option, painter, Shape::Square);
+            break;
+        case PE_PanelButtonCommand:
+            if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+                !button || !(button->features & QStyleOptionButton::Flat))
+                drawEdge(option, painter, Shape::Rounded);
+            break;
+        default:
+            break;
+        }
+    }
+
+  private:
+    enum class Shape { Square, Rounded, Circle };
+
+    // A line along the inside of the control's rectangle, in a colour that stands out from the
+    // window behind it. A circle's line is smoothed, and fades where it runs across pixels rather
+    // than along them: it is drawn half as wide again, and stronger.
+    static void drawEdge(const QStyleOption* option, QPainter* painter, Shape shape) {
+        const QPalette& p = option->palette;
+        const bool circle = shape == Shape::Circle;
+        const QColor edge =
+            colours::edgeOn(p.color(QPalette::Window), p.color(QPalette::WindowText), circle ? 5.0 : 3.5);
+        const double width = circle ? 1.5 : 1.0;
+        const QRectF r = QRectF(option->rect).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, shape != Shape::Square);
+        painter->setPen(QPen(edge, width));
+        painter->setBrush(Qt::NoBrush);
+        switch (shape) {
+        case Shape::Square:
+            painter->drawRect(r);
+            break;
+        case Shape::Rounded:
+            painter->drawRoundedRect(r, 2, 2);
+            break;
+        case Shape::Circle:
+            painter->drawEllipse(r);
+            break;
+        }
+        painter->restore();
+    }
+};
+
+} // namespace
+
+void useProgramStyle() {
+    if (dynamic_cast<ProgramStyle*>(QApplication::style()))
+        return;
+    // A fresh instance of the desktop's style for the proxy to own: the application deletes the
+    // one it has when it is replaced.
+    QStyle* desktop = QStyleFactory::create(QApplication::style()->name());
+    QApplication::setStyle(new ProgramStyle(desktop));
+}
 
 void PushButton::paintEvent(QPaintEvent*) {
     // As QPushButton draws itself, with the lasting palette in place of the widget's own copy.

@@ -16,6 +16,11 @@ namespace appearance {
 QFont formFont(double pointSize = 9.75);
 // Courier, fixed pitch, for lists whose fields line up in columns.
 QFont fixedFont(double pointSize = 9.75);
+// Makes the program's style the application's: the desktop's own style, with the edge of every text
+// box, framed list, option circle, check box and button drawn over in a colour that stands out at
+// least 3:1 from the background behind the control (colours::edgeOn), under any palette. Call once,
+// right after the application object is made and before any window is.
+void useProgramStyle();
 // A length given in twips (1/1440 inch) in pixels at the program's 96 dots per inch.
 constexpr int twips(int t) {
     return (t + 7) / 15;

@@ -30,6 +30,20 @@ QColor readableOn(const QColor& background) {
     return contrast(background, black) >= contrast(background, white) ? black : white;
 }
 
+QColor edgeOn(const QColor& background, const QColor& ink, double ratio) {
+    constexpr int steps = 40;
+    for (int i = 1; i < steps; ++i) {
+        const double t = double(i) / steps;
+        const QColor shade =
+            QColor::fromRgbF(float(background.redF() + t * (ink.redF() - background.redF())),
+                             float(background.greenF() + t * (ink.greenF() - background.greenF())),
+                             float(background.blueF() + t * (ink.blueF() - background.blueF())));
+        if (contrast(shade, background) >= ratio)
+            return shade;
+    }
+    return contrast(ink, background) >= 3.0 ? ink : readableOn(background);
+}
+
 void fixBackground(QWidget* w, const QColor& background) {
     const bool button = qobject_cast<QPushButton*>(w) != nullptr;
     QPalette p = w->palette();

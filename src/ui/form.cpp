@@ -1,24 +1,30 @@
 #include "ui/form.h"
 
 #include "core/numbers.h"
+#include "ui/accessible.h"
 #include "ui/appearance.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
 
 Form::Form(const QString& className) : QWidget(nullptr, Qt::Window) {
+    accessible::presentWindows();
     setObjectName(className);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -126,19 +132,43 @@ void Form::bindKeyFilter(QWidget* box, keys::Profile profile) {
     m_keyFilters.insert(box, profile);
 }
 
-std::optional<QString> errorTrap(const std::function<void()>& handler, const QString& text) {
+std::optional<num::CalcError> errorTrap(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const num::CalcError& e) {
-        return text.isEmpty() ? e.description() : text;
+        return e;
     }
     return std::nullopt;
 }
 
 void Form::underErrorTrap(const std::function<void()>& handler, const QString& title, platform::Icon icon,
                           const QString& text) {
-    if (const std::optional<QString> shown = errorTrap(handler, text))
-        platform::message(title, *shown, icon, this);
+    const std::optional<num::CalcError> failure = errorTrap(handler);
+    if (!failure)
+        return;
+    auto* box = failure->box().isEmpty() ? nullptr : findChild<QWidget*>(failure->box());
+    platform::message(title, text.isEmpty() ? num::describe(*failure, promptOf(box)) : text, icon, this);
+    if (box)
+        selectBox(box);
+}
+
+void Form::selectBox(QWidget* box) {
+    box->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
+}
+
+QString Form::promptOf(const QWidget* box) const {
+    if (box)
+        for (const QLabel* label : findChildren<QLabel*>())
+            if (label->buddy() == box)
+                return label->text().remove(u'&');
+    return {};
+}
+
+void Form::sayAbout(QWidget* box, const QString& title, const QString& text, platform::Icon icon) {
+    platform::message(title, text, icon, this);
+    selectBox(box);
 }
 
 QHBoxLayout* Form::buttonRow(const std::vector<Button>& buttons) {
@@ -177,6 +207,11 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (m_keyPreview && Form_KeyDown(key->key(), key->modifiers()))
         return true;
+    if (auto* option = qobject_cast<QRadioButton*>(watched);
+        option && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0 &&
+        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
+         key->key() == Qt::Key_Right))
+        return moveInGroup(option, key->key());
     const QChar ch = keyChar(key);
     // Enter opens the current item of a list or tree as a double click does; otherwise Enter and
     // Esc go to the window's buttons before any key handler sees them.
@@ -203,6 +238,31 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         return true;
     auto* control = qobject_cast<QWidget*>(watched);
     return control && control != this && Control_KeyPress(control, ch);
+}
+
+bool Form::moveInGroup(QAbstractButton* option, int key) {
+    QList<QAbstractButton*> group;
+    if (const QButtonGroup* buttons = option->group())
+        group = buttons->buttons();
+    else if (option->autoExclusive() && option->parentWidget())
+        for (QAbstractButton* b :
+             option->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+            if (b->autoExclusive() && b->isCheckable())
+                group.append(b);
+    const qsizetype at = group.indexOf(option);
+    if (at < 0)
+        return false;
+    const qsizetype step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : group.size() - 1;
+    for (qsizetype i = (at + step) % group.size(); i != at; i = (i + step) % group.size()) {
+        QAbstractButton* next = group[i];
+        if (!next->isEnabled() || !next->isVisibleTo(this))
+            continue;
+        next->setFocus(Qt::TabFocusReason);
+        if (!next->isChecked())
+            next->click();
+        break;
+    }
+    return true;
 }
 
 void Form::closeEvent(QCloseEvent* event) {

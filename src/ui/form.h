@@ -9,6 +9,7 @@
 // place can be seen.
 
 #include "core/keyfilters.h"
+#include "core/numbers.h"
 #include "ui/platform.h"
 
 #include <QChar>
@@ -19,14 +20,14 @@
 #include <optional>
 #include <vector>
 
+class QAbstractButton;
 class QHBoxLayout;
 class QPushButton;
 class QKeyEvent;
 
 // The error trap: runs the handler; a calculation that fails in it (num::CalcError) ends the
-// handler there, and the text the trap shows for it is returned: the fixed text where one is
-// given, else the failure's own description. Nothing is returned when the handler ran to its end.
-std::optional<QString> errorTrap(const std::function<void()>& handler, const QString& text = QString());
+// handler there, and the failure is returned. Nothing is returned when the handler ran to its end.
+std::optional<num::CalcError> errorTrap(const std::function<void()>& handler);
 
 class Form : public QWidget {
     Q_OBJECT
@@ -78,11 +79,21 @@ class Form : public QWidget {
     // with the profile's message and title.
     void bindKeyFilter(QWidget* box, keys::Profile profile);
 
-    // Runs a handler under the error trap (errorTrap): what the trap has to show for a failure is
-    // shown in a message box with the title and icon given.
+    // Runs a handler under the error trap (errorTrap): a failure is shown in a message box with
+    // the title and icon given, as the fixed text where one is given, else as its description
+    // naming the box by its prompt. A failure about one box then puts the cursor in that box.
     void underErrorTrap(const std::function<void()>& handler,
                         const QString& title = QStringLiteral("Quellorin"),
                         platform::Icon icon = platform::Icon::None, const QString& text = QString());
+
+    // Gives the box the keyboard focus with its text selected, so that what the student types next
+    // replaces it: where the cursor goes after a message about the box.
+    static void selectBox(QWidget* box);
+    // The caption of the label that prompts for the box (its buddy), or an empty one.
+    QString promptOf(const QWidget* box) const;
+    // Shows the message about the box, then puts the cursor in it (selectBox).
+    void sayAbout(QWidget* box, const QString& title, const QString& text,
+                  platform::Icon icon = platform::Icon::None);
 
     // A command button of the window's button row.
     struct Button {
@@ -108,6 +119,10 @@ class Form : public QWidget {
     virtual bool Form_QueryUnload() { return true; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // An arrow key on an option of a group selects the next option of the group (Down, Right) or
+    // the one before (Up, Left), round at the ends, as on every desktop: the focus moves to it and
+    // it is clicked. Options that are disabled or hidden are passed over.
+    bool moveInGroup(QAbstractButton* option, int key);
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -1,15 +1,19 @@
 // What a screen reader finds in every window of the program: every input, result, button and list
 // that is shown has a name, and a calculator's boxes are named by their prompts as the options
-// change them.
+// change them; windows are frames named by their titles, read-only boxes are not editable, names
+// hold no line breaks, and the main window's pictures are left out.
 
 #include "calc/framework/calculator.h"
 #include "everywindow.h"
+#include "ui/accessible.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QVBoxLayout>
 
@@ -60,6 +64,41 @@ void unnamedControls(QAccessibleInterface* iface, QStringList* out, QSet<int>* r
         return;
     for (int i = 0; i < iface->childCount(); ++i)
         unnamedControls(iface->child(i), out, roles);
+}
+
+// What a screen reader would hear wrongly in the window: a window that is no frame named by its
+// title, a name or description with a line break, a read-only box that says it can be edited, or
+// an input box that says it cannot.
+void presentationFaults(QAccessibleInterface* iface, QStringList* out) {
+    if (!iface || iface->state().invisible)
+        return;
+    const auto fault = [&](const char* what) { *out << describe(iface) + QLatin1String(": ") + what; };
+    for (QAccessible::Text t : {QAccessible::Name, QAccessible::Description})
+        if (iface->text(t).contains(QLatin1Char('\n')) || iface->text(t).contains(QLatin1Char('\r')))
+            fault("a line break in its name or description");
+    if (auto* w = qobject_cast<QWidget*>(iface->object()); w && w->isWindow()) {
+        if (iface->role() != QAccessible::Window)
+            fault("a window that is not a frame");
+        if (iface->text(QAccessible::Name).isEmpty() ||
+            (!w->windowTitle().isEmpty() && iface->text(QAccessible::Name) != w->windowTitle()))
+            fault("a window not named by its title");
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(iface->object())) {
+        if (box->isReadOnly() != (iface->state().readOnly && !iface->state().editable))
+            fault(box->isReadOnly() ? "a read-only box that says it can be edited"
+                                    : "an input box that says it is read-only");
+        if (!iface->textInterface() ||
+            iface->textInterface()->text(0, iface->textInterface()->characterCount()) != box->text())
+            fault("a box whose text cannot be read");
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        presentationFaults(iface->child(i), out);
+}
+
+QStringList presentationFaults(QWidget* window) {
+    QStringList out;
+    presentationFaults(QAccessible::queryAccessibleInterface(window), &out);
+    return out;
 }
 
 QStringList unnamedControls(QWidget* window, QSet<int>* roles = nullptr) {
@@ -144,6 +183,73 @@ class TestAccessibility : public QObject {
         QVERIFY(ringAt(general->grab().toImage()));
     }
 
+    // The walk finds a window that is no frame, a line break in a name and a box that lies about
+    // being editable; names are made plain by folding their line breaks.
+    void thePresentationWalkFindsFaults() {
+        accessible::presentWindows();
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("Plain"));
+        auto* label = new QLabel(QStringLiteral("two\r\nlines"), &window);
+        auto* input = new QLineEdit(&window);
+        auto* output = new QLineEdit(&window);
+        output->setReadOnly(true);
+        // A box presented while it could be edited, and made read-only only afterwards.
+        QVERIFY(QAccessible::queryAccessibleInterface(input)->state().editable);
+        input->setReadOnly(true);
+        window.show();
+        const QStringList found = presentationFaults(&window);
+        QCOMPARE(found.size(), 3);
+        QVERIFY(found[0].contains(QLatin1String("not a frame")));
+        QVERIFY(found[1].contains(QLatin1String("line break")));
+        QVERIFY(found[2].contains(QLatin1String("says it can be edited")));
+        accessible::plainName(label);
+        QCOMPARE(accessibleName(label), QStringLiteral("two lines"));
+    }
+
+    void plainText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("one line") << "Enter the mass."
+                                  << "Enter the mass.";
+        QTest::newRow("CR LF") << "  The Physics\r\n          For High School"
+                               << "The Physics For High School";
+        QTest::newRow("LF CR with a space before") << "shown \n\rin the example"
+                                                   << "shown in the example";
+        QTest::newRow("several") << "a\n\rb\n\rc"
+                                 << "a b c";
+        QTest::newRow("spaces inside a line stay") << "the final  position"
+                                                   << "the final  position";
+        QTest::newRow("at the end") << "last\r\n"
+                                    << "last";
+    }
+    void plainText() {
+        QFETCH(QString, text);
+        QFETCH(QString, plain);
+        QCOMPARE(accessible::plainText(text), plain);
+    }
+
+    // The main window's nine pictures only decorate it: a screen reader does not meet them. Its two
+    // menu bars say what they are.
+    void theMainWindowLeavesOutItsPictures() {
+        Form* main = windows::show(QStringLiteral("frmmain"));
+        settle();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(main);
+        QCOMPARE(main->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Image\\d$"))).size(), 9);
+        int pictures = 0, bars = 0;
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* child = iface->child(i);
+            QCOMPARE(iface->indexOfChild(child), i);
+            pictures += child->role() == QAccessible::Graphic;
+            if (child->role() == QAccessible::MenuBar) {
+                ++bars;
+                QVERIFY(!child->text(QAccessible::Name).isEmpty());
+            }
+        }
+        QCOMPARE(pictures, 0);
+        QCOMPARE(bars, main->findChildren<QMenuBar*>().size());
+        QVERIFY(bars >= 1);
+    }
+
     // Every window of the program as it opens.
     void everyWindowNamesItsControls() {
         const QStringList names = windows::registeredClasses();
@@ -153,7 +259,7 @@ class TestAccessibility : public QObject {
             Form* window = windows::show(name);
             QVERIFY(window);
             settle();
-            const QStringList unnamed = unnamedControls(window, &roles);
+            const QStringList unnamed = unnamedControls(window, &roles) + presentationFaults(window);
             QVERIFY2(unnamed.isEmpty(),
                      qPrintable(name + QStringLiteral(": ") + unnamed.join(QStringLiteral(", "))));
             windows::unloadAll();

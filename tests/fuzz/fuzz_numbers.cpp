@@ -68,12 +68,11 @@ template <typename F> Outcome outcomeOf(F read, double* value) {
         *value = read();
         return Outcome::Number;
     } catch (const num::CalcError& e) {
-        const QString d = e.description();
-        if (d == QLatin1String(num::TypeMismatch))
+        if (e.failure() == num::Failure::NotANumber)
             return Outcome::TypeMismatch;
-        if (d == QLatin1String(num::Overflow))
+        if (e.failure() == num::Failure::TooLarge)
             return Outcome::Overflow;
-        broken("reading fails only with a type mismatch or an overflow", d);
+        broken("reading fails only with a type mismatch or an overflow", e.description());
     }
 }
 

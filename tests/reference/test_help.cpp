@@ -205,6 +205,17 @@ class TestHelp : public QObject {
         QVERIFY(!windows::find(QStringLiteral("frmHelp")));
     }
 
+    // F1 opens the viewer at the window's own topic: every window of the program but the main
+    // window and those without F1 has one, and it is a node of the tree.
+    void everyWindowHasItsTopic() {
+        const QStringList atRoot = {"frmmain", "frmSplash", "frmAbout", "frmHelp"};
+        for (const QString& className : windows::registeredClasses()) {
+            const QString topic = helpTopicOf(className);
+            QVERIFY2(atRoot.contains(className) == topic.isEmpty(), qPrintable(className));
+            QVERIFY2(topic.isEmpty() || node(m_tree, topic), qPrintable(className + ": " + topic));
+        }
+    }
+
     // The viewer has no F1 of its own, and Enter in the tree presses nothing.
     void keysStayWithTheControls() {
         QVERIFY(!m_help->keyPreview());

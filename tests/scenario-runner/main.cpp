@@ -1,6 +1,8 @@
 // scenario-runner [--program-dir DIR] FILE.scn...
 #include "runner.h"
 
+#include "ui/appearance.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -9,6 +11,7 @@ int main(int argc, char* argv[]) {
     // The real windows, without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    appearance::useProgramStyle();
     app.setQuitOnLastWindowClosed(false);
 
     QString programDir = QStringLiteral(QUELLORIN_PROGRAM_DIR);

@@ -58,6 +58,9 @@ QString textOf(QObject* o) {
         return c->currentText();
     if (auto* m = qobject_cast<QMenu*>(o))
         return m->title();
+    // A tree's text is its current item's.
+    if (auto* t = qobject_cast<QTreeWidget*>(o))
+        return t->currentItem() ? t->currentItem()->text(0) : QString();
     if (auto* a = qobject_cast<QAction*>(o))
         return a->text();
     if (auto* w = qobject_cast<QWidget*>(o))
@@ -114,6 +117,8 @@ bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch) {
     static const QHash<QString, Qt::Key> named = {
         {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},          {"F1", Qt::Key_F1},
         {"Tab", Qt::Key_Tab},      {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
+        {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},           {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right},
     };
     const auto it = named.constFind(w.text);
     if (it == named.constEnd())
@@ -398,7 +403,8 @@ bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
         QChar ch;
         if (!keyFromWord(w[2], &key, &ch)) {
             *f = unreadable(
-                QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete or one quoted character)"),
+                QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, an arrow (Up, Down, Left, "
+                               "Right) or one quoted character)"),
                 w[2].text);
             return false;
         }

@@ -2,6 +2,7 @@
 // Helpers for tests of the program's windows: the offscreen platform, a stand-in window for
 // classes a test only needs to see opened, and letting pending events (deferred deletes) run.
 
+#include "ui/appearance.h"
 #include "ui/form.h"
 #include "ui/windows.h"
 
@@ -27,11 +28,12 @@ inline void settle() {
     QCoreApplication::processEvents();
 }
 
-// Like QTEST_MAIN, on the offscreen platform, with the program's own quit rule.
+// Like QTEST_MAIN, on the offscreen platform, with the program's own style and quit rule.
 #define QUELLORIN_TEST_MAIN(TestObject)                                                                      \
     int main(int argc, char* argv[]) {                                                                       \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                             \
         QApplication app(argc, argv);                                                                        \
+        appearance::useProgramStyle();                                                                       \
         app.setQuitOnLastWindowClosed(false);                                                                \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \

@@ -388,7 +388,11 @@ void CalculatorWindow::setOptionCaption(int n, const QString& caption) {
 }
 
 void CalculatorWindow::focusBox(const QString& name) {
-    box(name)->setFocus();
+    selectBox(box(name));
+}
+
+QString CalculatorWindow::labelText(const QString& name) const {
+    return label(name)->text();
 }
 
 void CalculatorWindow::say(const Message& m) {

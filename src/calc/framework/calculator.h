@@ -59,6 +59,7 @@ class CalculatorWindow : public Form, public Runtime {
     void enableBox(const QString& box, bool enabled) override;
     void checkOption(int n) override;
     void enableCommands(bool enabled) override;
+    QString labelText(const QString& label) const override;
     void describeBox(const QString& box, const QString& description) override;
 
   private:

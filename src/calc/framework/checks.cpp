@@ -6,7 +6,7 @@ Check required(QStringList boxes, Message message) {
     return [boxes = std::move(boxes), message = std::move(message)](Sheet& w) {
         for (const QString& b : boxes) {
             if (w.isShown(b) && w.isEmpty(b)) {
-                w.say(message);
+                w.sayAbout(b, message);
                 return false;
             }
         }
@@ -35,7 +35,7 @@ Check rule(QString box, std::function<bool(float)> holds, Message message) {
     return [box = std::move(box), holds = std::move(holds), message = std::move(message)](Sheet& w) {
         if (holds(w.single(box).value()))
             return true;
-        w.say(message);
+        w.sayAbout(box, message);
         return false;
     };
 }

@@ -71,7 +71,7 @@ class Sheet {
     virtual ResultFormat resultFormat(const QString& box) const = 0;
     // Changes the caption of option n (its button keeps the width of the widest caption it had).
     virtual void setOptionCaption(int option, const QString& caption) = 0;
-    // Moves the keyboard focus to the box.
+    // Moves the keyboard focus to the box, with its text selected.
     virtual void focusBox(const QString& box) = 0;
 
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
@@ -83,9 +83,18 @@ class Sheet {
                 return n;
         return 0;
     }
-    // The box's text as a number (text that is not a number fails with "Type mismatch").
-    num::Single single(const QString& box) const { return num::toSingle(text(box)); }
-    num::Double real(const QString& box) const { return num::toDouble(text(box)); }
+    // The box's text as a number (text that is not a number fails, as the box's failure).
+    num::Single single(const QString& box) const {
+        return num::inBox(box, [&] { return num::toSingle(text(box)); });
+    }
+    num::Double real(const QString& box) const {
+        return num::inBox(box, [&] { return num::toDouble(text(box)); });
+    }
+    // A message about one box: said, then the cursor is put in the box with its text selected.
+    void sayAbout(const QString& box, const Message& message) {
+        say(message);
+        focusBox(box);
+    }
     // Writes a value in the box's result format (the result rule: three decimals, regional format)
     // into the first result box, or into the one named.
     void showResult(num::Single value) { showResult(resultBox(), value); }

@@ -60,6 +60,7 @@ class MemorySheet : public Runtime {
     void enableBox(const QString& box, bool enabled) override;
     void checkOption(int n) override;
     void enableCommands(bool enabled) override { m_commandsEnabled = enabled; }
+    QString labelText(const QString& label) const override { return caption(label); }
     void describeBox(const QString& box, const QString& description) override;
 
   private:

@@ -204,8 +204,22 @@ int Runtime::selectedOption() const {
 }
 
 void Runtime::trapped(const Formula& formula, const Trap& trap) {
-    if (const std::optional<QString> shown = errorTrap([&] { formula(*this); }, trap.text))
-        say({*shown, trap.title, trap.icon});
+    const std::optional<num::CalcError> failure = errorTrap([&] { formula(*this); });
+    if (!failure)
+        return;
+    const QString box = failure->box();
+    say({trap.text.isEmpty() ? num::describe(*failure, promptOf(box)) : trap.text, trap.title, trap.icon});
+    // A box that could not be read gets the cursor, ready to be typed over; a failure of the
+    // formula itself leaves the cursor where it was.
+    if (!box.isEmpty())
+        focusBox(box);
+}
+
+QString Runtime::promptOf(const QString& box) const {
+    for (const NumberInput& in : m_def.inputs)
+        if (in.box == box)
+            return labelText(in.label);
+    return {};
 }
 
 void Runtime::ok() {

@@ -80,6 +80,8 @@ class Runtime : public Sheet {
     virtual void checkOption(int n) = 0;
     // Ok (where the window has one) and Print.
     virtual void enableCommands(bool enabled) = 0;
+    // The caption the label shows now.
+    virtual QString labelText(const QString& label) const = 0;
     // What assistive technology says of the box besides its name (a result's unit).
     virtual void describeBox(const QString& box, const QString& description) = 0;
 
@@ -91,8 +93,11 @@ class Runtime : public Sheet {
     bool hasLayouts() const;
     // Each result's unit, in its unit label and as its box's description.
     void showUnits();
-    // Runs a formula under an error trap: a failing calculation says its description.
+    // Runs a formula under an error trap: a failing calculation says its description, and one
+    // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);
+    // The prompt the box shows now; empty for a box without one.
+    QString promptOf(const QString& box) const;
     // The selected options of the solve-for groups: what Ok computes.
     std::vector<int> solvedFor() const;
 

@@ -16,11 +16,11 @@ constexpr auto degreesTip = "Enter the angle in degrees.";
 Check thirdVectorWhole() {
     return [](Sheet& w) {
         if (!w.isEmpty(magnitude3) && w.isEmpty(angle3)) {
-            w.say({"You must enter a valid angle."});
+            w.sayAbout(angle3, {"You must enter a valid angle."});
             return false;
         }
         if (w.isEmpty(magnitude3) && !w.isEmpty(angle3)) {
-            w.say({"You must enter a valid magnitude."});
+            w.sayAbout(magnitude3, {"You must enter a valid magnitude."});
             return false;
         }
         return true;

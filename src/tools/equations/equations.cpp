@@ -1,5 +1,7 @@
 #include "tools/equations/equations.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace equations {
@@ -155,6 +157,18 @@ std::optional<num::Single> slopeAt(const std::vector<Point>& points, std::int16_
     const Point& a = points[before];
     const Point& b = points[after];
     return (b.y - a.y) / (num::Single(float(b.x)) - num::Single(float(a.x)));
+}
+
+QString describe(const std::vector<Point>& points) {
+    if (points.empty())
+        return QStringLiteral("No points.");
+    QStringList each;
+    for (const Point& p : points)
+        each << QStringLiteral("X %1, Y %2").arg(p.x).arg(num::plain(p.y));
+    return QStringLiteral("%1 %2: %3.")
+        .arg(points.size())
+        .arg(points.size() == 1 ? QStringLiteral("point") : QStringLiteral("points"))
+        .arg(each.join(QStringLiteral("; ")));
 }
 
 } // namespace equations

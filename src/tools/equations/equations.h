@@ -13,7 +13,7 @@
 //
 // Arithmetic: each term is worked out in double precision, and Y is the sum of the terms in order
 // with every partial sum rounded to single precision. A value beyond single precision fails with
-// num::CalcError ("Overflow"), as does an X outside the 16-bit range.
+// num::CalcError (too large), as does an X outside the 16-bit range.
 
 #include "core/numbers.h"
 
@@ -88,5 +88,9 @@ std::optional<num::Single> yAt(const std::vector<Point>& points, std::int16_t x)
 // The slope of the graph at the point at x: from the points on either side, or one-sided at the
 // first and the last point. Nothing when the table has no point at x or only one point.
 std::optional<num::Single> slopeAt(const std::vector<Point>& points, std::int16_t x);
+
+// The points as a screen reader reads the graph: how many there are, then each X with its Y in
+// the plain number form, in order ("No points." for none).
+QString describe(const std::vector<Point>& points);
 
 } // namespace equations

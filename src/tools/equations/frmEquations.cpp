@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "ui/accessible.h"
 #include "ui/appearance.h"
+#include "ui/colours.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
 
@@ -144,7 +145,9 @@ frmEquations::frmEquations()
     m_chart->setAccessibleName(QStringLiteral("Graph of Y against X"));
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setFocusPolicy(Qt::NoFocus);
+    m_chart->setFrameShape(QFrame::StyledPanel);
     m_chart->setFixedSize(appearance::twips(6600), appearance::twips(5400));
+    colourChart();
 
     // The boxes down the left, the graph on the right, the buttons across the foot.
     auto* boxes = new QGridLayout;
@@ -199,6 +202,14 @@ frmEquations::frmEquations()
     });
 }
 
+num::Single frmEquations::single(int number) const {
+    return num::inBox(box(number)->objectName(), [&] { return num::toSingle(box(number)->text()); });
+}
+
+std::int16_t frmEquations::integer(int number) const {
+    return num::inBox(box(number)->objectName(), [&] { return num::toInteger(box(number)->text()); });
+}
+
 QLineEdit* frmEquations::box(int number) const {
     return findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
 }
@@ -208,13 +219,46 @@ void frmEquations::Form_Load() {
         box(n)->clear();
     m_ok->setEnabled(false);
     m_print->setEnabled(false);
-    // Each line break is LF then CR.
-    findChild<QLabel*>(QStringLiteral("Label1"))
-        ->setText(
-            QStringLiteral("Enter an equation in the form shown \n\rin the example below. Maximum range\n\r"
-                           "of 100 for values of X. 1 and 2 digit integers only."));
+    // Each line break is LF then CR; a screen reader hears the instructions as one line.
+    auto* instructions = findChild<QLabel*>(QStringLiteral("Label1"));
+    instructions->setText(
+        QStringLiteral("Enter an equation in the form shown \n\rin the example below. Maximum range\n\r"
+                       "of 100 for values of X. 1 and 2 digit integers only."));
+    accessible::plainName(instructions);
     m_points.clear();
     drawChart();
+}
+
+void frmEquations::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && m_chart)
+        colourChart();
+    Form::changeEvent(event);
+}
+
+// The graph is drawn as a text box is: the palette's text on its base, framed like the boxes
+// beside it. The line and its points take the palette's link colour where that stands out from
+// the base, and the text colour otherwise; the grid is a faint shade between base and text.
+void frmEquations::colourChart() {
+    const QPalette& p = palette();
+    const QColor paper = p.color(QPalette::Base);
+    const QColor ink = p.color(QPalette::Text);
+    const QColor link = p.color(QPalette::Link);
+    QChart* chart = m_chart->chart();
+    m_chart->setBackgroundBrush(paper);
+    chart->setBackgroundBrush(paper);
+    chart->setBackgroundPen(Qt::NoPen);
+    chart->setBackgroundRoundness(0);
+    QColor grid = paper;
+    grid.setRgbF(float(0.8 * paper.redF() + 0.2 * ink.redF()),
+                 float(0.8 * paper.greenF() + 0.2 * ink.greenF()),
+                 float(0.8 * paper.blueF() + 0.2 * ink.blueF()));
+    for (QValueAxis* axis : {m_axisX, m_axisY}) {
+        axis->setLabelsColor(ink);
+        axis->setTitleBrush(ink);
+        axis->setLinePenColor(colours::edgeOn(paper, ink));
+        axis->setGridLineColor(grid);
+    }
+    m_series->setColor(colours::contrast(link, paper) >= 3.0 ? link : ink);
 }
 
 void frmEquations::drawChart() {
@@ -222,6 +266,8 @@ void frmEquations::drawChart() {
     for (const Point& p : m_points)
         line.append(QPointF(p.x, p.y.value()));
     m_series->replace(line);
+    // A screen reader reads the graph's points from its description.
+    m_chart->setAccessibleDescription(equations::describe(m_points));
     if (m_points.empty()) {
         scaleAxis(m_axisX, 0, 10, xSteps);
         scaleAxis(m_axisY, 0, 10, ySteps);
@@ -245,22 +291,19 @@ void frmEquations::cmdOk_Click() {
     underErrorTrap([this] {
         const std::optional<equations::Polynomial> polynomial = equations::parse(box(1)->text());
         if (!polynomial) {
-            platform::message(equationsTitle, QStringLiteral("You must enter a correctly written equation."),
-                              Icon::None, this);
+            sayAbout(box(1), equationsTitle, QStringLiteral("You must enter a correctly written equation."));
             return;
         }
         if (box(2)->text().isEmpty()) {
-            platform::message(equationsTitle, QStringLiteral("You must enter a valid starting number."),
-                              Icon::None, this);
+            sayAbout(box(2), equationsTitle, QStringLiteral("You must enter a valid starting number."));
             return;
         }
         if (box(3)->text().isEmpty()) {
-            platform::message(equationsTitle, QStringLiteral("You must enter a valid ending number."),
-                              Icon::None, this);
+            sayAbout(box(3), equationsTitle, QStringLiteral("You must enter a valid ending number."));
             return;
         }
-        const num::Single start = num::toSingle(box(2)->text());
-        const num::Single end = num::toSingle(box(3)->text());
+        const num::Single start = single(2);
+        const num::Single end = single(3);
         equations::Tabulation table = equations::tabulate(*polynomial, start, end);
         switch (table.outcome) {
         case equations::Outcome::RangeTooLarge:
@@ -297,14 +340,14 @@ bool frmEquations::tableIsCurrent(QLineEdit* answer) {
 
 void frmEquations::cmdCalculateY_Click() {
     if (box(4)->text().isEmpty()) {
-        platform::message(QStringLiteral("Equations - Calculate Y"),
-                          QStringLiteral("You must enter a valid number."), Icon::None, this);
+        sayAbout(box(4), QStringLiteral("Equations - Calculate Y"),
+                 QStringLiteral("You must enter a valid number."));
         return;
     }
     if (!tableIsCurrent(box(5)))
         return;
     underErrorTrap([this] {
-        if (const auto y = equations::yAt(m_points, num::toInteger(box(4)->text())))
+        if (const auto y = equations::yAt(m_points, integer(4)))
             box(5)->setText(num::result(*y));
     });
 }
@@ -312,12 +355,12 @@ void frmEquations::cmdCalculateY_Click() {
 void frmEquations::cmdSlope_Click() {
     underErrorTrap([this] {
         if (box(4)->text().isEmpty()) {
-            platform::message(quellorin, QStringLiteral("You must enter a valid number."), Icon::None, this);
+            sayAbout(box(4), quellorin, QStringLiteral("You must enter a valid number."));
             return;
         }
         if (!tableIsCurrent(box(6)))
             return;
-        if (const auto slope = equations::slopeAt(m_points, num::toInteger(box(4)->text())))
+        if (const auto slope = equations::slopeAt(m_points, integer(4)))
             box(6)->setText(num::result(*slope));
     });
 }

@@ -33,8 +33,16 @@ class frmEquations : public Form {
     // The points of the last evaluation, as the graph shows them.
     const std::vector<equations::Point>& points() const { return m_points; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QLineEdit* box(int number) const;
+    // The box's text as a number; a failure to read it is the box's.
+    num::Single single(int number) const;
+    std::int16_t integer(int number) const;
+    // Gives the graph the colours of the window's palette, light, dark or high contrast.
+    void colourChart();
     // Draws the table's points; the axes follow them.
     void drawChart();
     // The equation, the start and the end as the boxes hold them now.

@@ -74,12 +74,12 @@ Definition frmAreaFormulas() {
                 return true;
             if (w.isEmpty(box)) {
                 const int n = w.selectedOption();
-                w.say(n == 1 || n == 7 ? positive : valid);
+                w.sayAbout(box, n == 1 || n == 7 ? positive : valid);
                 return false;
             }
             if (w.single(box) > Single(0))
                 return true;
-            w.say(positive);
+            w.sayAbout(box, positive);
             return false;
         };
     };

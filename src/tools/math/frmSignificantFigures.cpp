@@ -23,7 +23,7 @@ Definition frmSignificantFigures() {
         const math::SigFigCount counted = math::CalculateSigFigs(w.text(number));
         // A character that is no digit ends the counting; the count reached so far is shown.
         if (!counted.failure.isEmpty())
-            w.say({counted.failure, "frmSignificantFigures", Icon::Information});
+            w.sayAbout(number, {counted.failure, "frmSignificantFigures", Icon::Information});
         w.setText(count, QString::number(counted.count));
     };
     d.trap = {"Significant Figures", Icon::Information, "Data Entry Error"};

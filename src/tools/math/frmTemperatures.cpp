@@ -26,7 +26,8 @@ ExtraButton conversion(const char* name, const char* caption, math::Scale from, 
             caption,
             [=](Sheet& w) {
                 if (w.isEmpty(temperature)) {
-                    w.say({"You must enter a valid temperature.", "Temperatures", Icon::Information});
+                    w.sayAbout(temperature,
+                               {"You must enter a valid temperature.", "Temperatures", Icon::Information});
                     return;
                 }
                 const Double t = w.real(temperature);

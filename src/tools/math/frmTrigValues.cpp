@@ -21,7 +21,7 @@ ExtraButton trig(const char* name, const char* caption, const char* box, Double 
             caption,
             [=](Sheet& w) {
                 if (w.isEmpty(box)) {
-                    w.say(invalid);
+                    w.sayAbout(box, invalid);
                     return;
                 }
                 const Double v = w.real(box);
@@ -39,7 +39,7 @@ ExtraButton trig(const char* name, const char* caption, const char* box, Double 
 bool aboveOne(Sheet& w, Double v) {
     if (v <= Double(1))
         return false;
-    w.say({"You must enter a number less than 1.", "Trig Functions", Icon::Exclamation});
+    w.sayAbout(value, {"You must enter a number less than 1.", "Trig Functions", Icon::Exclamation});
     return true;
 }
 
@@ -76,7 +76,7 @@ Definition frmTrigValues() {
                      return true;
                  if (v != Double(0))
                      return false;
-                 w.say({"You cannot enter zero.", "Trig Functions", Icon::Exclamation});
+                 w.sayAbout(value, {"You cannot enter zero.", "Trig Functions", Icon::Exclamation});
                  return true;
              }),
         trig("cmdInvCos", "Angle from cosine", value, math::angleFromCosine, "The angle is ", "degrees",

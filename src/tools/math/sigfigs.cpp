@@ -14,7 +14,7 @@ bool isDigit(QChar c) {
 int digitAt(const QString& number, int position) {
     const QChar c = number[position - 1];
     if (!isDigit(c))
-        throw num::CalcError(num::TypeMismatch);
+        throw num::CalcError(num::TypeMismatch, number);
     return c.unicode() - u'0';
 }
 

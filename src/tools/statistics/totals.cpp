@@ -36,7 +36,7 @@ calc::Definition totalsWindow(const TotalsWindow& w) {
 }
 
 Totals readTotals(const calc::Sheet& w) {
-    const std::int16_t n = num::toInteger(w.single(count));
+    const std::int16_t n = num::inBox(count, [&] { return num::toInteger(w.single(count)); });
     // Read as singles first only for their range and their failures, in box order.
     w.single(sum);
     w.single(sumOfSquares);

@@ -342,24 +342,31 @@ class TestCalculator : public QObject {
         QCOMPARE(c.text("Text3"), QStringLiteral("2.000"));
     }
 
-    // The checks first; a failure reaches the trap, and what was shown before it stays.
+    // The checks first; a failure reaches the trap, and what was shown before it stays. A message
+    // about one box puts the cursor in it; a failure of the formula leaves the cursor alone.
     void checksAndErrorTrap() {
         MemorySheet s(testCalculator());
         s.setText("Text1", "1");
         s.ok();
         QCOMPARE(said(s), QStringList{"Testing: Fill both. [info]"});
+        QCOMPARE(s.focus(), QStringLiteral("Text2"));
         s.setText("Text2", "  "); // blanks are not empty: they are not a number
+        s.focusBox("Text1");
         s.ok();
-        QCOMPARE(said(s), QStringList{"Trap: Type mismatch [info]"});
+        QCOMPARE(said(s),
+                 QStringList{"Trap: " + num::describe(num::Failure::NotANumber, "  ", "Second") + " [info]"});
+        QCOMPARE(s.focus(), QStringLiteral("Text2"));
         s.click(2);
         s.setText("Text1", "1");
         s.setText("Text2", "4");
         s.ok();
         QCOMPARE(s.text("Text4"), QStringLiteral("0.250"));
         s.setText("Text2", "0");
+        s.focusBox("Text1");
         s.ok();
-        QCOMPARE(said(s), QStringList{"Trap: Division by zero [info]"});
+        QCOMPARE(said(s), QStringList{"Trap: " + num::describe(num::Failure::DivisionByZero) + " [info]"});
         QCOMPARE(s.text("Text4"), QStringLiteral("0.250"));
+        QCOMPARE(s.focus(), QStringLiteral("Text1"));
     }
 
     void noOptionSelectedComputesNothing() {

@@ -151,6 +151,27 @@ class TestEquations : public QObject {
         if (foundSlope)
             QCOMPARE(foundSlope->value(), slope.toFloat());
     }
+
+    // What a screen reader reads of the graph: every point, in order.
+    void described_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<float>("start");
+        QTest::addColumn<float>("end");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("none") << "X" << 2.0f << 1.0f << "No points.";
+        QTest::newRow("one point") << "X^2" << 3.0f << 3.0f << "1 point: X 3, Y 9.";
+        QTest::newRow("the thrown ball")
+            << "-5X^2 + 20X" << -1.0f << 1.0f << "3 points: X -1, Y -25; X 0, Y 0; X 1, Y 15.";
+        QTest::newRow("large values")
+            << "X^9" << 9.0f << 10.0f << "2 points: X 9, Y 3.874205E+08; X 10, Y 1E+09.";
+    }
+    void described() {
+        QFETCH(QString, equation);
+        QFETCH(float, start);
+        QFETCH(float, end);
+        QFETCH(QString, description);
+        QCOMPARE(describe(tabulate(*parse(equation), start, end).points), description);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEquations)
