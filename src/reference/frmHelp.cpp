@@ -149,6 +149,7 @@ QString helpTopicOf(const QString& className) {
         {"frmDeviations", "Statistics"},
         {"frmVariation", "Statistics"},
         {"frmError", "Statistics"},
+        {"frmData", "Statistics"},
         // Reference data.
         {"frmConstants", "Data Tables"},
         {"frmCoefficients", "Data Tables"},
