@@ -314,14 +314,17 @@ class TestAccessibility : public QObject {
                 for (const ResultRow& r : d.results)
                     if (!r.label.isEmpty())
                         QVERIFY(expectNamedBy(r.box, r.label));
-                // Each result is described by its unit, the one its unit label shows; a result
-                // without a unit has no description of its own.
+                // Each result is described by its unit, the one its unit label shows, and then by
+                // its tooltip's hint; a result without a unit has no description of its own.
                 for (const ResultRow& r : d.results) {
                     QLineEdit* b = calc->box(r.box);
                     const QString unit = symbol(calc->unitOf(r));
                     const QString described = unit.isEmpty() ? b->accessibleDescription()
                                                              : accessibleText(b, QAccessible::Description);
-                    QVERIFY2(described == unit,
+                    const QString hint = b->toolTip();
+                    const QString expected =
+                        unit.isEmpty() || hint.isEmpty() ? unit : unit + QStringLiteral(". ") + hint;
+                    QVERIFY2(described == expected,
                              qPrintable(QStringLiteral("%1: %2 is described as \"%3\", its unit is \"%4\"")
                                             .arg(where, r.box, described, unit)));
                     if (const QString label = unitLabelOf(r); !label.isEmpty())

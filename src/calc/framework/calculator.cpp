@@ -320,7 +320,12 @@ void CalculatorWindow::nameResults() {
 }
 
 void CalculatorWindow::describeBox(const QString& name, const QString& description) {
-    box(name)->setAccessibleDescription(description);
+    // The unit is read first, then the hint the box's tooltip gives (without a unit, screen
+    // readers read the tooltip alone).
+    QLineEdit* b = box(name);
+    const QString hint = b->toolTip();
+    b->setAccessibleDescription(
+        description.isEmpty() || hint.isEmpty() ? description : description + QStringLiteral(". ") + hint);
 }
 
 void CalculatorWindow::emptyBoxes() {
