@@ -327,7 +327,7 @@ class TestAccessibility : public QObject {
                     QVERIFY2(described == expected,
                              qPrintable(QStringLiteral("%1: %2 is described as \"%3\", its unit is \"%4\"")
                                             .arg(where, r.box, described, unit)));
-                    if (const QString label = unitLabelOf(r); !label.isEmpty())
+                    if (const QString label = unitLabelOf(d, r); !label.isEmpty())
                         QCOMPARE(calc->label(label)->text(), unit);
                     if (!unit.isEmpty())
                         ++describedResults;

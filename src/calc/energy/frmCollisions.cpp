@@ -13,6 +13,7 @@ using num::Single;
 // Object 1 on the left, object 2 on the right; the velocities known for each option below them.
 constexpr auto mass1 = "Text1", mass2 = "Text2";
 constexpr auto third = "Text3", fourth = "Text4", fifth = "Text5";
+constexpr auto result = "Text8";
 // The second result row, shown only with both final velocities.
 constexpr auto secondResult = "Text10", secondPrefix = "Label10";
 
@@ -50,6 +51,7 @@ Layout velocities(const char* left, const char* right, const char* last, const c
                         {fourth, right},
                         {fifth, last}},
             .resultPrefix = resultPrefix,
+            .units = {{result, Unit::MetrePerSecond}},
             .hiddenResults = {secondResult}};
 }
 
@@ -64,66 +66,66 @@ Definition frmCollisions() {
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
         {fifth, "Label5", Profile::K15},
     };
-    d.results = {{.label = "Label8",
-                  .box = "Text8",
-                  .units = {Unit::MetrePerSecond, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond,
-                            Unit::MetrePerSecond, Unit::MetrePerSecond}},
-                 {.label = secondPrefix, .box = secondResult, .units = {Unit::MetrePerSecond}}};
+    d.results = {{.label = "Label8", .box = result},
+                 {.label = secondPrefix, .box = secondResult, .unit = Unit::MetrePerSecond}};
     d.formula = QStringLiteral("Text9");
     // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
     // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.
-    d.choices = {
-        {.options =
-             {
-                 {.caption = "Initial Velocity of Object 1",
-                  .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
-                                       "Final velocity of object 1.", "Initial velocity of object 1 is "),
-                  .solve = velocityOf(1, fifth, fourth, third),
-                  .name = "opt3"},
-                 {.caption = "Initial Velocity of Object 2",
-                  .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
-                                       "Final velocity of object 2.", "Initial velocity of object 2 is "),
-                  .solve = velocityOf(2, fourth, fifth, third),
-                  .name = "opt4"},
-                 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
-                 // third velocity box is hidden and not needed.
-                 {.caption = "Total Kinetic Energy of Both Objects",
-                  .layout = {.prompts = {{mass1, "Mass of object 1."},
-                                         {mass2, "Mass of object 2."},
-                                         {third, "Velocity of object 1."},
-                                         {fourth, "Velocity of object 2."}},
-                             .resultPrefix = "The total kinetic energy is ",
-                             .hiddenResults = {secondResult}},
-                  .solve =
-                      [](Sheet& w) {
-                          w.showResult(physics::kineticEnergyOfBoth(w.single(mass1), w.widened(third),
-                                                                    w.single(mass2), w.widened(fourth)));
-                      },
-                  .name = "opt7"},
-                 {.caption = "Final Velocity of Object 1",
-                  .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
-                                       "Final velocity of object 2.", "Final velocity of object 1 is "),
-                  .solve = velocityOf(1, third, fourth, fifth),
-                  .name = "opt5"},
-                 {.caption = "Final Velocity of Object 2",
-                  .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
-                                       "Final velocity of object 1.", "Final velocity of object 2 is "),
-                  .solve = velocityOf(2, third, fourth, fifth),
-                  .name = "opt6"},
-                 // Both velocities after the collision from the masses and both velocities before
-                 // it: the usual textbook problem. The third velocity box is hidden and not needed.
-                 {.caption = "Both Final Velocities",
-                  .layout = {.prompts = {{mass1, "Mass of object 1."},
-                                         {mass2, "Mass of object 2."},
-                                         {third, "Initial velocity of object 1."},
-                                         {fourth, "Initial velocity of object 2."}},
-                             .resultPrefix = "Final velocity of object 1 is ",
-                             .captions = {{secondPrefix, "Final velocity of object 2 is "}}},
-                  .solve = bothFinalVelocities,
-                  .name = "opt8"},
-             },
-         .clickEmptiesBoxes = false},
-    };
+    d.choices =
+        {
+            {.options =
+                 {
+                     {.caption = "Initial Velocity of Object 1",
+                      .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
+                                           "Final velocity of object 1.", "Initial velocity of object 1 is "),
+                      .solve = velocityOf(1, fifth, fourth, third),
+                      .name = "opt3"},
+                     {.caption = "Initial Velocity of Object 2",
+                      .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
+                                           "Final velocity of object 2.", "Initial velocity of object 2 is "),
+                      .solve = velocityOf(2, fourth, fifth, third),
+                      .name = "opt4"},
+                     // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
+                     // third velocity box is hidden and not needed.
+                     {.caption = "Total Kinetic Energy of Both Objects",
+                      .layout = {.prompts = {{mass1, "Mass of object 1."},
+                                             {mass2, "Mass of object 2."},
+                                             {third, "Velocity of object 1."},
+                                             {fourth, "Velocity of object 2."}},
+                                 .resultPrefix = "The total kinetic energy is ",
+                                 .units = {{result, Unit::Joule}},
+                                 .hiddenResults = {secondResult}},
+                      .solve =
+                          [](Sheet& w) {
+                              w.showResult(physics::kineticEnergyOfBoth(w.single(mass1), w.widened(third),
+                                                                        w.single(mass2), w.widened(fourth)));
+                          },
+                      .name = "opt7"},
+                     {.caption = "Final Velocity of Object 1",
+                      .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
+                                           "Final velocity of object 2.", "Final velocity of object 1 is "),
+                      .solve = velocityOf(1, third, fourth, fifth),
+                      .name = "opt5"},
+                     {.caption = "Final Velocity of Object 2",
+                      .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
+                                           "Final velocity of object 1.", "Final velocity of object 2 is "),
+                      .solve = velocityOf(2, third, fourth, fifth),
+                      .name = "opt6"},
+                     // Both velocities after the collision from the masses and both velocities before
+                     // it: the usual textbook problem. The third velocity box is hidden and not needed.
+                     {.caption = "Both Final Velocities",
+                      .layout = {.prompts = {{mass1, "Mass of object 1."},
+                                             {mass2, "Mass of object 2."},
+                                             {third, "Initial velocity of object 1."},
+                                             {fourth, "Initial velocity of object 2."}},
+                                 .resultPrefix = "Final velocity of object 1 is ",
+                                 .units = {{result, Unit::MetrePerSecond}},
+                                 .captions = {{secondPrefix, "Final velocity of object 2 is "}}},
+                      .solve = bothFinalVelocities,
+                      .name = "opt8"},
+                 },
+             .clickEmptiesBoxes = false},
+        };
     const Message invalid = invalidData();
     const Message positive{"You must enter a number greater than 0."};
     d.checks = {

@@ -12,9 +12,12 @@ using num::Single;
 
 // The four boxes serve every option, with the prompts of each: two on a row.
 constexpr auto first = "Text1", second = "Text2", third = "Text3", fourth = "Text4";
+constexpr auto result = "Text8";
 
-Layout prompts(const char* one, const char* three, const char* four, const char* resultPrefix) {
-    return {{{first, one}, {second, "Mass of object 2."}, {third, three}, {fourth, four}}, resultPrefix};
+Layout prompts(const char* one, const char* three, const char* four, const char* resultPrefix, Unit unit) {
+    return {.prompts = {{first, one}, {second, "Mass of object 2."}, {third, three}, {fourth, four}},
+            .resultPrefix = resultPrefix,
+            .units = {{result, unit}}};
 }
 
 } // namespace
@@ -28,17 +31,16 @@ Definition frmInelastic() {
         {third, "Label3", Profile::K15},
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
     };
-    d.results = {{.label = "Label8",
-                  .box = "Text8",
-                  .units = {Unit::Kilogram, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond}}};
+    d.results = {{.label = "Label8", .box = result}};
     d.formula = QStringLiteral("Text9");
     // Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {
         {.options =
              {
                  {.caption = "Mass of Object 1",
-                  .layout = prompts("Velocity of object 1.", "Velocity of object 2.",
-                                    "Final velocity of both objects.", "The mass of object 1 is "),
+                  .layout =
+                      prompts("Velocity of object 1.", "Velocity of object 2.",
+                              "Final velocity of both objects.", "The mass of object 1 is ", Unit::Kilogram),
                   .solve =
                       [](Sheet& w) {
                           const Single v1 = w.single(first), m2 = w.single(second);
@@ -47,8 +49,9 @@ Definition frmInelastic() {
                       },
                   .name = "opt3"},
                  {.caption = "Velocity of Object 1",
-                  .layout = prompts("Mass of object 1.", "Final velocity of both objects.",
-                                    "Velocity of object 2.", "The velocity of object 1 is "),
+                  .layout =
+                      prompts("Mass of object 1.", "Final velocity of both objects.", "Velocity of object 2.",
+                              "The velocity of object 1 is ", Unit::MetrePerSecond),
                   .solve =
                       [](Sheet& w) {
                           const Single m1 = w.single(first), m2 = w.single(second);
@@ -59,7 +62,7 @@ Definition frmInelastic() {
                  // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2, the squares and the sum in double precision.
                  {.caption = "Kinetic Energy",
                   .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
-                                    "The kinetic energy  is "),
+                                    "The kinetic energy  is ", Unit::Joule),
                   .solve =
                       [](Sheet& w) {
                           w.showResult(physics::kineticEnergyOfBoth(w.single(first), w.widened(third),
@@ -68,7 +71,7 @@ Definition frmInelastic() {
                   .name = "opt7"},
                  {.caption = "Final Velocity",
                   .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
-                                    "The final velocity  is "),
+                                    "The final velocity  is ", Unit::MetrePerSecond),
                   .solve =
                       [](Sheet& w) {
                           const Single m1 = w.single(first), m2 = w.single(second);

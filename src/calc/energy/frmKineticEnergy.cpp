@@ -7,7 +7,7 @@ namespace {
 
 using num::Single;
 
-constexpr auto first = "Text1", second = "Text2";
+constexpr auto first = "Text1", second = "Text2", result = "Text3";
 constexpr auto mass = "Enter the mass in Kg.", velocity = "Enter the velocity in m/s.",
                energy = "Enter the kinetic energy.";
 
@@ -20,29 +20,37 @@ Definition frmKineticEnergy() {
         {.box = first, .label = "Label1", .filter = Profile::K3, .tooltip = careful},
         {.box = second, .label = "Label2", .filter = Profile::K3, .tooltip = careful},
     };
-    d.results = {
-        {.label = "Label3", .box = "Text3", .units = {Unit::Joule, Unit::Kilogram, Unit::MetrePerSecond}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     d.choices = {{.options =
                       {
-                          {"Kinetic Energy",
-                           {{{first, mass}, {second, velocity}}, "The Kinetic Energy is "},
-                           [](Sheet& w) {
-                               const Single m = w.single(first), v = w.single(second);
-                               w.showResult(physics::kineticEnergy(m, v));
-                           }},
-                          {"Mass",
-                           {{{first, energy}, {second, velocity}}, "The mass is "},
-                           [](Sheet& w) {
-                               const Single ke = w.single(first), v = w.single(second);
-                               w.showResult(physics::massFromKineticEnergy(ke, v));
-                           }},
-                          {"Velocity",
-                           {{{first, energy}, {second, mass}}, "The velocity is "},
-                           [](Sheet& w) {
-                               const Single ke = w.single(first), m = w.single(second);
-                               w.showResult(physics::speedFromKineticEnergy(ke, m));
-                           }},
+                          {.caption = "Kinetic Energy",
+                           .layout = {.prompts = {{first, mass}, {second, velocity}},
+                                      .resultPrefix = "The Kinetic Energy is ",
+                                      .units = {{result, Unit::Joule}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single m = w.single(first), v = w.single(second);
+                                   w.showResult(physics::kineticEnergy(m, v));
+                               }},
+                          {.caption = "Mass",
+                           .layout = {.prompts = {{first, energy}, {second, velocity}},
+                                      .resultPrefix = "The mass is ",
+                                      .units = {{result, Unit::Kilogram}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single ke = w.single(first), v = w.single(second);
+                                   w.showResult(physics::massFromKineticEnergy(ke, v));
+                               }},
+                          {.caption = "Velocity",
+                           .layout = {.prompts = {{first, energy}, {second, mass}},
+                                      .resultPrefix = "The velocity is ",
+                                      .units = {{result, Unit::MetrePerSecond}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single ke = w.single(first), m = w.single(second);
+                                   w.showResult(physics::speedFromKineticEnergy(ke, m));
+                               }},
                       },
                   .perRow = 3}};
     d.checks = {required({first, second}, {"You must enter a value."})};

@@ -12,6 +12,7 @@ using num::Single;
 constexpr auto first = "Text1", second = "Text2";
 // The net force only: the final velocity and the change in time.
 constexpr auto finalVelocity = "Text3", time = "Text6";
+constexpr auto result = "Text4";
 
 // Every option empties the boxes it shares with the others; the change in time keeps what was
 // typed while the net force stays chosen, and is emptied by the options that hide it.
@@ -34,48 +35,51 @@ Definition frmMomentum() {
         {.box = finalVelocity, .label = "Label3", .filter = Profile::K10},
         {time, "Label5"},
     };
-    d.results = {
-        {.label = "Label4",
-         .box = "Text4",
-         .units = {Unit::KilogramMetrePerSecond, Unit::Kilogram, Unit::MetrePerSecond, Unit::Newton}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
     const QStringList all = shared + QStringList{time};
-    d.choices = {{.options =
-                      {
-                          {.caption = "Momentum",
-                           .layout = {{{first, "Enter the mass."}, {second, "Enter the velocity."}},
-                                      "The momentum is "},
-                           .solve = product(first, second),
-                           .onClick = emptying(all)},
-                          {.caption = "Mass",
-                           .layout = {{{first, "Enter the momentum."}, {second, "Enter the velocity."}},
-                                      "The mass is "},
-                           .solve = quotient(first, second),
-                           .onClick = emptying(all)},
-                          {.caption = "Velocity",
-                           .layout = {{{first, "Enter the momentum."}, {second, "Enter the mass."}},
-                                      "The velocity is "},
-                           .solve = quotient(first, second),
-                           .onClick = emptying(all)},
-                          // The two momenta first, then their difference, then the division.
-                          {.caption = "Net force",
-                           .layout = {{{first, "Enter the mass."},
-                                       {second, "Enter the initial velocity."},
-                                       {finalVelocity, "Enter the final velocity."},
-                                       {time, "Enter the change in time."}},
-                                      "The force is "},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single m = w.single(first), vi = w.single(second);
-                                   const Single vf = w.single(finalVelocity), t = w.single(time);
-                                   w.showResult(physics::netForce(m, vi, vf, t));
-                                   w.showFormula("((" + plain(m) + " * " + plain(vf) + ") - (" + plain(m) +
-                                                 " * " + plain(vi) + ")) / " + plain(t));
-                               },
-                           .onClick = emptying(shared)},
-                      },
-                  .perRow = 2,
-                  .clickEmptiesBoxes = false}};
+    d
+        .choices = {{.options =
+                         {
+                             {.caption = "Momentum",
+                              .layout = {.prompts = {{first, "Enter the mass."},
+                                                     {second, "Enter the velocity."}},
+                                         .resultPrefix = "The momentum is ",
+                                         .units = {{result, Unit::KilogramMetrePerSecond}}},
+                              .solve = product(first, second),
+                              .onClick = emptying(all)},
+                             {.caption = "Mass",
+                              .layout = {.prompts = {{first, "Enter the momentum."},
+                                                     {second, "Enter the velocity."}},
+                                         .resultPrefix = "The mass is ",
+                                         .units = {{result, Unit::Kilogram}}},
+                              .solve = quotient(first, second),
+                              .onClick = emptying(all)},
+                             {.caption = "Velocity",
+                              .layout = {.prompts = {{first, "Enter the momentum."},
+                                                     {second, "Enter the mass."}},
+                                         .resultPrefix = "The velocity is ",
+                                         .units = {{result, Unit::MetrePerSecond}}},
+                              .solve = quotient(first, second),
+                              .onClick = emptying(all)},
+                             // The two momenta first, then their difference, then the division.
+                             {
+                                 .caption = "Net force",
+                                 .layout = {.prompts = {{first, "Enter the mass."}, {second, "Enter the initial velocity."}, {finalVelocity, "Enter the final velocity."}, {time, "Enter the change in time."}},
+                                            .resultPrefix = "The force is ",
+                                            .units = {{result, Unit::Newton}}},
+                                 .solve =
+                                     [](Sheet& w) {
+                                         const Single m = w.single(first), vi = w.single(second);
+                                         const Single vf = w.single(finalVelocity), t = w.single(time);
+                                         w.showResult(physics::netForce(m, vi, vf, t));
+                                         w.showFormula("((" + plain(m) + " * " + plain(vf) + ") - (" +
+                                                       plain(m) + " * " + plain(vi) + ")) / " + plain(t));
+                                     },
+                                 .onClick = emptying(shared)},
+                         },
+                     .perRow = 2,
+                     .clickEmptiesBoxes = false}};
     // The change in time is not demanded: an empty one fails as a number, in the error trap.
     d.checks = {validData({first, second, finalVelocity})};
     // Clear goes back to the momentum option.

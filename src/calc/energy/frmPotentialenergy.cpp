@@ -15,7 +15,7 @@ const Single g = 9.81f;
 Definition frmPotentialenergy() {
     Definition d{.className = "frmPotentialenergy", .caption = "Potential Energy"};
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
-    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule}}};
+    d.results = {{.label = "Label4", .box = "Text4", .unit = Unit::Joule}};
     d.formula = QStringLiteral("Text5");
     d.choices = {
         {.options =

@@ -20,7 +20,7 @@ Definition frmPower() {
         {distance, "Label1", Profile::K1, "Enter the distance."},
         {time, "Label2", Profile::K1, "Enter the time change."},
     };
-    d.results = {{.label = "Label3", .box = "Text3", .prefix = "The power is ", .units = {Unit::Watt}}};
+    d.results = {{.label = "Label3", .box = "Text3", .prefix = "The power is ", .unit = Unit::Watt}};
     d.formula = QStringLiteral("Text4");
     d.checks = {validData({distance, time, force})};
     d.solve = [](Sheet& w) {

@@ -10,6 +10,7 @@ using num::Single;
 
 // The first two inputs serve every option, with the prompts of each; the angle is always third.
 constexpr auto first = "Text1", second = "Text2", angle = "Text3";
+constexpr auto result = "Text4";
 
 // The displacement or the force: the work over the other of the two and the cosine.
 Formula workOverOther = [](Sheet& w) {
@@ -26,32 +27,37 @@ Definition frmWork() {
         {second, "Label2", Profile::K1},
         {angle, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::Metre, Unit::Newton}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
-    d.choices = {
-        {.options =
-             {
-                 {"Work",
-                  {{{first, "Enter the force."},
-                    {second, "Enter the displacement"},
-                    {angle, "Enter the angle."}},
-                   "The work is "},
-                  [](Sheet& w) {
-                      const Single force = w.single(first), displacement = w.single(second);
-                      w.showResult(physics::work(force, displacement, w.single(angle)));
-                  }},
-                 {"Displacement",
-                  {{{first, "Enter the work."}, {second, "Enter the force."}, {angle, "Enter the angle"}},
-                   "The displacement is "},
-                  workOverOther},
-                 {"Force",
-                  {{{first, "Enter the work."},
-                    {second, "Enter the displacement."},
-                    {angle, "Enter the angle"}},
-                   "The force is "},
-                  workOverOther},
-             },
-         .perRow = 3}};
+    d.choices = {{.options =
+                      {
+                          {.caption = "Work",
+                           .layout = {.prompts = {{first, "Enter the force."},
+                                                  {second, "Enter the displacement"},
+                                                  {angle, "Enter the angle."}},
+                                      .resultPrefix = "The work is ",
+                                      .units = {{result, Unit::Joule}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single force = w.single(first), displacement = w.single(second);
+                                   w.showResult(physics::work(force, displacement, w.single(angle)));
+                               }},
+                          {.caption = "Displacement",
+                           .layout = {.prompts = {{first, "Enter the work."},
+                                                  {second, "Enter the force."},
+                                                  {angle, "Enter the angle"}},
+                                      .resultPrefix = "The displacement is ",
+                                      .units = {{result, Unit::Metre}}},
+                           .solve = workOverOther},
+                          {.caption = "Force",
+                           .layout = {.prompts = {{first, "Enter the work."},
+                                                  {second, "Enter the displacement."},
+                                                  {angle, "Enter the angle"}},
+                                      .resultPrefix = "The force is ",
+                                      .units = {{result, Unit::Newton}}},
+                           .solve = workOverOther},
+                      },
+                  .perRow = 3}};
     d.checks = {validData({first, second, angle})};
     // Clear goes back to the Work option with its prompts.
     d.clear.then = [](Sheet& w) { w.select(1); };

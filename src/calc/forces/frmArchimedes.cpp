@@ -8,6 +8,7 @@ namespace {
 
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
+constexpr auto result = "Text3";
 
 } // namespace
 
@@ -21,38 +22,40 @@ Definition frmArchimedes() {
          {},
          "Volume depends on whether all or only part of the object is submerged."},
     };
-    d.results = {{.label = "Label3",
-                  .box = "Text3",
-                  .units = {Unit::Newton, Unit::KilogramPerCubicMetre, Unit::CubicMetre}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
-    d.choices = {{.options =
-                      {
-                          {.caption = "Buoyant Force",
-                           .layout = {{{first, "Enter the density."}, {second, "Enter the volume."}},
-                                      "The buoyant force is "},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single density = w.single(first), volume = w.single(second);
-                                   w.showResult(physics::buoyantForce(density, volume));
-                               }},
-                          {.caption = "Density",
-                           .layout = {{{first, "Enter the buoyant force."}, {second, "Enter the volume."}},
-                                      "The density is "},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single force = w.single(first), volume = w.single(second);
-                                   w.showResult(physics::densityFromBuoyancy(force, volume));
-                               }},
-                          {.caption = "Volume",
-                           .layout = {{{first, "Enter the buoyant force."}, {second, "Enter the density."}},
-                                      "The volume is "},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single force = w.single(first), density = w.single(second);
-                                   w.showResult(physics::volumeFromBuoyancy(force, density));
-                               }},
-                      },
-                  .perRow = 3}};
+    d.choices = {
+        {.options =
+             {
+                 {.caption = "Buoyant Force",
+                  .layout = {.prompts = {{first, "Enter the density."}, {second, "Enter the volume."}},
+                             .resultPrefix = "The buoyant force is ",
+                             .units = {{result, Unit::Newton}}},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single density = w.single(first), volume = w.single(second);
+                          w.showResult(physics::buoyantForce(density, volume));
+                      }},
+                 {.caption = "Density",
+                  .layout = {.prompts = {{first, "Enter the buoyant force."}, {second, "Enter the volume."}},
+                             .resultPrefix = "The density is ",
+                             .units = {{result, Unit::KilogramPerCubicMetre}}},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single force = w.single(first), volume = w.single(second);
+                          w.showResult(physics::densityFromBuoyancy(force, volume));
+                      }},
+                 {.caption = "Volume",
+                  .layout = {.prompts = {{first, "Enter the buoyant force."}, {second, "Enter the density."}},
+                             .resultPrefix = "The volume is ",
+                             .units = {{result, Unit::CubicMetre}}},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single force = w.single(first), density = w.single(second);
+                          w.showResult(physics::volumeFromBuoyancy(force, density));
+                      }},
+             },
+         .perRow = 3}};
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;

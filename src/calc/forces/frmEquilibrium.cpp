@@ -25,13 +25,13 @@ Definition frmEquilibrium() {
     };
     // "at <angle> degrees" beside the first result; the second force below it.
     d.results = {
-        {.label = "Label7", .box = force1, .units = {Unit::Newton}},
+        {.label = "Label7", .box = force1, .unit = Unit::Newton},
         {.label = "Label5",
          .box = force1Angle,
-         .unit = "Label6",
          .place = Place::Beside,
-         .units = {Unit::Degree}},
-        {.label = "Label8", .box = force2, .units = {Unit::Newton}},
+         .unit = Unit::Degree,
+         .unitLabel = "Label6"},
+        {.label = "Label8", .box = force2, .unit = Unit::Newton},
     };
     d.formula = QStringLiteral("Text7");
 

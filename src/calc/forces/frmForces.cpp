@@ -12,7 +12,8 @@ using num::Single;
 // Each force with its angle beside it. The first two rows also serve the single-quantity options.
 constexpr auto force1 = "Text1", angle1 = "Text5", force2 = "Text2", angle2 = "Text6";
 constexpr auto force3 = "Text8", angle3 = "Text10", force4 = "Text9", angle4 = "Text11";
-constexpr auto direction = "Text7";
+constexpr auto result = "Text3", direction = "Text7";
+// The window's own unit labels, which say the unit in words.
 constexpr auto unit = "Label6", secondPrefix = "Label11", secondUnit = "Label12";
 
 // The sum of the forces (the fourth only when it is filled in): the magnitude, then its direction
@@ -38,10 +39,11 @@ Formula withUnit(const char* caption, Formula solve) {
     };
 }
 
-// The two single-quantity prompts of an option, in the first two rows.
-Layout two(const char* first, const char* second, const char* resultPrefix) {
+// The two single-quantity prompts of an option, in the first two rows, and the result's unit.
+Layout two(const char* first, const char* second, const char* resultPrefix, Unit unit) {
     return {.prompts = {{force1, first}, {force2, second}},
             .resultPrefix = resultPrefix,
+            .units = {{result, unit}},
             .hiddenResults = {direction}};
 }
 
@@ -60,76 +62,69 @@ Definition frmForces() {
         {.box = angle4, .label = "Label10", .filter = Profile::K9, .place = Place::Beside},
     };
     d.results = {
-        {.label = "Label3",
-         .box = "Text3",
-         .unit = unit,
-         .units = {Unit::Newton, Unit::Newton, Unit::MetrePerSecondSquared, Unit::Kilogram, Unit::Newton,
-                   Unit::Newton, Unit::Newton}},
-        {.label = secondPrefix,
-         .box = direction,
-         .unit = secondUnit,
-         .units = {Unit::None, Unit::None, Unit::None, Unit::None, Unit::Degree, Unit::Newton}},
+        {.label = "Label3", .box = result, .unitLabel = unit},
+        {.label = secondPrefix, .box = direction, .unitLabel = secondUnit},
     };
     d.formula = QStringLiteral("Text4");
 
-    d
-        .choices = {{.options =
-                         {
-                             {.caption = "Weight",
-                              .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
-                                            "The weight is "),
-                              .solve = withUnit("Newtons", product(force1, force2))},
-                             {.caption = "Force",
-                              .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
-                                            "The force is "),
-                              .solve = withUnit("Newtons", product(force1, force2))},
-                             {.caption = "Acceleration",
-                              .layout = two("Enter the force in Newtons.", "Enter the mass in kilograms.",
-                                            "The acceleration is "),
-                              .solve = quotient(force1, force2)},
-                             {.caption = "Mass",
-                              .layout = two("Enter the force in Newtons.", "Enter the acceleration.",
-                                            "The mass is "),
-                              .solve = withUnit("kilograms", quotient(force1, force2))},
-                             {.caption = "Net External force",
-                              .layout = {.prompts = {{force1, "Enter magnitude of force 1."},
-                                                     {angle1, "Angle"},
-                                                     {force2, "Enter magnitude of force 2."},
-                                                     {angle2, "Angle"},
-                                                     {force3, "Enter magnitude of force 3."},
-                                                     {angle3, "Angle"},
-                                                     {force4, "Enter magnitude of force 4."},
-                                                     {angle4, "Angle"}},
-                                         .resultPrefix = "The net external force is",
-                                         .captions = {{unit, "Newtons"},
-                                                      {secondPrefix, "The direction is"},
-                                                      {secondUnit, "degrees"}}},
-                              .solve = netForce},
-                             {.caption = "XY-Components",
-                              .layout = {.prompts = {{force1, "Enter the magnitude of the force."},
-                                                     {force2, "Enter the angle."}},
-                                         .resultPrefix = "The X-component is ",
-                                         .captions = {{secondPrefix, "The Y-component is "}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const physics::Vector c =
-                                          physics::fromPolar(w.single(force1), w.single(force2));
-                                      w.setCaption(unit, "Newtons");
-                                      w.setCaption(secondUnit, "Newtons");
-                                      w.showResult(c.x);
-                                      w.showResult(direction, c.y);
-                                  }},
-                             {.caption = "Normal force",
-                              .layout = two("Enter the mass in kilograms.", "Enter the angle of the slope.",
-                                            "The Normal force is "),
-                              .solve = withUnit("Newtons",
-                                                [](Sheet& w) {
-                                                    const Single m = w.single(force1),
-                                                                 slope = w.single(force2);
-                                                    w.showResult(physics::normalForce(m, slope));
-                                                })},
-                         },
-                     .perRow = 4}};
+    d.choices = {{.options =
+                      {
+                          {.caption = "Weight",
+                           .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
+                                         "The weight is ", Unit::Newton),
+                           .solve = withUnit("Newtons", product(force1, force2))},
+                          {.caption = "Force",
+                           .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
+                                         "The force is ", Unit::Newton),
+                           .solve = withUnit("Newtons", product(force1, force2))},
+                          {.caption = "Acceleration",
+                           .layout = two("Enter the force in Newtons.", "Enter the mass in kilograms.",
+                                         "The acceleration is ", Unit::MetrePerSecondSquared),
+                           .solve = quotient(force1, force2)},
+                          {.caption = "Mass",
+                           .layout = two("Enter the force in Newtons.", "Enter the acceleration.",
+                                         "The mass is ", Unit::Kilogram),
+                           .solve = withUnit("kilograms", quotient(force1, force2))},
+                          {.caption = "Net External force",
+                           .layout = {.prompts = {{force1, "Enter magnitude of force 1."},
+                                                  {angle1, "Angle"},
+                                                  {force2, "Enter magnitude of force 2."},
+                                                  {angle2, "Angle"},
+                                                  {force3, "Enter magnitude of force 3."},
+                                                  {angle3, "Angle"},
+                                                  {force4, "Enter magnitude of force 4."},
+                                                  {angle4, "Angle"}},
+                                      .resultPrefix = "The net external force is",
+                                      .units = {{result, Unit::Newton}, {direction, Unit::Degree}},
+                                      .captions = {{unit, "Newtons"},
+                                                   {secondPrefix, "The direction is"},
+                                                   {secondUnit, "degrees"}}},
+                           .solve = netForce},
+                          {.caption = "XY-Components",
+                           .layout = {.prompts = {{force1, "Enter the magnitude of the force."},
+                                                  {force2, "Enter the angle."}},
+                                      .resultPrefix = "The X-component is ",
+                                      .units = {{result, Unit::Newton}, {direction, Unit::Newton}},
+                                      .captions = {{secondPrefix, "The Y-component is "}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const physics::Vector c =
+                                       physics::fromPolar(w.single(force1), w.single(force2));
+                                   w.setCaption(unit, "Newtons");
+                                   w.setCaption(secondUnit, "Newtons");
+                                   w.showResult(c.x);
+                                   w.showResult(direction, c.y);
+                               }},
+                          {.caption = "Normal force",
+                           .layout = two("Enter the mass in kilograms.", "Enter the angle of the slope.",
+                                         "The Normal force is ", Unit::Newton),
+                           .solve = withUnit("Newtons",
+                                             [](Sheet& w) {
+                                                 const Single m = w.single(force1), slope = w.single(force2);
+                                                 w.showResult(physics::normalForce(m, slope));
+                                             })},
+                      },
+                  .perRow = 4}};
 
     const Message validNumber{"You must enter a valid number,"};
     const Message positiveNumber{"You must enter a positive number,"};

@@ -8,60 +8,64 @@ namespace {
 
 using num::Single;
 constexpr auto first = "Text1", second = "Text2", mass = "Text5"; // the mass: for the acceleration only
-constexpr auto unit = "Label4";
+constexpr auto result = "Text3";
+constexpr auto unit = "Label4"; // the window's own unit label, which says the unit in words
 
 } // namespace
 
 Definition frmFriction() {
     Definition d{.className = "frmFriction", .caption = "Friction"};
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}, {mass, "Label5"}};
-    d.results = {{.label = "Label3",
-                  .box = "Text3",
-                  .unit = unit,
-                  .units = {Unit::None, Unit::Newton, Unit::Kilogram, Unit::MetrePerSecondSquared}}};
+    d.results = {{.label = "Label3", .box = result, .unitLabel = unit}};
     d.formula = QStringLiteral("Text4");
-    d.choices = {
-        {.options =
-             {
-                 {.caption = "Coefficient of friction",
-                  .layout = {{{first, "Force exerted on object"}, {second, "Mass of object"}},
-                             "The coefficient of friction is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single force = w.single(first), m = w.single(second);
-                          w.showResult(physics::frictionCoefficient(force, m));
-                      }},
-                 {.caption = "Force",
-                  .layout = {.prompts = {{first, "Coefficient of friction"}, {second, "Mass of object"}},
-                             .resultPrefix = "The force is ",
-                             .captions = {{unit, "Newtons"}}},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single mu = w.single(first), m = w.single(second);
-                          w.showResult(physics::frictionForce(mu, m));
-                      }},
-                 {.caption = "Mass",
-                  .layout = {{{first, "Force exerted on object"}, {second, "Coefficient of friction"}},
-                             "The mass is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single force = w.single(first), mu = w.single(second);
-                          w.showResult(physics::massUnderFriction(force, mu));
-                      }},
-                 {.caption = "Acceleration",
-                  .layout = {.prompts = {{first, "Force exerted on object"},
-                                         {second, "Coefficient of friction"},
-                                         {mass, "Mass of object"}},
-                             .resultPrefix = "The acceleration is ",
-                             .captions = {{unit, "m/s/s"}}},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single m = w.single(mass);
-                          const Single force = w.single(first), mu = w.single(second);
-                          w.showResult(physics::accelerationAgainstFriction(force, mu, m));
-                      }},
-             },
-         .perRow = 2}};
+    d
+        .choices = {{.options =
+                         {
+                             {.caption = "Coefficient of friction",
+                              .layout = {.prompts = {{first, "Force exerted on object"},
+                                                     {second, "Mass of object"}},
+                                         .resultPrefix = "The coefficient of friction is "},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single force = w.single(first), m = w.single(second);
+                                      w.showResult(physics::frictionCoefficient(force, m));
+                                  }},
+                             {.caption = "Force",
+                              .layout = {.prompts = {{first, "Coefficient of friction"},
+                                                     {second, "Mass of object"}},
+                                         .resultPrefix = "The force is ",
+                                         .units = {{result, Unit::Newton}},
+                                         .captions = {{unit, "Newtons"}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single mu = w.single(first), m = w.single(second);
+                                      w.showResult(physics::frictionForce(mu, m));
+                                  }},
+                             {.caption = "Mass",
+                              .layout = {.prompts = {{first, "Force exerted on object"},
+                                                     {second, "Coefficient of friction"}},
+                                         .resultPrefix = "The mass is ",
+                                         .units = {{result, Unit::Kilogram}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single force = w.single(first), mu = w.single(second);
+                                      w.showResult(physics::massUnderFriction(force, mu));
+                                  }},
+                             {.caption = "Acceleration",
+                              .layout = {.prompts = {{first, "Force exerted on object"},
+                                                     {second, "Coefficient of friction"},
+                                                     {mass, "Mass of object"}},
+                                         .resultPrefix = "The acceleration is ",
+                                         .units = {{result, Unit::MetrePerSecondSquared}},
+                                         .captions = {{unit, "m/s/s"}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single m = w.single(mass);
+                                      const Single force = w.single(first), mu = w.single(second);
+                                      w.showResult(physics::accelerationAgainstFriction(force, mu, m));
+                                  }},
+                         },
+                     .perRow = 2}};
     const Message invalid = invalidData();
     d.checks = {
         required({first}, invalid),

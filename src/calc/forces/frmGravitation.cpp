@@ -8,6 +8,7 @@ namespace {
 
 using num::Single;
 constexpr auto mass1 = "Text1", second = "Text2", third = "Text3";
+constexpr auto result = "Text4";
 
 } // namespace
 
@@ -19,19 +20,17 @@ Definition frmGravitation() {
         {third, "Label3", Profile::K16},
     };
     // Forces run from 1E-9 N between everyday things to 1E20 N between planets.
-    d.results = {{.label = "Label4",
-                  .box = "Text4",
-                  .format = ResultFormat::WideRange,
-                  .units = {Unit::Newton, Unit::Kilogram, Unit::Metre}}};
+    d.results = {{.label = "Label4", .box = result, .format = ResultFormat::WideRange}};
     d.formula = QStringLiteral("Text5");
     // An option only changes the prompts.
     d.choices = {{.options =
                       {
                           {.caption = "Gravitational Force",
-                           .layout = {{{mass1, "Enter Mass 1."},
-                                       {second, "Enter Mass 2."},
-                                       {third, "Enter distance between objects."}},
-                                      "The gravitational force is "},
+                           .layout = {.prompts = {{mass1, "Enter Mass 1."},
+                                                  {second, "Enter Mass 2."},
+                                                  {third, "Enter distance between objects."}},
+                                      .resultPrefix = "The gravitational force is ",
+                                      .units = {{result, Unit::Newton}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single distance = w.single(third);
@@ -39,10 +38,11 @@ Definition frmGravitation() {
                                    w.showResult(physics::gravitationalForce(m1, m2, distance));
                                }},
                           {.caption = "Mass",
-                           .layout = {{{mass1, "Enter Mass 1."},
-                                       {second, "Enter the distance."},
-                                       {third, "Enter gravitational force."}},
-                                      "The other mass is "},
+                           .layout = {.prompts = {{mass1, "Enter Mass 1."},
+                                                  {second, "Enter the distance."},
+                                                  {third, "Enter gravitational force."}},
+                                      .resultPrefix = "The other mass is ",
+                                      .units = {{result, Unit::Kilogram}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single distance = w.single(second);
@@ -50,10 +50,11 @@ Definition frmGravitation() {
                                    w.showResult(physics::otherMass(m1, distance, force));
                                }},
                           {.caption = "Distance",
-                           .layout = {{{mass1, "Enter Mass 1."},
-                                       {second, "Enter Mass 2."},
-                                       {third, "Enter gravitational force."}},
-                                      "The distance is "},
+                           .layout = {.prompts = {{mass1, "Enter Mass 1."},
+                                                  {second, "Enter Mass 2."},
+                                                  {third, "Enter gravitational force."}},
+                                      .resultPrefix = "The distance is ",
+                                      .units = {{result, Unit::Metre}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single m1 = w.single(mass1), force = w.single(third),

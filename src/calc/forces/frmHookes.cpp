@@ -7,6 +7,7 @@ namespace {
 
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
+constexpr auto result = "Text3";
 
 } // namespace
 
@@ -16,44 +17,46 @@ Definition frmHookes() {
         {first, "Label1", Profile::K17},
         {second, "Label2", Profile::K17, {}, "Be careful of the sign."},
     };
-    d.results = {
-        {.label = "Label3", .box = "Text3", .units = {Unit::NewtonPerMetre, Unit::Metre, Unit::Newton}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     // An option only changes the prompts.
-    d.choices = {
-        {.options =
-             {
-                 {.caption = "Spring Constant",
-                  .layout = {{{first, "Enter the force in Newtons."},
-                              {second, "Enter the displacement in meters."}},
-                             "The spring constant is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single force = w.single(first), x = w.single(second);
-                          w.showResult(physics::springConstant(force, x));
-                      }},
-                 // The size of the stretch a force gives: x = F / k.
-                 {.caption = "Displacement",
-                  .layout = {{{first, "Enter the force in Newtons."}, {second, "Enter the spring constant."}},
-                             "The displacement is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single force = w.single(first), k = w.single(second);
-                          w.showResult(force / k);
-                      }},
-                 // The force that holds the spring stretched: F = k x.
-                 {.caption = "Force",
-                  .layout = {{{first, "Enter the spring constant."},
-                              {second, "Enter the displacement in meters."}},
-                             "The force is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const Single k = w.single(first), x = w.single(second);
-                          w.showResult(x * k);
-                      }},
-             },
-         .perRow = 3,
-         .clickEmptiesBoxes = false}};
+    d.choices = {{.options =
+                      {
+                          {.caption = "Spring Constant",
+                           .layout = {.prompts = {{first, "Enter the force in Newtons."},
+                                                  {second, "Enter the displacement in meters."}},
+                                      .resultPrefix = "The spring constant is ",
+                                      .units = {{result, Unit::NewtonPerMetre}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single force = w.single(first), x = w.single(second);
+                                   w.showResult(physics::springConstant(force, x));
+                               }},
+                          // The size of the stretch a force gives: x = F / k.
+                          {.caption = "Displacement",
+                           .layout = {.prompts = {{first, "Enter the force in Newtons."},
+                                                  {second, "Enter the spring constant."}},
+                                      .resultPrefix = "The displacement is ",
+                                      .units = {{result, Unit::Metre}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single force = w.single(first), k = w.single(second);
+                                   w.showResult(force / k);
+                               }},
+                          // The force that holds the spring stretched: F = k x.
+                          {.caption = "Force",
+                           .layout = {.prompts = {{first, "Enter the spring constant."},
+                                                  {second, "Enter the displacement in meters."}},
+                                      .resultPrefix = "The force is ",
+                                      .units = {{result, Unit::Newton}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const Single k = w.single(first), x = w.single(second);
+                                   w.showResult(x * k);
+                               }},
+                      },
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;

@@ -7,44 +7,49 @@ namespace calc {
 namespace {
 
 constexpr auto first = "Text1", second = "Text2", area2 = "Text5";
+constexpr auto result = "Text3";
 
 } // namespace
 
 Definition frmPascal() {
     Definition d{.className = "frmPascal", .caption = "Pascal's Principle"};
     d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}, {area2, "Label4"}};
-    d.results = {
-        {.label = "Label3", .box = "Text3", .units = {Unit::Pascal, Unit::Newton, Unit::SquareMetre}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
-    d.choices = {
-        {.options =
-             {
-                 {.caption = "Pressure",
-                  .layout = {{{first, "Enter the force in Newtons."}, {second, "Enter the area in meters."}},
-                             "The pressure is "},
-                  .solve = [](Sheet& w) { w.showResult(w.single(first) / w.single(second)); }},
-                 {.caption = "Force",
-                  .layout = {{{first, "Enter force 1 in Newtons."},
-                              {second, "Enter area 1."},
-                              {area2, "Enter area 2."}},
-                             "Force 2 is "},
-                  .solve =
-                      [](Sheet& w) {
-                          const num::Single f1 = w.single(first), a1 = w.single(second), a2 = w.single(area2);
-                          w.showResult(physics::pressForce(f1, a1, a2));
-                      }},
-                 {.caption = "Area",
-                  .layout = {{{first, "Enter force 1 in Newtons."},
-                              {second, "Enter force 2 in Newtons."},
-                              {area2, "Enter area 2 in meters."}},
-                             "Area 1 is  "},
-                  .solve =
-                      [](Sheet& w) {
-                          const num::Single f1 = w.single(first), f2 = w.single(second), a2 = w.single(area2);
-                          w.showResult(physics::pressArea(f1, f2, a2));
-                      }},
-             },
-         .perRow = 3}};
+    d.choices = {{.options =
+                      {
+                          {.caption = "Pressure",
+                           .layout = {.prompts = {{first, "Enter the force in Newtons."},
+                                                  {second, "Enter the area in meters."}},
+                                      .resultPrefix = "The pressure is ",
+                                      .units = {{result, Unit::Pascal}}},
+                           .solve = [](Sheet& w) { w.showResult(w.single(first) / w.single(second)); }},
+                          {.caption = "Force",
+                           .layout = {.prompts = {{first, "Enter force 1 in Newtons."},
+                                                  {second, "Enter area 1."},
+                                                  {area2, "Enter area 2."}},
+                                      .resultPrefix = "Force 2 is ",
+                                      .units = {{result, Unit::Newton}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const num::Single f1 = w.single(first), a1 = w.single(second),
+                                                     a2 = w.single(area2);
+                                   w.showResult(physics::pressForce(f1, a1, a2));
+                               }},
+                          {.caption = "Area",
+                           .layout = {.prompts = {{first, "Enter force 1 in Newtons."},
+                                                  {second, "Enter force 2 in Newtons."},
+                                                  {area2, "Enter area 2 in meters."}},
+                                      .resultPrefix = "Area 1 is  ",
+                                      .units = {{result, Unit::SquareMetre}}},
+                           .solve =
+                               [](Sheet& w) {
+                                   const num::Single f1 = w.single(first), f2 = w.single(second),
+                                                     a2 = w.single(area2);
+                                   w.showResult(physics::pressArea(f1, f2, a2));
+                               }},
+                      },
+                  .perRow = 3}};
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;

@@ -133,16 +133,17 @@ struct NumberInput {
     Place place = Place::NewRow;
 };
 
-// A read-only box a result is written into: a prefix label before it and a unit label after it,
-// both optional. The first result row of a definition is the one showResult writes.
+// A read-only box a result is written into: a prefix label before it and a unit after it, both
+// optional. The first result row of a definition is the one showResult writes.
 //
-// The row's unit (units) is shown in a small label right of the box, named after the box
-// ("Text4Unit"), and is the box's accessible description. A row with a unit label of its own
-// (unit) shows that one only, as the window sets it; its declared unit is still the description.
+// The result's unit is the row's own where it is the same whatever is selected (unit), or the one
+// the selection's layout gives the box (Layout::units). It is the box's accessible description,
+// and its symbol is shown in a small label right of the box, named after the box ("Text4Unit").
+// A row with a unit label of the window's own (unitLabel) shows that one instead, in the words
+// the layouts and formulas write into it ("Newtons"); its unit is still the description.
 struct ResultRow {
     QString label;
     QString box;
-    QString unit;
     QString prefix; // the label's caption where no option gives one
     QString tooltip;
     Place place = Place::NewRow;
@@ -150,12 +151,15 @@ struct ResultRow {
     // A result box with a key filter takes typing through it, as an input box does (nothing reads
     // what is typed there); without one it is read-only.
     Profile filter = Profile::None;
-    QString unitCaption; // the unit label's caption where no option gives one
-    // The unit of the result: one entry whatever is selected; or one entry per option, numbered
-    // as Sheet::isSelected numbers them, where the last selected option the list reaches decides.
-    // Empty, or Unit::None: no unit.
-    std::vector<Unit> units;
+    // The unit whatever is selected; Unit::None where the layouts give it, or where there is none.
+    Unit unit = Unit::None;
+    // The window's own label after the box, which shows the unit in words.
+    QString unitLabel;
+    QString unitLabelCaption; // its caption where no option gives one
 };
+
+// The unit of each result box named, keyed by the box.
+using Units = QList<std::pair<QString, Unit>>;
 
 // What the window shows for a selection.
 struct Layout {
@@ -164,8 +168,11 @@ struct Layout {
     QString resultPrefix;
     // The visible input boxes, where they are not exactly the prompted ones.
     std::optional<QStringList> shown;
-    // The captions of the window's other labels (units, the prefixes of further result rows);
-    // every such label not named here is emptied.
+    // The unit of each result row whose unit depends on the selection; such a row not named here
+    // has none.
+    Units units;
+    // The captions of the window's other labels (its own unit labels, the prefixes of further
+    // result rows); every such label not named here is emptied.
     Captions captions;
     QStringList hiddenResults; // result boxes of further rows that this selection hides
 

@@ -14,6 +14,17 @@ std::vector<const Layout*> possibleLayouts(const Definition& d) {
     return all;
 }
 
+std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row) {
+    if (row.unit != Unit::None)
+        return {row.unit};
+    std::vector<Unit> units;
+    for (const Layout* layout : possibleLayouts(d))
+        for (const auto& [box, unit] : layout->units)
+            if (box == row.box)
+                units.push_back(unit);
+    return units;
+}
+
 QStringList problems(const Definition& d) {
     QStringList found;
     const QStringList boxes = boxNames(d);
@@ -43,21 +54,19 @@ QStringList problems(const Definition& d) {
                        "the line %1 follows %2, which is neither a box nor an extra button in a row of its own")
                        .arg(s.name, s.after);
 
-    int options = 0;
     for (const ChoiceGroup& group : d.choices) {
-        options += int(group.options.size());
         if (group.chosenAtLoad < 0 || group.chosenAtLoad > int(group.options.size()))
             found << QStringLiteral("the group %1 starts with option %2 of %3")
                          .arg(group.frame)
                          .arg(group.chosenAtLoad)
                          .arg(group.options.size());
     }
-    for (const ResultRow& r : d.results)
-        if (r.units.size() > 1 && int(r.units.size()) > options)
-            found << QStringLiteral("the result %1 gives %2 units for %3 options")
-                         .arg(r.box)
-                         .arg(r.units.size())
-                         .arg(options);
+    QStringList results, ownUnits;
+    for (const ResultRow& r : d.results) {
+        results << r.box;
+        if (r.unit != Unit::None)
+            ownUnits << r.box;
+    }
 
     for (const Layout* layout : possibleLayouts(d)) {
         for (const auto& [name, prompt] : layout->prompts)
@@ -67,6 +76,12 @@ QStringList problems(const Definition& d) {
         for (const auto& [name, caption] : layout->captions)
             if (!labels.contains(name))
                 found << QStringLiteral("a layout captions %1, which is not a label").arg(name);
+        for (const auto& [name, unit] : layout->units) {
+            if (!results.contains(name))
+                found << QStringLiteral("a layout gives a unit to %1, which is not a result box").arg(name);
+            else if (ownUnits.contains(name))
+                found << QStringLiteral("a layout gives a unit to %1, which has a unit of its own").arg(name);
+        }
         for (const QString& name : layout->hiddenResults)
             if (!boxes.contains(name))
                 found << QStringLiteral("a layout hides %1, which is not a box").arg(name);

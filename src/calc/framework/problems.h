@@ -13,6 +13,8 @@ namespace calc {
 
 // Every layout a calculator can show: each option's, and those its layout hook can give.
 std::vector<const Layout*> possibleLayouts(const Definition& d);
+// Every unit a result row can show: its own, or each one a layout gives its box.
+std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row);
 
 // One line of text for each mistake; none for a sound declaration.
 QStringList problems(const Definition& d);

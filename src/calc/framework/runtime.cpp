@@ -5,6 +5,17 @@
 #include <algorithm>
 
 namespace calc {
+namespace {
+
+// The unit the list gives the box; Unit::None where it names none.
+Unit unitIn(const Units& units, const QString& box) {
+    for (const auto& [key, unit] : units)
+        if (key == box)
+            return unit;
+    return Unit::None;
+}
+
+} // namespace
 
 QString captionOf(const Captions& captions, const QString& name) {
     for (const auto& [key, caption] : captions)
@@ -33,16 +44,17 @@ QStringList labelNames(const Definition& d) {
     for (const ResultRow& r : d.results) {
         if (!r.label.isEmpty())
             names << r.label;
-        if (!r.unit.isEmpty())
-            names << r.unit;
-        if (const QString unit = unitLabelOf(r); !unit.isEmpty())
+        if (!r.unitLabel.isEmpty())
+            names << r.unitLabel;
+        if (const QString unit = unitLabelOf(d, r); !unit.isEmpty())
             names << unit;
     }
     return names;
 }
 
-QString unitLabelOf(const ResultRow& row) {
-    return row.units.empty() || !row.unit.isEmpty() ? QString() : row.box + QStringLiteral("Unit");
+QString unitLabelOf(const Definition& d, const ResultRow& row) {
+    return row.unitLabel.isEmpty() && !possibleUnits(d, row).empty() ? row.box + QStringLiteral("Unit")
+                                                                     : QString();
 }
 
 CalculatorRuntime::CalculatorRuntime(Definition definition, Surface& surface)
@@ -74,13 +86,13 @@ void CalculatorRuntime::load() {
     for (const ResultRow& r : m_def.results) {
         if (!r.label.isEmpty())
             setCaption(r.label, r.prefix);
-        if (!r.unit.isEmpty())
-            setCaption(r.unit, r.unitCaption);
+        if (!r.unitLabel.isEmpty())
+            setCaption(r.unitLabel, r.unitLabelCaption);
     }
     if (hasLayouts())
         applyLayout(currentLayout());
     else
-        showUnits();
+        showUnits({});
     m_surface.enableCommands(false);
     // The option each group starts with, unless selecting in an earlier group has already chosen
     // in this one too.
@@ -119,31 +131,30 @@ void CalculatorRuntime::applyLayout(const Layout& layout) {
         const ResultRow& r = m_def.results[i];
         if (i > 0 && !r.label.isEmpty())
             setCaption(r.label, captionOf(layout.captions, r.label));
-        if (!r.unit.isEmpty())
-            setCaption(r.unit, captionOf(layout.captions, r.unit));
+        if (!r.unitLabel.isEmpty())
+            setCaption(r.unitLabel, captionOf(layout.captions, r.unitLabel));
     }
     for (size_t i = 1; i < m_def.results.size(); ++i)
         m_surface.showBox(m_def.results[i].box, !layout.hiddenResults.contains(m_def.results[i].box));
-    showUnits();
+    showUnits(layout);
 }
 
 Unit CalculatorRuntime::unitOf(const ResultRow& row) const {
-    if (row.units.empty() || !isShown(row.box))
-        return Unit::None;
-    if (row.units.size() == 1)
-        return row.units.front();
-    for (int n = std::min(int(row.units.size()), optionCount()); n >= 1; --n)
-        if (isSelected(n))
-            return row.units[size_t(n - 1)];
-    return Unit::None;
+    return unitOf(row, currentLayout());
 }
 
-void CalculatorRuntime::showUnits() {
+Unit CalculatorRuntime::unitOf(const ResultRow& row, const Layout& layout) const {
+    if (!isShown(row.box))
+        return Unit::None;
+    return row.unit != Unit::None ? row.unit : unitIn(layout.units, row.box);
+}
+
+void CalculatorRuntime::showUnits(const Layout& layout) {
     for (const ResultRow& r : m_def.results) {
-        if (r.units.empty())
+        if (possibleUnits(m_def, r).empty())
             continue;
-        const QString unit = symbol(unitOf(r));
-        if (const QString label = unitLabelOf(r); !label.isEmpty())
+        const QString unit = symbol(unitOf(r, layout));
+        if (const QString label = unitLabelOf(m_def, r); !label.isEmpty())
             setCaption(label, unit);
         m_surface.describeBox(r.box, unit);
     }

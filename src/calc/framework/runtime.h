@@ -17,12 +17,12 @@ namespace calc {
 // The caption the list gives the name, or an empty one.
 QString captionOf(const Captions& captions, const QString& name);
 // The names of a calculator's boxes (inputs, results, the worked-formula box, the unused boxes)
-// and of its labels (the heading, the prompts, the result prefixes and units), in that order.
+// and of its labels (the heading, the prompts, the result prefixes and unit labels), in that order.
 QStringList boxNames(const Definition& d);
 QStringList labelNames(const Definition& d);
-// The unit label the window adds after a result box that declares units and has no unit label of
-// its own ("Text4Unit"); empty where it adds none.
-QString unitLabelOf(const ResultRow& row);
+// The unit label the window adds after a result box that has a unit (on its row or in a layout)
+// and no unit label of its own ("Text4Unit"); empty where it adds none.
+QString unitLabelOf(const Definition& d, const ResultRow& row);
 
 // What the student sees of a calculator, as the runtime reads and changes it. Boxes and labels
 // are named as the definition names them; options are numbered from 1 across all the choice
@@ -124,8 +124,9 @@ class CalculatorRuntime : public Sheet {
     bool hasLayouts() const;
     // Shows the layout: prompts, visible boxes, result prefix, captions, units.
     void applyLayout(const Layout& layout);
-    // Each result's unit, in its unit label and as its box's description.
-    void showUnits();
+    // Each result's unit for the layout shown, in its unit label and as its box's description.
+    void showUnits(const Layout& layout);
+    Unit unitOf(const ResultRow& row, const Layout& layout) const;
     // Runs a formula under the error trap: a failing calculation says its description, and one
     // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);

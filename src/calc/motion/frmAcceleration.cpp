@@ -11,6 +11,7 @@ using num::Single;
 
 // The three inputs serve every option, with the prompts of each.
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
+constexpr auto result = "Text4";
 
 } // namespace
 
@@ -21,51 +22,66 @@ Definition frmAcceleration() {
         {second, "Label2", Profile::K3, {}, "Be careful of  signs when entering acceleration!"},
         {third, "Label3", Profile::K3},
     };
-    d.results = {{.label = "Label4",
-                  .box = "Text4",
-                  .units = {Unit::Metre, Unit::MetrePerSecond, Unit::Second, Unit::MetrePerSecondSquared}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text8");
     const Captions velocities = {{first, "Enter the initial velocity."},
                                  {second, "Enter the final velocity."},
                                  {third, "Enter the change in time."}};
-    d.choices = {{
-        .caption = "Select one of the following options",
-        .options =
+    d.choices =
+        {
             {
-                {"Find displacement",
-                 {velocities, "The displacement is"},
-                 [](Sheet& w) {
-                     const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
-                     w.showResult(physics::displacement(v0, v, t));
-                     w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) + " / 2");
-                 }},
-                {"Find velocity",
-                 {{{first, "Enter the initial velocity."},
-                   {second, "Enter the acceleration."},
-                   {third, "Enter the time."}},
-                  "The velocity is"},
-                 [](Sheet& w) {
-                     const Single v0 = w.single(first), a = w.single(second), t = w.single(third);
-                     w.showResult(physics::velocityAfter(v0, a, t));
-                     w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
-                 }},
-                {"Find time",
-                 {{{first, "Enter the acceleration."}, {second, "Enter the distance."}}, "The time is"},
-                 [](Sheet& w) {
-                     const Single a = w.single(first), distance = w.single(second);
-                     w.showResult(physics::timeFromRest(distance, a));
-                     w.showFormula("sqrt(2 * " + plain(distance) + " / " + plain(a) + ")");
-                 }},
-                // Signed: the acceleration is negative while the object slows down.
-                {"Acceleration",
-                 {velocities, "The acceleration is"},
-                 [](Sheet& w) {
-                     const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
-                     w.showResult(physics::acceleration(v0, v, t));
-                     w.showFormula("(" + plain(v) + " - " + plain(v0) + ") / " + plain(t));
-                 }},
-            },
-    }};
+                .caption = "Select one of the following options",
+                .options =
+                    {
+                        {.caption = "Find displacement",
+                         .layout = {.prompts = velocities,
+                                    .resultPrefix = "The displacement is",
+                                    .units = {{result, Unit::Metre}}},
+                         .solve =
+                             [](Sheet& w) {
+                                 const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
+                                 w.showResult(physics::displacement(v0, v, t));
+                                 w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) +
+                                               " / 2");
+                             }},
+                        {.caption = "Find velocity",
+                         .layout = {.prompts = {{first, "Enter the initial velocity."},
+                                                {second, "Enter the acceleration."},
+                                                {third, "Enter the time."}},
+                                    .resultPrefix = "The velocity is",
+                                    .units = {{result, Unit::MetrePerSecond}}},
+                         .solve =
+                             [](Sheet& w) {
+                                 const Single v0 = w.single(first), a = w.single(second), t = w.single(third);
+                                 w.showResult(physics::velocityAfter(v0, a, t));
+                                 w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
+                             }},
+                        {.caption = "Find time",
+                         .layout = {.prompts = {{first, "Enter the acceleration."},
+                                                {second, "Enter the distance."}},
+                                    .resultPrefix = "The time is",
+                                    .units = {{result, Unit::Second}}},
+                         .solve =
+                             [](Sheet& w) {
+                                 const Single a = w.single(first), distance = w.single(second);
+                                 w.showResult(physics::timeFromRest(distance, a));
+                                 w.showFormula("sqrt(2 * " + plain(distance) + " / " + plain(a) + ")");
+                             }},
+                        // Signed: the acceleration is negative while the object slows down.
+                        {
+                            .caption = "Acceleration",
+                            .layout = {.prompts = velocities,
+                                       .resultPrefix = "The acceleration is",
+                                       .units = {{result, Unit::MetrePerSecondSquared}}},
+                            .solve =
+                                [](Sheet& w) {
+                                    const Single v0 = w.single(first), v = w.single(second),
+                                                 t = w.single(third);
+                                    w.showResult(physics::acceleration(v0, v, t));
+                                    w.showFormula("(" + plain(v) + " - " + plain(v0) + ") / " + plain(t));
+                                }},
+                    },
+            }};
     const Message initial{"Initial velocity must be 0 or greater."};
     const Message final{"Final velocity must be 0 or greater."};
     const Message time{"The time must be greater than 0."};

@@ -16,7 +16,7 @@ Definition frmCalculateDisplacement() {
         {initialPosition, "Label2", Profile::K3, "Enter the initial  position", where},
     };
     d.results = {
-        {.label = "Label3", .box = displacement, .prefix = "The displacement is", .units = {Unit::Metre}}};
+        {.label = "Label3", .box = displacement, .prefix = "The displacement is", .unit = Unit::Metre}};
     d.formula = QStringLiteral("Text4");
     d.checks = {required({finalPosition, initialPosition}, {"You must enter a valid number."})};
     d.solve = [](Sheet& w) {

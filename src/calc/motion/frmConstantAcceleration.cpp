@@ -20,7 +20,7 @@ Definition frmConstantAcceleration() {
     d.results = {{.label = "Label2",
                   .box = "Text3",
                   .prefix = "The average acceleration is",
-                  .units = {Unit::MetrePerSecondSquared}}};
+                  .unit = Unit::MetrePerSecondSquared}};
     d.formula = QStringLiteral("Text5");
     d.checks = {
         required({initialVelocity, finalVelocity, time}, {"You must enter a valid number."}),

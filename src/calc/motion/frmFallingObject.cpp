@@ -10,6 +10,7 @@ using num::plain;
 using num::Single;
 
 constexpr auto initialVelocity = "Text1", acceleration = "Text2", third = "Text3";
+constexpr auto result = "Text4";
 
 // The sizes of the three inputs.
 struct Fall {
@@ -30,10 +31,7 @@ Definition frmFallingObject() {
         {acceleration, "Label2", Profile::K3, {}, "Up is positive and down is negative."},
         {third, "Label3", Profile::K3, {}, "Check your signs."},
     };
-    d.results = {{.label = "Label4",
-                  .box = "Text4",
-                  .tooltip = "Positive or negative?",
-                  .units = {Unit::MetrePerSecond, Unit::Second, Unit::Metre}}};
+    d.results = {{.label = "Label4", .box = result, .tooltip = "Positive or negative?"}};
     d.formula = QStringLiteral("Text8");
     const auto fall = [](const char* last) {
         return Captions{{initialVelocity, "Enter the initial velocity."},
@@ -44,29 +42,38 @@ Definition frmFallingObject() {
         .caption = "Select one of the following options",
         .options =
             {
-                {"Find velocity",
-                 {fall("Enter the distance."), "The final velocity is "},
-                 [](Sheet& w) {
-                     const auto [v0, a, s] = sizes(w);
-                     w.showResult(physics::speedAfterFall(v0, a, s));
-                     w.showFormula("sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ")");
-                 }},
-                {"Find time",
-                 {fall("Enter the distance."), "The time is "},
-                 [](Sheet& w) {
-                     const auto [v0, a, s] = sizes(w);
-                     w.showResult(physics::timeOfFall(v0, a, s));
-                     w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ") - " +
-                                   plain(v0) + ") / " + plain(a));
-                 }},
-                {"Find distance",
-                 {fall("Enter the time."), "The distance is "},
-                 [](Sheet& w) {
-                     const auto [v0, a, t] = sizes(w);
-                     w.showResult(physics::distanceOfFall(v0, a, t));
-                     w.showFormula(plain(t) + "^2 * (" + plain(a) + " * 0.5) + " + plain(t) + " * " +
-                                   plain(v0));
-                 }},
+                {.caption = "Find velocity",
+                 .layout = {.prompts = fall("Enter the distance."),
+                            .resultPrefix = "The final velocity is ",
+                            .units = {{result, Unit::MetrePerSecond}}},
+                 .solve =
+                     [](Sheet& w) {
+                         const auto [v0, a, s] = sizes(w);
+                         w.showResult(physics::speedAfterFall(v0, a, s));
+                         w.showFormula("sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ")");
+                     }},
+                {.caption = "Find time",
+                 .layout = {.prompts = fall("Enter the distance."),
+                            .resultPrefix = "The time is ",
+                            .units = {{result, Unit::Second}}},
+                 .solve =
+                     [](Sheet& w) {
+                         const auto [v0, a, s] = sizes(w);
+                         w.showResult(physics::timeOfFall(v0, a, s));
+                         w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) +
+                                       ") - " + plain(v0) + ") / " + plain(a));
+                     }},
+                {.caption = "Find distance",
+                 .layout = {.prompts = fall("Enter the time."),
+                            .resultPrefix = "The distance is ",
+                            .units = {{result, Unit::Metre}}},
+                 .solve =
+                     [](Sheet& w) {
+                         const auto [v0, a, t] = sizes(w);
+                         w.showResult(physics::distanceOfFall(v0, a, t));
+                         w.showFormula(plain(t) + "^2 * (" + plain(a) + " * 0.5) + " + plain(t) + " * " +
+                                       plain(v0));
+                     }},
             },
     }};
     d.checks = {required({initialVelocity, acceleration, third}, {"You must enter a valid number."})};

@@ -14,9 +14,10 @@ enum { Distance = 3, Velocity = 4, AngleOf = 5, Time = 6, Height = 7 };
 
 // The three inputs serve every pair, with the prompts of each.
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
+constexpr auto result = "Text5";
 
-Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix) {
-    Layout l{.prompts = {{first, one}}, .resultPrefix = resultPrefix};
+Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix, Unit unit) {
+    Layout l{.prompts = {{first, one}}, .resultPrefix = resultPrefix, .units = {{result, unit}}};
     if (*two)
         l.prompts.append(std::pair<QString, QString>(second, two));
     if (*three)
@@ -24,34 +25,38 @@ Layout prompts(const char* one, const char* two, const char* three, const char* 
     return l;
 }
 
-// The prompts and result prefix of each launch type and quantity.
+// The prompts, result prefix and unit of each launch type and quantity.
 Layout layoutFor(int launch, int quantity) {
     if (launch == Horizontal) {
         switch (quantity) {
         case Velocity:
-            return prompts("Enter the distance.", "Enter the height.", "", "The forward velocity is ");
+            return prompts("Enter the distance.", "Enter the height.", "", "The forward velocity is ",
+                           Unit::MetrePerSecond);
         case Time:
-            return prompts("Enter the height in meters.", "", "", "The time is ");
+            return prompts("Enter the height in meters.", "", "", "The time is ", Unit::Second);
         case Height:
             return prompts("Enter the horizontal distance in meters.",
-                           "Enter the initial velocity in meters / second.", "", "The height is ");
+                           "Enter the initial velocity in meters / second.", "", "The height is ",
+                           Unit::Metre);
         default: // the angle cannot be sought for a horizontal launch
             return prompts("Enter the time in seconds.", "Enter the initial velocity.", "",
-                           "The horizontal distance is ");
+                           "The horizontal distance is ", Unit::Metre);
         }
     }
     switch (quantity) {
     case Velocity:
-        return prompts("Enter the distance.", "Enter the angle.", "", "The initial velocity is ");
+        return prompts("Enter the distance.", "Enter the angle.", "", "The initial velocity is ",
+                       Unit::MetrePerSecond);
     case AngleOf:
         return prompts("Enter the initial velocity.", "Enter the time.", "Enter the distance.",
-                       "The angle is ");
+                       "The angle is ", Unit::Degree);
     case Time:
-        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The time is ");
+        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The time is ", Unit::Second);
     case Height:
-        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The height is ");
+        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The height is ", Unit::Metre);
     default:
-        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The distance is ");
+        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The distance is ",
+                       Unit::Metre);
     }
 }
 
@@ -78,10 +83,7 @@ Definition frmProjectile() {
         {second, "Label2", Profile::K3e},
         {third, "Label3", Profile::K3e},
     };
-    d.results = {{.label = "Label5",
-                  .box = "Text5",
-                  .units = {Unit::None, Unit::None, Unit::Metre, Unit::MetrePerSecond, Unit::Degree,
-                            Unit::Second, Unit::Metre}}};
+    d.results = {{.label = "Label5", .box = result}};
     d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed.
     d.choices = {

@@ -19,7 +19,7 @@ Definition frmVelocity() {
         {third, "Label3", Profile::K4},
         {fourth, "Label4", Profile::K4},
     };
-    d.results = {{.label = "Label5", .box = "Text6", .units = {Unit::MetrePerSecond}}};
+    d.results = {{.label = "Label5", .box = "Text6", .unit = Unit::MetrePerSecond}};
     d.unusedBoxes = {QStringLiteral("Text1")};
     d.choices = {{.options = {
                       {"Average Velocity",

@@ -9,9 +9,12 @@ namespace {
 using num::Single;
 // The initial speed always comes first; the third box takes no minus sign.
 constexpr auto initial = "Text1", second = "Text2", third = "Text3";
+constexpr auto result = "Text4";
 
-Layout prompts(const char* two, const char* three, const char* resultPrefix) {
-    return {{{initial, "Initial angular speed"}, {second, two}, {third, three}}, resultPrefix};
+Layout prompts(const char* two, const char* three, const char* resultPrefix, Unit unit) {
+    return {.prompts = {{initial, "Initial angular speed"}, {second, two}, {third, three}},
+            .resultPrefix = resultPrefix,
+            .units = {{result, unit}}};
 }
 
 } // namespace
@@ -23,39 +26,39 @@ Definition frmAngularAcceleration() {
         {second, "Label2", Profile::K1},
         {third, "Label3", Profile::K2},
     };
-    d.results = {{.label = "Label4",
-                  .box = "Text4",
-                  .units = {Unit::RadianPerSecondSquared, Unit::Second, Unit::RadianPerSecond}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {{.caption = "Choose one of the following",
-                  .options = {{.caption = "Acceleration",
-                               .layout = prompts("Final angular speed", "Time interval",
-                                                 "The angular acceleration is "),
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single w0 = w.single(initial), w1 = w.single(second);
-                                       const Single t = w.single(third);
-                                       w.showResult(physics::angularAcceleration(w0, w1, t));
-                                   }},
-                              {.caption = "Time Change",
-                               .layout = prompts("Final angular speed", "Acceleration", "The time is "),
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single w0 = w.single(initial), w1 = w.single(second);
-                                       const Single alpha = w.single(third);
-                                       w.showResult(physics::accelerationTime(w0, w1, alpha));
-                                   }},
-                              {.caption = "Final Speed",
-                               .layout = prompts("Change in time", "Acceleration", "The final speed is "),
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single w0 = w.single(initial), t = w.single(second);
-                                       const Single alpha = w.single(third);
-                                       w.showResult(physics::finalAngularSpeed(w0, t, alpha));
-                                   }}},
-                  .perRow = 3,
-                  .clickEmptiesBoxes = false}};
+    d.choices = {
+        {.caption = "Choose one of the following",
+         .options = {{.caption = "Acceleration",
+                      .layout = prompts("Final angular speed", "Time interval",
+                                        "The angular acceleration is ", Unit::RadianPerSecondSquared),
+                      .solve =
+                          [](Sheet& w) {
+                              const Single w0 = w.single(initial), w1 = w.single(second);
+                              const Single t = w.single(third);
+                              w.showResult(physics::angularAcceleration(w0, w1, t));
+                          }},
+                     {.caption = "Time Change",
+                      .layout = prompts("Final angular speed", "Acceleration", "The time is ", Unit::Second),
+                      .solve =
+                          [](Sheet& w) {
+                              const Single w0 = w.single(initial), w1 = w.single(second);
+                              const Single alpha = w.single(third);
+                              w.showResult(physics::accelerationTime(w0, w1, alpha));
+                          }},
+                     {.caption = "Final Speed",
+                      .layout = prompts("Change in time", "Acceleration", "The final speed is ",
+                                        Unit::RadianPerSecond),
+                      .solve =
+                          [](Sheet& w) {
+                              const Single w0 = w.single(initial), t = w.single(second);
+                              const Single alpha = w.single(third);
+                              w.showResult(physics::finalAngularSpeed(w0, t, alpha));
+                          }}},
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
     d.checks = {validData({initial, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     // Clear starts the window over at the acceleration.

@@ -7,41 +7,47 @@ namespace {
 
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
+constexpr auto result = "Text3";
 
 } // namespace
 
 Definition frmAngularDisplacement() {
     Definition d{.className = "frmAngularDisplacement", .caption = "Angular Displacement"};
     d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}};
-    d.results = {{.label = "Label3", .box = "Text3", .units = {Unit::Radian, Unit::Metre, Unit::Metre}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {{.options = {{.caption = "Displacement",
-                               .layout = {{{first, "Change in arc length"}, {second, "Distance from axis"}},
-                                          "The displacement is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single s = w.single(first), r = w.single(second);
-                                       w.showResult(s / r);
-                                   }},
-                              {.caption = "Arc Length",
-                               .layout = {{{first, "Angular displacement"}, {second, "Distance from axis"}},
-                                          "The arc length is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single theta = w.single(first), r = w.single(second);
-                                       w.showResult(theta * r);
-                                   }},
-                              {.caption = "Radius",
-                               .layout = {{{first, "Change in arc length"}, {second, "Angular displacement"}},
-                                          "The radius is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single s = w.single(first), theta = w.single(second);
-                                       w.showResult(s / theta);
-                                   }}},
-                  .perRow = 3,
-                  .clickEmptiesBoxes = false}};
+    d.choices = {
+        {.options = {{.caption = "Displacement",
+                      .layout = {.prompts = {{first, "Change in arc length"}, {second, "Distance from axis"}},
+                                 .resultPrefix = "The displacement is ",
+                                 .units = {{result, Unit::Radian}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single s = w.single(first), r = w.single(second);
+                              w.showResult(s / r);
+                          }},
+                     {.caption = "Arc Length",
+                      .layout = {.prompts = {{first, "Angular displacement"}, {second, "Distance from axis"}},
+                                 .resultPrefix = "The arc length is ",
+                                 .units = {{result, Unit::Metre}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single theta = w.single(first), r = w.single(second);
+                              w.showResult(theta * r);
+                          }},
+                     {.caption = "Radius",
+                      .layout = {.prompts = {{first, "Change in arc length"},
+                                             {second, "Angular displacement"}},
+                                 .resultPrefix = "The radius is ",
+                                 .units = {{result, Unit::Metre}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single s = w.single(first), theta = w.single(second);
+                              w.showResult(s / theta);
+                          }}},
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second}, Icon::Information)};
     d.help->text = concat({
         "Angular displacement is the change in arc length divided by the distance from the axis. It is the angle ",

@@ -9,6 +9,7 @@ namespace {
 
 using num::Single;
 constexpr auto first = "Text1", radius = "Text2", third = "Text3"; // the third: not for the moment
+constexpr auto result = "Text4";
 
 } // namespace
 
@@ -19,43 +20,43 @@ Definition frmAngularEnergy() {
         {radius, "Label2", Profile::K1},
         {third, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4",
-                  .box = "Text4",
-                  .units = {Unit::Joule, Unit::KilogramMetreSquared, Unit::RadianPerSecond}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {{.options = {{.caption = "Kinetic Energy",
-                               .layout = {{{first, "Enter the mass."},
-                                           {radius, "Enter the radius."},
-                                           {third, "Enter the speed in radians."}},
-                                          "The kinetic energy is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single m = w.single(first), r = w.single(radius),
-                                                    omega = w.single(third);
-                                       w.showResult(physics::rotationalEnergy(m, r, omega));
-                                   }},
-                              {.caption = "Moment",
-                               .layout = {{{first, "Enter the mass."}, {radius, "Enter the radius."}},
-                                          "The moment of inertia is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single m = w.single(first), r = w.single(radius);
-                                       w.showResult(physics::discInertia(m, r));
-                                   }},
-                              {.caption = "Angular Speed",
-                               .layout = {{{first, "Enter the kinetic energy."},
-                                           {radius, "Enter the radius."},
-                                           {third, "Enter the mass."}},
-                                          "The speed is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Single ke = w.single(first), r = w.single(radius),
-                                                    m = w.single(third);
-                                       w.showResult(physics::angularSpeedFromEnergy(ke, r, m));
-                                   }}},
-                  .perRow = 3,
-                  .clickEmptiesBoxes = false}};
+    d.choices = {
+        {.options = {{.caption = "Kinetic Energy",
+                      .layout = {.prompts = {{first, "Enter the mass."},
+                                             {radius, "Enter the radius."},
+                                             {third, "Enter the speed in radians."}},
+                                 .resultPrefix = "The kinetic energy is ",
+                                 .units = {{result, Unit::Joule}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single m = w.single(first), r = w.single(radius), omega = w.single(third);
+                              w.showResult(physics::rotationalEnergy(m, r, omega));
+                          }},
+                     {.caption = "Moment",
+                      .layout = {.prompts = {{first, "Enter the mass."}, {radius, "Enter the radius."}},
+                                 .resultPrefix = "The moment of inertia is ",
+                                 .units = {{result, Unit::KilogramMetreSquared}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single m = w.single(first), r = w.single(radius);
+                              w.showResult(physics::discInertia(m, r));
+                          }},
+                     {.caption = "Angular Speed",
+                      .layout = {.prompts = {{first, "Enter the kinetic energy."},
+                                             {radius, "Enter the radius."},
+                                             {third, "Enter the mass."}},
+                                 .resultPrefix = "The speed is ",
+                                 .units = {{result, Unit::RadianPerSecond}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Single ke = w.single(first), r = w.single(radius), m = w.single(third);
+                              w.showResult(physics::angularSpeedFromEnergy(ke, r, m));
+                          }}},
+         .perRow = 3,
+         .clickEmptiesBoxes = false}};
     d.checks = {validData({first, radius, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help->text = concat({

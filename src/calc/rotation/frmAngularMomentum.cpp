@@ -9,6 +9,7 @@ namespace {
 
 using num::Double;
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
+constexpr auto result = "Text5";
 
 } // namespace
 
@@ -20,38 +21,38 @@ Definition frmAngularMomentum() {
         {second, "Label2", Profile::K1},
         {third, "Label3", Profile::K1},
     };
-    d.results = {
-        {.label = "Label5",
-         .box = "Text5",
-         .units = {Unit::KilogramMetreSquaredPerSecond, Unit::KilogramMetreSquared, Unit::RadianPerSecond}}};
+    d.results = {{.label = "Label5", .box = result}};
     d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {
         {.options = {{.caption = "Angular Momentum",
-                      .layout = {{{first, "Enter the mass."},
-                                  {second, "Enter the radius."},
-                                  {third, "Enter the speed."}},
-                                 "The angular momentum is "},
+                      .layout = {.prompts = {{first, "Enter the mass."},
+                                             {second, "Enter the radius."},
+                                             {third, "Enter the speed."}},
+                                 .resultPrefix = "The angular momentum is ",
+                                 .units = {{result, Unit::KilogramMetreSquaredPerSecond}}},
                       .solve =
                           [](Sheet& w) {
                               const Double m = w.widened(first), r = w.widened(second), v = w.widened(third);
                               w.showResult(physics::angularMomentum(m, r, v));
                           }},
                      {.caption = "Moment of Inertia",
-                      .layout = {{{first, "Enter the momentum."},
-                                  {second, "Enter the speed."},
-                                  {third, "Enter the radius."}},
-                                 "The moment of inertia is"},
+                      .layout = {.prompts = {{first, "Enter the momentum."},
+                                             {second, "Enter the speed."},
+                                             {third, "Enter the radius."}},
+                                 .resultPrefix = "The moment of inertia is",
+                                 .units = {{result, Unit::KilogramMetreSquared}}},
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), v = w.widened(second), r = w.widened(third);
                               w.showResult(physics::inertiaFromMomentum(L, v, r));
                           }},
                      {.caption = "Angular Speed",
-                      .layout = {{{first, "Enter the  momentum."},
-                                  {second, "Enter the mass."},
-                                  {third, "Enter the radius."}},
-                                 "The angular speed is"},
+                      .layout = {.prompts = {{first, "Enter the  momentum."},
+                                             {second, "Enter the mass."},
+                                             {third, "Enter the radius."}},
+                                 .resultPrefix = "The angular speed is",
+                                 .units = {{result, Unit::RadianPerSecond}}},
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), m = w.widened(second), r = w.widened(third);

@@ -7,6 +7,7 @@ namespace {
 
 using num::Single;
 constexpr auto first = "Text1", second = "Text2";
+constexpr auto result = "Text3";
 
 } // namespace
 
@@ -19,36 +20,40 @@ Definition frmAngularSpeed() {
          .tooltip = "There are 2 Pi radians in a circle or 6.28 radians."},
         {second, "Label2", Profile::K1},
     };
-    d.results = {
-        {.label = "Label3", .box = "Text3", .units = {Unit::RadianPerSecond, Unit::Radian, Unit::Second}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {
-        {.options = {{.caption = "Speed",
-                      .layout = {{{first, "Angular displacement in radians"}, {second, "Time interval"}},
-                                 "The angular speed is "},
-                      .solve =
-                          [](Sheet& w) {
-                              const Single theta = w.single(first), t = w.single(second);
-                              w.showResult(theta / t);
-                          }},
-                     // In radians, as the other two options take it.
-                     {.caption = "Displacement",
-                      .layout = {{{first, "Speed"}, {second, "Time interval"}}, "The displacement is "},
-                      .solve =
-                          [](Sheet& w) {
-                              const Single omega = w.single(first), t = w.single(second);
-                              w.showResult(t * omega);
-                          }},
-                     {.caption = "Time Interval",
-                      .layout = {{{first, "Speed"}, {second, "Displacement"}}, "The time is "},
-                      .solve =
-                          [](Sheet& w) {
-                              const Single omega = w.single(first), theta = w.single(second);
-                              w.showResult(theta / omega);
-                          }}},
-         .perRow = 3,
-         .clickEmptiesBoxes = false}};
+    d.choices = {{.options = {{.caption = "Speed",
+                               .layout = {.prompts = {{first, "Angular displacement in radians"},
+                                                      {second, "Time interval"}},
+                                          .resultPrefix = "The angular speed is ",
+                                          .units = {{result, Unit::RadianPerSecond}}},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single theta = w.single(first), t = w.single(second);
+                                       w.showResult(theta / t);
+                                   }},
+                              // In radians, as the other two options take it.
+                              {.caption = "Displacement",
+                               .layout = {.prompts = {{first, "Speed"}, {second, "Time interval"}},
+                                          .resultPrefix = "The displacement is ",
+                                          .units = {{result, Unit::Radian}}},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single omega = w.single(first), t = w.single(second);
+                                       w.showResult(t * omega);
+                                   }},
+                              {.caption = "Time Interval",
+                               .layout = {.prompts = {{first, "Speed"}, {second, "Displacement"}},
+                                          .resultPrefix = "The time is ",
+                                          .units = {{result, Unit::Second}}},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Single omega = w.single(first), theta = w.single(second);
+                                       w.showResult(theta / omega);
+                                   }}},
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help->text = concat({

@@ -8,6 +8,7 @@ namespace {
 
 using num::Double;
 constexpr auto first = "Text1", radius = "Text2", speed = "Text3"; // the speed box: for the force only
+constexpr auto result = "Text4";
 
 } // namespace
 
@@ -18,30 +19,32 @@ Definition frmCircularMotion() {
         {radius, "Label2", Profile::K1},
         {speed, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::MetrePerSecondSquared, Unit::Newton}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed.
-    d.choices = {{.options = {{.caption = "Centripetal Acceleration",
-                               .layout = {{{first, "Enter the speed."}, {radius, "Enter the radius."}},
-                                          "The centripetal acceleration is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Double v = w.widened(first), r = w.widened(radius);
-                                       w.showResult(num::narrow(physics::centripetalAcceleration(v, r)));
-                                   }},
-                              {.caption = "Force of Circular Motion",
-                               .layout = {{{first, "Enter the mass."},
-                                           {radius, "Enter the radius."},
-                                           {speed, "Enter the speed."}},
-                                          "The circular force is "},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Double m = w.widened(first), r = w.widened(radius),
-                                                    v = w.widened(speed);
-                                       w.showResult(num::narrow(physics::centripetalForce(m, r, v)));
-                                   }}},
-                  .perRow = 2,
-                  .clickEmptiesBoxes = false}};
+    d.choices = {
+        {.options = {{.caption = "Centripetal Acceleration",
+                      .layout = {.prompts = {{first, "Enter the speed."}, {radius, "Enter the radius."}},
+                                 .resultPrefix = "The centripetal acceleration is ",
+                                 .units = {{result, Unit::MetrePerSecondSquared}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Double v = w.widened(first), r = w.widened(radius);
+                              w.showResult(num::narrow(physics::centripetalAcceleration(v, r)));
+                          }},
+                     {.caption = "Force of Circular Motion",
+                      .layout = {.prompts = {{first, "Enter the mass."},
+                                             {radius, "Enter the radius."},
+                                             {speed, "Enter the speed."}},
+                                 .resultPrefix = "The circular force is ",
+                                 .units = {{result, Unit::Newton}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Double m = w.widened(first), r = w.widened(radius), v = w.widened(speed);
+                              w.showResult(num::narrow(physics::centripetalForce(m, r, v)));
+                          }}},
+         .perRow = 2,
+         .clickEmptiesBoxes = false}};
     d.checks = {validData({first, radius, speed}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help->text = concat({

@@ -8,50 +8,54 @@ namespace {
 
 using num::Double;
 constexpr auto first = "Text1", second = "Text2"; // the second: not for the frequency
+constexpr auto result = "Text3";
 
 } // namespace
 
 Definition frmPendulum() {
     Definition d{.className = "frmPendulum", .caption = "Simple Pendulum"};
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
-    d.results = {{.label = "Label3",
-                  .box = "Text3",
-                  .units = {Unit::Second, Unit::Hertz, Unit::Metre, Unit::MetrePerSecondSquared}}};
+    d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed, in the hidden box too.
-    d.choices = {
-        {.caption = "Select one of the following options",
-         .options =
-             {{.caption = "Period",
-               .layout = {{{first, "Enter the length of the pendulum."}, {second, "Enter the acceleration."}},
-                          "The period is "},
-               .solve =
-                   [](Sheet& w) {
-                       const Double length = w.widened(first), g = w.widened(second);
-                       w.showResult(num::narrow(physics::pendulumPeriod(length, g)));
-                   }},
-              {.caption = "Frequency",
-               .layout = {{{first, "Enter the period of the pendulum."}}, "The frequency is "},
-               .solve = [](Sheet& w) { w.showResult(num::Single(1.0f) / w.single(first)); }},
-              {.caption = "Length",
-               .layout = {{{first, "Enter the period of the pendulum."}, {second, "Enter the acceleration."}},
-                          "The length is "},
-               .solve =
-                   [](Sheet& w) {
-                       const Double period = w.widened(first), g = w.widened(second);
-                       w.showResult(num::narrow(physics::pendulumLength(period, g)));
-                   }},
-              {.caption = "Acceleration",
-               .layout = {{{first, "Enter the period of the pendulum."},
-                           {second, "Enter the length of the pendulum."}},
-                          "The acceleration is "},
-               .solve =
-                   [](Sheet& w) {
-                       const Double period = w.widened(first), length = w.widened(second);
-                       w.showResult(num::narrow(physics::pendulumGravity(period, length)));
-                   }}},
-         .perRow = 4,
-         .clickEmptiesBoxes = false}};
+    d.choices = {{.caption = "Select one of the following options",
+                  .options = {{.caption = "Period",
+                               .layout = {.prompts = {{first, "Enter the length of the pendulum."},
+                                                      {second, "Enter the acceleration."}},
+                                          .resultPrefix = "The period is ",
+                                          .units = {{result, Unit::Second}}},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double length = w.widened(first), g = w.widened(second);
+                                       w.showResult(num::narrow(physics::pendulumPeriod(length, g)));
+                                   }},
+                              {.caption = "Frequency",
+                               .layout = {.prompts = {{first, "Enter the period of the pendulum."}},
+                                          .resultPrefix = "The frequency is ",
+                                          .units = {{result, Unit::Hertz}}},
+                               .solve = [](Sheet& w) { w.showResult(num::Single(1.0f) / w.single(first)); }},
+                              {.caption = "Length",
+                               .layout = {.prompts = {{first, "Enter the period of the pendulum."},
+                                                      {second, "Enter the acceleration."}},
+                                          .resultPrefix = "The length is ",
+                                          .units = {{result, Unit::Metre}}},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double period = w.widened(first), g = w.widened(second);
+                                       w.showResult(num::narrow(physics::pendulumLength(period, g)));
+                                   }},
+                              {.caption = "Acceleration",
+                               .layout = {.prompts = {{first, "Enter the period of the pendulum."},
+                                                      {second, "Enter the length of the pendulum."}},
+                                          .resultPrefix = "The acceleration is ",
+                                          .units = {{result, Unit::MetrePerSecondSquared}}},
+                               .solve =
+                                   [](Sheet& w) {
+                                       const Double period = w.widened(first), length = w.widened(second);
+                                       w.showResult(num::narrow(physics::pendulumGravity(period, length)));
+                                   }}},
+                  .perRow = 4,
+                  .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help->text = concat({

@@ -8,6 +8,7 @@ namespace {
 
 using num::Double;
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
+constexpr auto result = "Text4";
 
 } // namespace
 
@@ -18,36 +19,37 @@ Definition frmTorque() {
         {second, "Label2", Profile::K5},
         {third, "Label3", Profile::K1},
     };
-    d.results = {{.label = "Label4",
-                  .box = "Text4",
-                  .units = {Unit::NewtonMetre, Unit::Metre, Unit::Newton, Unit::Degree}}};
+    d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Torque",
-                               .layout = {{{first, "Enter the applied force."},
-                                           {second, "Enter the distance."},
-                                           {third, "Enter the angle."}},
-                                          "The torque is "},
+                               .layout = {.prompts = {{first, "Enter the applied force."},
+                                                      {second, "Enter the distance."},
+                                                      {third, "Enter the angle."}},
+                                          .resultPrefix = "The torque is ",
+                                          .units = {{result, Unit::NewtonMetre}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double force = w.widened(first), arm = w.widened(second);
                                        w.showResult(physics::torque(force, arm, w.widened(third)));
                                    }},
                               {.caption = "Distance",
-                               .layout = {{{first, "Enter the torque."},
-                                           {second, "Enter the force."},
-                                           {third, "Enter the angle."}},
-                                          "The distance is "},
+                               .layout = {.prompts = {{first, "Enter the torque."},
+                                                      {second, "Enter the force."},
+                                                      {third, "Enter the angle."}},
+                                          .resultPrefix = "The distance is ",
+                                          .units = {{result, Unit::Metre}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.widened(first), force = w.widened(second);
                                        w.showResult(physics::torqueFactor(tau, force, w.widened(third)));
                                    }},
                               {.caption = "Force",
-                               .layout = {{{first, "Enter the torque."},
-                                           {second, "Enter the distance."},
-                                           {third, "Enter the angle."}},
-                                          "The force is "},
+                               .layout = {.prompts = {{first, "Enter the torque."},
+                                                      {second, "Enter the distance."},
+                                                      {third, "Enter the angle."}},
+                                          .resultPrefix = "The force is ",
+                                          .units = {{result, Unit::Newton}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.widened(first), arm = w.widened(second);
@@ -55,10 +57,11 @@ Definition frmTorque() {
                                    }},
                               // A torque of exactly F d acts at 90 degrees; one beyond it at no angle.
                               {.caption = "Angle",
-                               .layout = {{{first, "Enter the torque."},
-                                           {second, "Enter the force."},
-                                           {third, "Enter the distance."}},
-                                          "The angle is "},
+                               .layout = {.prompts = {{first, "Enter the torque."},
+                                                      {second, "Enter the force."},
+                                                      {third, "Enter the distance."}},
+                                          .resultPrefix = "The angle is ",
+                                          .units = {{result, Unit::Degree}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.real(first), force = w.real(second),

@@ -51,7 +51,7 @@ Definition frmAddingVectors() {
     };
     d.results = {
         {.label = "Label7", .box = "Text7", .prefix = "The resulting magnitude is"},
-        {.label = "Label8", .box = direction, .prefix = "The resulting angle is", .units = {Unit::Degree}},
+        {.label = "Label8", .box = direction, .prefix = "The resulting angle is", .unit = Unit::Degree},
     };
     // Lines set each vector apart, and the results below them.
     d.lines = {{"Line1", angle1}, {"Line2", angle2}, {"Line3", angle3}};

@@ -21,7 +21,7 @@ Definition frmResultant() {
     };
     d.results = {
         {.label = "Label3", .box = "Text3", .prefix = "The resulting magnitude is"},
-        {.label = "Label4", .box = angle, .prefix = "The angle is", .units = {Unit::Degree}},
+        {.label = "Label4", .box = angle, .prefix = "The angle is", .unit = Unit::Degree},
     };
     d.formula = QStringLiteral("Text5");
     const Message validNumber{"You must enter a valid number."};

@@ -29,10 +29,10 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
         captions[in.label] << in.prompt;
     for (const ResultRow& r : d.results) {
         captions[r.label] << r.prefix;
-        if (!r.unit.isEmpty())
-            captions[r.unit] << r.unitCaption;
-        if (const QString label = unitLabelOf(r); !label.isEmpty())
-            for (Unit unit : r.units)
+        if (!r.unitLabel.isEmpty())
+            captions[r.unitLabel] << r.unitLabelCaption;
+        if (const QString label = unitLabelOf(d, r); !label.isEmpty())
+            for (Unit unit : possibleUnits(d, r))
                 captions[label] << symbol(unit);
     }
     const QString resultLabel = d.results.empty() ? QString() : d.results.front().label;
@@ -201,9 +201,9 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         else
             result->setAccessibleName(QStringLiteral("Result"));
         place(result);
-        if (!r.unit.isEmpty())
-            place(addLabel(r.unit, QString(), false));
-        else if (const QString unit = unitLabelOf(r); !unit.isEmpty())
+        if (!r.unitLabel.isEmpty())
+            place(addLabel(r.unitLabel, QString(), false));
+        else if (const QString unit = unitLabelOf(definition(), r); !unit.isEmpty())
             place(addLabel(unit, QString(), false));
         linesAfter(r.box);
     }

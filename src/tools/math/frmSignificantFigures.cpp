@@ -15,9 +15,9 @@ Definition frmSignificantFigures() {
     // The count reads as one sentence: "There are 3 Significant digits".
     d.results = {{.label = "Label2",
                   .box = count,
-                  .unit = "Label3",
                   .prefix = "There are ",
-                  .unitCaption = "Significant digits"}};
+                  .unitLabel = "Label3",
+                  .unitLabelCaption = "Significant digits"}};
     d.checks = {required({number}, {"You must enter valid data into the input box.", "Significant Figures"})};
     d.solve = [](Sheet& w) {
         const math::SigFigCount counted = math::CalculateSigFigs(w.text(number));

@@ -49,7 +49,7 @@ Definition frmTrigValues() {
     Definition d{.className = "frmTrigValues", .caption = "Trigonometry Values"};
     d.inputs = {{angle, "Label1", Profile::K20, "Enter an angle in degrees."},
                 {value, "Label3", Profile::None, "Enter a sin, cos or tan value for an angle."}};
-    d.results = {{.label = answerIs, .box = answer, .unit = unit}};
+    d.results = {{.label = answerIs, .box = answer, .unitLabel = unit}};
     // The words of every button, so that the window keeps its width whichever was pressed.
     d.layouts = {{.resultPrefix = "The sine is "},
                  {.resultPrefix = "The cosine is "},

@@ -20,7 +20,7 @@ Definition frmError() {
          "Enter the value you were supposed to get."},
     };
     d.results = {
-        {.label = "Label4", .box = "Text3", .prefix = "The percent of error is:", .units = {Unit::Percent}}};
+        {.label = "Label4", .box = "Text3", .prefix = "The percent of error is:", .unit = Unit::Percent}};
     d.formula = QStringLiteral("Text4");
     d.checks = {required({yours, correct}, {"You must enter a valid number.", "Percent Error"})};
     d.solve = [](Sheet& w) {

@@ -77,11 +77,14 @@ const std::vector<Spoilt>& spoilt() {
         {"a first box that is no box",
          [](Definition& d) { d.load.firstBox = QStringLiteral("Text9"); },
          {"the first box Text9 is not a box"}},
-        {"more units than options",
+        {"a unit for an input box",
          [](Definition& d) {
-             d.results[0].units = {Unit::Joule, Unit::Metre, Unit::Second};
+             d.choices[0].options[1].layout.units = {{"Text1", Unit::Metre}};
          },
-         {"the result Text4 gives 3 units for 2 options"}},
+         {"a layout gives a unit to Text1, which is not a result box"}},
+        {"a unit both on the row and in a layout",
+         [](Definition& d) { d.results[0].unit = Unit::Watt; },
+         {"a layout gives a unit to Text4, which has a unit of its own"}},
         {"a cursor for Clear in no box",
          [](Definition& d) { d.clear.focus = QStringLiteral("Label1"); },
          {"Clear puts the cursor in Label1, which is not a box"}},
@@ -252,7 +255,7 @@ class TestRuntime : public QObject {
 
     // A result's unit follows the selection, in the label after its box and as the box's
     // description. A row with a unit label of its own gets no second one; a hidden row has none;
-    // with two groups, the last selected option the list of units reaches decides.
+    // with two groups, the layout the hook gives for the pair decides.
     void unitsFollowTheOption() {
         HeadlessCalculator s(testCalculator());
         QCOMPARE(s.caption("Text4Unit"), QStringLiteral("J"));

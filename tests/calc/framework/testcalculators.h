@@ -15,20 +15,24 @@ inline Definition testCalculator() {
         {"Text2", "Label2", Profile::K3e},
         {.box = "Text3", .label = "Label3"},
     };
-    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::None}}};
+    d.results = {{.label = "Label4", .box = "Text4"}};
     d.formula = QStringLiteral("Text5");
     d.choices = {{.options = {
-                      {"Sum",
-                       {{{"Text1", "First"}, {"Text2", "Second"}, {"Text3", "Third"}}, "The sum is "},
-                       [](Sheet& w) {
-                           const num::Single a = w.single("Text1"), b = w.single("Text2"),
-                                             c = w.single("Text3");
-                           w.showResult(a + b + c);
-                           w.showFormula(num::plain(a) + " + " + num::plain(b) + " + " + num::plain(c));
-                       }},
-                      {"Quotient",
-                       {{{"Text1", "Dividend"}, {"Text2", "Divisor"}}, "The quotient is "},
-                       [](Sheet& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
+                      {.caption = "Sum",
+                       .layout = {.prompts = {{"Text1", "First"}, {"Text2", "Second"}, {"Text3", "Third"}},
+                                  .resultPrefix = "The sum is ",
+                                  .units = {{"Text4", Unit::Joule}}},
+                       .solve =
+                           [](Sheet& w) {
+                               const num::Single a = w.single("Text1"), b = w.single("Text2"),
+                                                 c = w.single("Text3");
+                               w.showResult(a + b + c);
+                               w.showFormula(num::plain(a) + " + " + num::plain(b) + " + " + num::plain(c));
+                           }},
+                      {.caption = "Quotient",
+                       .layout = {.prompts = {{"Text1", "Dividend"}, {"Text2", "Divisor"}},
+                                  .resultPrefix = "The quotient is "},
+                       .solve = [](Sheet& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
                   }}};
     d.checks = {required({"Text1", "Text2"}, {"Fill both.", "Testing", Icon::Information})};
     d.trap = {"Trap", Icon::Information};
@@ -46,8 +50,8 @@ inline Definition rowsCalculator() {
         {.box = "Text5", .label = "Label4", .filter = Profile::K9, .place = Place::Beside},
         {"Text2", "Label2", Profile::K3},
     };
-    d.results = {{.label = "Label3", .box = "Text3", .unit = "Label6", .units = {Unit::Newton}},
-                 {.label = "Label11", .box = "Text7", .unit = "Label12", .units = {Unit::Degree}}};
+    d.results = {{.label = "Label3", .box = "Text3", .unit = Unit::Newton, .unitLabel = "Label6"},
+                 {.label = "Label11", .box = "Text7", .unitLabel = "Label12"}};
     d.choices = {{.options = {
                       {.caption = "One",
                        .layout = {.prompts = {{"Text1", "First"}, {"Text2", "Second"}},
@@ -58,6 +62,7 @@ inline Definition rowsCalculator() {
                       {.caption = "Both",
                        .layout = {.prompts = {{"Text1", "First"}, {"Text5", "Angle"}, {"Text2", "Second"}},
                                   .resultPrefix = "Both are ",
+                                  .units = {{"Text7", Unit::Degree}},
                                   .captions = {{"Label11", "The other is"}, {"Label12", "degrees"}}},
                        .solve =
                            [](Sheet& w) {
@@ -89,7 +94,7 @@ inline Definition typedOutputs() {
 inline Definition converterCalculator() {
     Definition d{.className = "frmTestConverter", .caption = "Converter"};
     d.inputs = {{"Text1", "Label1", Profile::K3, "Value"}, {"Text2", "Label3", Profile::None, "Other"}};
-    d.results = {{.label = "Label2", .box = "Text3", .unit = "Label4", .unitCaption = "units"}};
+    d.results = {{.label = "Label2", .box = "Text3", .unitLabel = "Label4", .unitLabelCaption = "units"}};
     const auto half = [](Sheet& w) {
         w.showResult(w.single("Text1") / num::Single(2));
         w.setCaption("Label2", "Half is ");
@@ -110,6 +115,19 @@ inline Definition converterCalculator() {
     return d;
 }
 
+// The layout of a pair: the first group gives the first result's unit (none for C), the second
+// the prompts, the result prefix and the second result's unit.
+inline Layout pairLayout(int first, bool speed) {
+    Layout l{.prompts = {{"Text1", "Mass"}},
+             .resultPrefix = speed ? "Tinier" : "Tiny",
+             .units = {{"Text4", speed ? Unit::Second : Unit::Metre}}};
+    if (speed)
+        l.prompts << std::pair<QString, QString>("Text2", "Speed");
+    if (first < 3)
+        l.units << std::pair<QString, Unit>("Text3", first == 1 ? Unit::Kilogram : Unit::Hertz);
+    return l;
+}
+
 // A heading; two solve-for groups, the first three options two to a row, whose pair decides the
 // layout through the layout hook; a line below the first row; a result in the wide-range form
 // beside one by the result rule; a box never shown; Ok enabled by the second box; a Clear that
@@ -118,21 +136,18 @@ inline Definition pairedCalculator() {
     Definition d{.className = "frmTestPaired", .caption = "Paired"};
     d.heading = {"Label9", "Pick a pair."};
     d.inputs = {{"Text1", "Label1"}, {"Text2", "Label2"}};
-    d.results = {{.label = "Label3",
-                  .box = "Text3",
-                  .format = ResultFormat::WideRange,
-                  .units = {Unit::Kilogram, Unit::Hertz}},
-                 {.label = "Label4",
-                  .box = "Text4",
-                  .units = {Unit::None, Unit::None, Unit::None, Unit::Metre, Unit::Second}}};
+    d.results = {{.label = "Label3", .box = "Text3", .format = ResultFormat::WideRange},
+                 {.label = "Label4", .box = "Text4"}};
     d.lines = {{"Line1", "Text1"}};
     d.unusedBoxes = {"Text8"};
-    d.choices = {{.options = {{"A"}, {"B"}, {"C"}}, .perRow = 2},
-                 {.frame = "Frame2", .options = {{"X"}, {"Y"}}}};
-    const Layout one{.prompts = {{"Text1", "Mass"}}, .resultPrefix = "Tiny"};
-    const Layout two{.prompts = {{"Text1", "Mass"}, {"Text2", "Speed"}}, .resultPrefix = "Tinier"};
-    d.layout = [one, two](const Sheet& s) { return s.isSelected(5) ? two : one; };
-    d.layouts = {one, two};
+    d.choices = {{.options = {{.caption = "A"}, {.caption = "B"}, {.caption = "C"}}, .perRow = 2},
+                 {.frame = "Frame2", .options = {{.caption = "X"}, {.caption = "Y"}}}};
+    d.layout = [](const Sheet& s) {
+        return pairLayout(s.isSelected(1) ? 1 : s.isSelected(2) ? 2 : 3, s.isSelected(5));
+    };
+    for (int first = 1; first <= 3; ++first)
+        for (bool speed : {false, true})
+            d.layouts.push_back(pairLayout(first, speed));
     d.solve = [](Sheet& s) {
         const num::Single tiny = s.single("Text1") * num::Single(1e-9f);
         s.showResult(tiny);
