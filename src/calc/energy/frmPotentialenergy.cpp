@@ -20,20 +20,23 @@ Definition frmPotentialenergy() {
     d.choices = {
         {.options =
              {
-                 {"Gravitational Potential ",
-                  {{{first, "Enter the mass."}, {second, "Enter the height in meters."}},
-                   "The Gravitational PE is"},
-                  [](Sheet& w) {
-                      const Single m = w.single(first), h = w.single(second);
-                      w.showResult(physics::gravitationalEnergy(m, g, h));
-                  }},
-                 {"Elastic Potential",
-                  {{{first, "Enter the spring constant (k)."}, {second, "Enter the distance in meters."}},
-                   "The elastic PE is "},
-                  [](Sheet& w) {
-                      const Single k = w.single(first), x = w.single(second);
-                      w.showResult(physics::elasticEnergy(k, x));
-                  }},
+                 {.caption = "Gravitational Potential ",
+                  .layout = {.prompts = {{first, "Enter the mass."}, {second, "Enter the height in meters."}},
+                             .resultPrefix = "The Gravitational PE is"},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single m = w.single(first), h = w.single(second);
+                          w.showResult(physics::gravitationalEnergy(m, g, h));
+                      }},
+                 {.caption = "Elastic Potential",
+                  .layout = {.prompts = {{first, "Enter the spring constant (k)."},
+                                         {second, "Enter the distance in meters."}},
+                             .resultPrefix = "The elastic PE is "},
+                  .solve =
+                      [](Sheet& w) {
+                          const Single k = w.single(first), x = w.single(second);
+                          w.showResult(physics::elasticEnergy(k, x));
+                      }},
              },
          .perRow = 2}};
     d.checks = {validData({first, second})};

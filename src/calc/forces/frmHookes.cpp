@@ -15,7 +15,7 @@ Definition frmHookes() {
     Definition d{.className = "frmHookes", .caption = "Spring - Mass System (Hooke's Law)"};
     d.inputs = {
         {first, "Label1", Profile::K17},
-        {second, "Label2", Profile::K17, {}, "Be careful of the sign."},
+        {.box = second, .label = "Label2", .filter = Profile::K17, .tooltip = "Be careful of the sign."},
     };
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");

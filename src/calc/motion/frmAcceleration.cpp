@@ -19,7 +19,10 @@ Definition frmAcceleration() {
     Definition d{.className = "frmAcceleration", .caption = "Constant Acceleration"};
     d.inputs = {
         {first, "Label1", Profile::K3},
-        {second, "Label2", Profile::K3, {}, "Be careful of  signs when entering acceleration!"},
+        {.box = second,
+         .label = "Label2",
+         .filter = Profile::K3,
+         .tooltip = "Be careful of  signs when entering acceleration!"},
         {third, "Label3", Profile::K3},
     };
     d.results = {{.label = "Label4", .box = result}};

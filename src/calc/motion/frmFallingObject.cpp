@@ -27,9 +27,15 @@ Fall sizes(const Sheet& w) {
 Definition frmFallingObject() {
     Definition d{.className = "frmFallingObject", .caption = "Falling Objects"};
     d.inputs = {
-        {initialVelocity, "Label1", Profile::K3, {}, "Be careful of signs. "},
-        {acceleration, "Label2", Profile::K3, {}, "Up is positive and down is negative."},
-        {third, "Label3", Profile::K3, {}, "Check your signs."},
+        {.box = initialVelocity,
+         .label = "Label1",
+         .filter = Profile::K3,
+         .tooltip = "Be careful of signs. "},
+        {.box = acceleration,
+         .label = "Label2",
+         .filter = Profile::K3,
+         .tooltip = "Up is positive and down is negative."},
+        {.box = third, .label = "Label3", .filter = Profile::K3, .tooltip = "Check your signs."},
     };
     d.results = {{.label = "Label4", .box = result, .tooltip = "Positive or negative?"}};
     d.formula = QStringLiteral("Text8");

@@ -22,26 +22,29 @@ Definition frmVelocity() {
     d.results = {{.label = "Label5", .box = "Text6", .unit = Unit::MetrePerSecond}};
     d.unusedBoxes = {QStringLiteral("Text1")};
     d.choices = {{.options = {
-                      {"Average Velocity",
-                       {.prompts = {{first, "Enter the final position"},
-                                    {second, "Enter the initial position (0 is the default)"},
-                                    {third, "Enter the ending time"},
-                                    {fourth, "Enter the initial time (0 is the default)"}},
-                        .resultPrefix = "The average velocity is"},
-                       [](Sheet& w) {
-                           const num::Single x = w.single(first), x0 = w.single(second);
-                           const num::Single t = w.single(third), t0 = w.single(fourth);
-                           w.showResult(physics::averageVelocity(x0, x, t0, t));
-                       }},
-                      {"Instantaneous Velocity",
-                       {.prompts = {{first, "Enter the starting velocity"},
-                                    {second, "Enter the acceleration"},
-                                    {third, "Enter the time"}},
-                        .resultPrefix = "The instantaneous velocity is"},
-                       [](Sheet& w) {
-                           const num::Single v0 = w.single(first), a = w.single(second), t = w.single(third);
-                           w.showResult(physics::velocityAfter(v0, a, t));
-                       }},
+                      {.caption = "Average Velocity",
+                       .layout = {.prompts = {{first, "Enter the final position"},
+                                              {second, "Enter the initial position (0 is the default)"},
+                                              {third, "Enter the ending time"},
+                                              {fourth, "Enter the initial time (0 is the default)"}},
+                                  .resultPrefix = "The average velocity is"},
+                       .solve =
+                           [](Sheet& w) {
+                               const num::Single x = w.single(first), x0 = w.single(second);
+                               const num::Single t = w.single(third), t0 = w.single(fourth);
+                               w.showResult(physics::averageVelocity(x0, x, t0, t));
+                           }},
+                      {.caption = "Instantaneous Velocity",
+                       .layout = {.prompts = {{first, "Enter the starting velocity"},
+                                              {second, "Enter the acceleration"},
+                                              {third, "Enter the time"}},
+                                  .resultPrefix = "The instantaneous velocity is"},
+                       .solve =
+                           [](Sheet& w) {
+                               const num::Single v0 = w.single(first), a = w.single(second),
+                                                 t = w.single(third);
+                               w.showResult(physics::velocityAfter(v0, a, t));
+                           }},
                   }}};
     // An empty initial position or initial time is taken as 0: the box is filled in and the next
     // Ok computes with it.

@@ -18,16 +18,16 @@ QString worked(const Sheet& w, const char* sign) {
 
 Definition frmPythagorean() {
     Definition d{.className = "frmPythagorean", .caption = "Pythagorean Theorem"};
-    d.inputs = {{first, "Label1", Profile::K22, {}, "Enter a valid length."},
+    d.inputs = {{.box = first, .label = "Label1", .filter = Profile::K22, .tooltip = "Enter a valid length."},
                 {second, "Label2", Profile::K22}};
     d.results = {{.label = "Label3", .box = "Text3"}};
     d.formula = QStringLiteral("Text4");
     // The options change only the prompts: the boxes keep what was typed.
     d.choices = {{.caption = "Select one of the two options",
                   .options = {{.caption = "Find the hypotenuse",
-                               .layout = {{{first, "Enter the length of side 1"},
-                                           {second, "Enter the length of side 2"}},
-                                          "The hypotenuse is "},
+                               .layout = {.prompts = {{first, "Enter the length of side 1"},
+                                                      {second, "Enter the length of side 2"}},
+                                          .resultPrefix = "The hypotenuse is "},
                                .solve =
                                    [](Sheet& w) {
                                        const Single a = w.single(first), b = w.single(second);
@@ -35,9 +35,9 @@ Definition frmPythagorean() {
                                        w.showFormula(worked(w, "+"));
                                    }},
                               {.caption = "Find the length of a side",
-                               .layout = {{{first, "Enter the length of of the hypotenuse"},
-                                           {second, "Enter the length of the side"}},
-                                          "The length of the other side is "},
+                               .layout = {.prompts = {{first, "Enter the length of of the hypotenuse"},
+                                                      {second, "Enter the length of the side"}},
+                                          .resultPrefix = "The length of the other side is "},
                                .solve =
                                    [](Sheet& w) {
                                        const Single c = w.single(first), a = w.single(second);

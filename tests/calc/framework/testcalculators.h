@@ -11,7 +11,7 @@ using namespace calc;
 inline Definition testCalculator() {
     Definition d{.className = "frmTestCalc", .caption = "Test"};
     d.inputs = {
-        {"Text1", "Label1", Profile::K1, {}, "the first"},
+        {.box = "Text1", .label = "Label1", .filter = Profile::K1, .tooltip = "the first"},
         {"Text2", "Label2", Profile::K3e},
         {.box = "Text3", .label = "Label3"},
     };
