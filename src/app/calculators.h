@@ -1,7 +1,7 @@
 #pragma once
-// Every calculator of the program, once: its window class, which is also the name of the
-// function in its family's header that declares it. registerWindows() registers each from this
-// list, and the tests walk the same list.
+// The program's one list of calculators (calculators.cpp): for each, what the program needs to know
+// about it besides its declaration. registerWindows() registers every calculator from it without
+// building any declaration, and the tests walk the same list.
 
 #include <QString>
 
@@ -11,33 +11,19 @@ namespace calc {
 struct Definition;
 }
 
-// clang-format off
-#define QUELLORIN_CALCULATORS(X)                                                                   \
-    /* Motion */                                                                                   \
-    X(frmCalculateDisplacement) X(frmVelocity) X(frmConstantAcceleration) X(frmAcceleration)       \
-    X(frmFallingObject) X(frmProjectile)                                                           \
-    /* Forces and fluids */                                                                        \
-    X(frmForces) X(frmFriction) X(frmEquilibrium) X(frmGravitation) X(frmHookes) X(frmPascal)      \
-    X(frmArchimedes)                                                                               \
-    /* Vectors */                                                                                  \
-    X(frmResultant) X(FRMrESOLVING) X(frmAddingVectors)                                            \
-    /* Rotation and oscillation */                                                                 \
-    X(frmAngularDisplacement) X(frmAngularSpeed) X(frmAngularAcceleration) X(frmTorque)            \
-    X(frmAngularMomentum) X(frmAngularEnergy) X(frmCircularMotion) X(frmPendulum)                  \
-    /* Statistics */                                                                               \
-    X(frmMean) X(frmDeviations) X(frmVariation) X(frmError)                                        \
-    /* Energy and momentum */                                                                      \
-    X(frmWork) X(frmPower) X(frmKineticEnergy) X(frmPotentialenergy) X(frmMomentum)                \
-    X(frmCollisions) X(frmInelastic)                                                               \
-    /* Mathematics tools */                                                                        \
-    X(frmSignificantFigures) X(frmMetrics) X(frmTemperatures) X(frmTrigValues) X(frmAreaFormulas)  \
-    X(frmPythagorean)
-// clang-format on
-
-// A calculator of the list: its window class and the function that declares it.
 struct Calculator {
+    // The window class, which is also the name of the function that declares it.
     QString className;
     calc::Definition (*define)();
+    // The folder under src/ of its family: its file (the class name, .cpp) is there, and the
+    // family's CMakeLists.txt and calculators.h build it and declare its function.
+    const char* family;
+    // The node of the help viewer's tree that F1 in the window opens.
+    const char* helpTopic;
+    // Each control that opens it, as WINDOW.CONTROL: a button of a topic window (topics.cpp), a
+    // button, menu or menu item of the main window (frmmain.cpp).
+    std::vector<const char*> offeredBy;
 };
-// QUELLORIN_CALCULATORS, in its order.
+
+// The list, in its order.
 const std::vector<Calculator>& calculators();

@@ -86,85 +86,10 @@ const std::vector<HelpNode>& helpNodes() {
     return all;
 }
 
-QString helpTopicOf(const QString& className) {
-    static const QHash<QString, const char*> topics = {
-        // The topic windows open at their sections.
-        {"frmGeneralChoice", "General Problems"},
-        {"frmMotion", "Motion"},
-        {"frmAccelerationChoice", "Acceleration"},
-        {"frmVectors", "Vectors"},
-        {"frmEnergyChoice", "Energy"},
-        {"frmMomentumChoices", "Momentum/Collisions"},
-        {"frmRotationChoice", "Rotational Motion"},
-        {"frmStatistics", "Statistics"},
-        {"frmMiscellaneous", "Miscellaneous"},
-        {"frmHarmonicMotion", "Harmonic Motion"},
-        // Motion.
-        {"frmCalculateDisplacement", "Displacement"},
-        {"frmVelocity", "Velocity"},
-        {"frmConstantAcceleration", "Average Acceleration"},
-        {"frmAcceleration", "Constant Acceleration"},
-        {"frmFallingObject", "Falling Objects"},
-        {"frmProjectile", "Projectile Motion"},
-        // Forces and fluids.
-        {"frmForces", "Newton's Laws"},
-        {"frmFriction", "Friction"},
-        {"frmEquilibrium", "Equilibrium"},
-        {"frmGravitation", "Gravitation"},
-        {"frmHookes", "Mass-Spring System"},
-        {"frmPascal", "Pascal's Principle"},
-        {"frmArchimedes", "Archimede's Principle"},
-        // Vectors.
-        {"frmResultant", "Determine Resultant"},
-        {"FRMrESOLVING", "Resolve Vectors"},
-        {"frmAddingVectors", "Add Vectors"},
-        // Energy and momentum.
-        {"frmWork", "Work"},
-        {"frmPower", "Power"},
-        {"frmKineticEnergy", "Kinetic Energy"},
-        {"frmPotentialenergy", "Potential Energy"},
-        {"frmMomentum", "Momentum"},
-        {"frmCollisions", "Elastic Collisions"},
-        {"frmInelastic", "Inelastic Collisions"},
-        // Rotation and oscillation.
-        {"frmAngularDisplacement", "Angular Displacement"},
-        {"frmAngularSpeed", "Angular Speed"},
-        {"frmAngularAcceleration", "Angular Acceleration"},
-        {"frmTorque", "Torque"},
-        {"frmAngularMomentum", "Angular Momentum"},
-        {"frmAngularEnergy", "Rotational Kinetic Energy"},
-        {"frmCircularMotion", "Circular Motion"},
-        {"frmPendulum", "Simple Pendulum"},
-        // Mathematics and statistics.
-        {"frmSignificantFigures", "Significant Figures"},
-        {"frmMetrics", "Metric Conversions"},
-        {"frmTemperatures", "Temperature Conversions"},
-        {"frmTrigValues", "Trig Values"},
-        {"frmAreaFormulas", "AreasVolumes"},
-        {"frmPythagorean", "Pythagorean Theorem"},
-        {"frmEquations", "Equations/Graphs"},
-        {"frmMean", "Statistics"},
-        {"frmMedian", "Statistics"},
-        {"frmMode", "Statistics"},
-        {"frmDeviations", "Statistics"},
-        {"frmVariation", "Statistics"},
-        {"frmError", "Statistics"},
-        {"frmData", "Statistics"},
-        // Reference data.
-        {"frmConstants", "Data Tables"},
-        {"frmCoefficients", "Data Tables"},
-        {"frmIndex", "Data Tables"},
-        {"frmUnits", "Data Tables"},
-        {"frmPeriodic", "Data Tables"},
-        {"frmPeriodicData", "Data Tables"},
-    };
-    return QString::fromLatin1(topics.value(className));
-}
-
 void showHelpFor(const Form* from) {
     auto* help = qobject_cast<frmHelp*>(windows::show(QStringLiteral("frmHelp")));
     if (help && from)
-        help->showTopic(helpTopicOf(from->className()));
+        help->showTopic(windows::helpTopic(from->className()));
 }
 
 void registerHelpWindow() {

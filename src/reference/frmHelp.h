@@ -22,10 +22,9 @@ struct HelpNode {
 // The nodes in the order they are added: every parent before its children.
 const std::vector<HelpNode>& helpNodes();
 
-// The topic that explains a window: the text of its node in the tree. Empty for a window without
-// one of its own (the main window), for which the viewer opens at the root of the tree.
-QString helpTopicOf(const QString& className);
-// F1 in a window: the help viewer shown, at the window's own topic.
+// F1 in a window: the help viewer shown, at the window's own topic (the text of a node of the tree,
+// registered with the window: windows::helpTopic). A window without one of its own (the main
+// window) opens the viewer at the root of the tree.
 void showHelpFor(const Form* from);
 
 class frmHelp : public Form {
