@@ -7,7 +7,7 @@
 #include "app/frmmain.h"
 #include "app/splash.h"
 #include "app/topics.h"
-#include "calc/framework/calculator.h"
+#include "calc/window/calculator.h"
 #include "reference/frmHelp.h"
 #include "reference/frmPeriodic.h"
 #include "reference/lists.h"
