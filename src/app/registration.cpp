@@ -9,10 +9,10 @@
 #include "app/topics.h"
 #include "calc/energy/calculators.h"
 #include "calc/forces/calculators.h"
-#include "calc/window/calculator.h"
 #include "calc/motion/calculators.h"
 #include "calc/rotation/calculators.h"
 #include "calc/vectors/calculators.h"
+#include "calc/window/calculator.h"
 #include "reference/frmHelp.h"
 #include "reference/frmPeriodic.h"
 #include "reference/lists.h"
@@ -20,6 +20,7 @@
 #include "tools/math/calculators.h"
 #include "tools/statistics/calculators.h"
 #include "tools/statistics/frmData.h"
+#include "tools/statistics/steps.h"
 #include "ui/windows.h"
 
 void registerWindows() {
@@ -30,9 +31,9 @@ void registerWindows() {
     // window class's name.
     for (const Calculator& c : calculators())
         calc::registerCalculator(c.className, c.define);
-    windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
-    windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
-    windows::registerClass(QStringLiteral("frmData"), statistics::frmData);
+    windows::registerClass(QStringLiteral("frmMedian"), statistics::newMedianWindow);
+    windows::registerClass(QStringLiteral("frmMode"), statistics::newModeWindow);
+    windows::registerClass(QStringLiteral("frmData"), statistics::newDataWindow);
     registerEquationsWindow();
     reference::registerListWindows();
     registerPeriodicWindows();
