@@ -12,8 +12,8 @@
 #include "reference/frmPeriodic.h"
 #include "reference/lists.h"
 #include "tools/equations/frmEquations.h"
-#include "tools/statistics/calculators.h"
 #include "tools/statistics/frmData.h"
+#include "tools/statistics/steps.h"
 #include "ui/windows.h"
 
 namespace {
@@ -43,9 +43,9 @@ void registerWindows() {
         calc::registerCalculator(c.className, c.define);
         windows::setHelpTopic(c.className, QString::fromLatin1(c.helpTopic));
     }
-    windows::registerClass(QStringLiteral("frmMedian"), statistics::frmMedian);
-    windows::registerClass(QStringLiteral("frmMode"), statistics::frmMode);
-    windows::registerClass(QStringLiteral("frmData"), statistics::frmData);
+    windows::registerClass(QStringLiteral("frmMedian"), statistics::newMedianWindow);
+    windows::registerClass(QStringLiteral("frmMode"), statistics::newModeWindow);
+    windows::registerClass(QStringLiteral("frmData"), statistics::newDataWindow);
     registerEquationsWindow();
     reference::registerListWindows();
     registerPeriodicWindows();
