@@ -9,7 +9,7 @@
 #include "app/topics.h"
 #include "calc/energy/calculators.h"
 #include "calc/forces/calculators.h"
-#include "calc/framework/calculator.h"
+#include "calc/window/calculator.h"
 #include "calc/motion/calculators.h"
 #include "calc/rotation/calculators.h"
 #include "calc/vectors/calculators.h"

@@ -132,23 +132,15 @@ void Form::bindKeyFilter(QWidget* box, keys::Profile profile) {
     m_keyFilters.insert(box, profile);
 }
 
-std::optional<num::CalcError> errorTrap(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const num::CalcError& e) {
-        return e;
-    }
-    return std::nullopt;
-}
-
 void Form::underErrorTrap(const std::function<void()>& handler, const QString& title, platform::Icon icon,
                           const QString& text) {
-    const std::optional<num::CalcError> failure = errorTrap(handler);
-    if (!failure)
+    const auto caught = msg::underErrorTrap(handler, {title, icon, text}, [this](const QString& name) {
+        return promptOf(findChild<QWidget*>(name));
+    });
+    if (!caught)
         return;
-    auto* box = failure->box().isEmpty() ? nullptr : findChild<QWidget*>(failure->box());
-    platform::message(title, text.isEmpty() ? num::describe(*failure, promptOf(box)) : text, icon, this);
-    if (box)
+    platform::message(caught->message.title, caught->message.text, caught->message.icon, this);
+    if (auto* box = caught->box.isEmpty() ? nullptr : findChild<QWidget*>(caught->box))
         selectBox(box);
 }
 

@@ -25,10 +25,6 @@ class QHBoxLayout;
 class QPushButton;
 class QKeyEvent;
 
-// The error trap: runs the handler; a calculation that fails in it (num::CalcError) ends the
-// handler there, and the failure is returned. Nothing is returned when the handler ran to its end.
-std::optional<num::CalcError> errorTrap(const std::function<void()>& handler);
-
 class Form : public QWidget {
     Q_OBJECT
   public:
@@ -79,8 +75,8 @@ class Form : public QWidget {
     // with the profile's message and title.
     void bindKeyFilter(QWidget* box, keys::Profile profile);
 
-    // Runs a handler under the error trap (errorTrap): a failure is shown in a message box with
-    // the title and icon given, as the fixed text where one is given, else as its description
+    // Runs a handler under the error trap (msg::underErrorTrap): a failure is shown in a message box
+    // with the title and icon given, as the fixed text where one is given, else as its description
     // naming the box by its prompt. A failure about one box then puts the cursor in that box.
     void underErrorTrap(const std::function<void()>& handler,
                         const QString& title = QStringLiteral("Quellorin"),

@@ -4,6 +4,8 @@
 // the real implementation behind it by default; tests and the scenario runner put recording ones in
 // its place, so that nothing blocks or reaches a real printer.
 
+#include "core/messages.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ class QWidget;
 
 namespace platform {
 
-enum class Icon { None, Information, Exclamation, Critical };
+using msg::Icon;
 
 class MessageBoxes {
   public:

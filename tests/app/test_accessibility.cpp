@@ -3,7 +3,7 @@
 // change them; windows are frames named by their titles, read-only boxes are not editable, names
 // hold no line breaks, and the main window's pictures are left out.
 
-#include "calc/framework/calculator.h"
+#include "calc/window/calculator.h"
 #include "everywindow.h"
 #include "ui/accessible.h"
 
@@ -318,7 +318,7 @@ class TestAccessibility : public QObject {
                 // its tooltip's hint; a result without a unit has no description of its own.
                 for (const ResultRow& r : d.results) {
                     QLineEdit* b = calc->box(r.box);
-                    const QString unit = symbol(calc->unitOf(r));
+                    const QString unit = symbol(calc->runtime().unitOf(r));
                     const QString described = unit.isEmpty() ? b->accessibleDescription()
                                                              : accessibleText(b, QAccessible::Description);
                     const QString hint = b->toolTip();

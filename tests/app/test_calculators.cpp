@@ -1,16 +1,16 @@
-// Every calculator of the program listed, soundly declared and at one width whatever is chosen, and
+// Every calculator of the program listed and at one width whatever is chosen, and
 // the equation evaluator and the step windows against whatever a keyboard or a paste can send.
 
 #include "app/Module1.h"
 #include "app/calculators.h"
-#include "calc/framework/calculator.h"
-#include "calc/framework/problems.h"
+#include "calc/window/calculator.h"
 #include "hostile.h"
 #include "recorders.h"
 #include "tools/equations/frmEquations.h"
 #include "uitest.h"
 
 #include <QChartView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,17 +63,6 @@ class TestCalculators : public QObject {
         rec.messages.messages.clear();
     }
 
-    // Every calculator of the list declares the class it is listed as, with no naming mistake.
-    void everyDeclarationIsSound() {
-        for (const Calculator& c : ::calculators()) {
-            const Definition d = c.define();
-            QCOMPARE(d.className, c.className);
-            const QStringList found = problems(d);
-            QVERIFY2(found.isEmpty(),
-                     qPrintable(c.className + QStringLiteral(": ") + found.join(QStringLiteral("; "))));
-        }
-    }
-
     // A calculator keeps one width whatever is chosen: its labels are sized for every caption any
     // choice (or pair of choices, where a window has two groups) can give them.
     void everyCalculatorKeepsOneWidth() {
@@ -118,6 +107,32 @@ class TestCalculators : public QObject {
             settle();
         }
         rec.messages.messages.clear();
+    }
+
+    // The angle boxes of the first row do not spread the result row apart: "at <angle> degrees"
+    // follows the first force and its unit closely, and the window keeps its size from option to
+    // option.
+    void equilibriumRowsStayCompact() {
+        auto* w = static_cast<CalculatorWindow*>(windows::show(QStringLiteral("frmEquilibrium")));
+        settle();
+        const QSize size = w->size();
+        const QWidget* force = w->box("Text6");
+        const QWidget* at = w->label("Label5");
+        QCOMPARE(at->y() + at->height() / 2, force->y() + force->height() / 2);
+        const QWidget* unit = w->label("Text6Unit");
+        QVERIFY2(unit->x() - (force->x() + force->width()) < 20, "the unit stands apart from the force");
+        QVERIFY2(at->x() - (unit->x() + unit->width()) < 20, "\"at\" stands apart from the force");
+        QVERIFY(w->box("Text4")->width() < force->width());
+        for (int option : {3, 2, 1}) {
+            w->runtime().select(option);
+            QCOMPARE(w->size(), size);
+        }
+        // The weight's row is the widest; nothing stands beyond its last angle box but the "?".
+        w->runtime().select(3);
+        const QWidget* lastAngle = w->box("Text2");
+        QVERIFY(w->width() - (lastAngle->x() + lastAngle->width()) < 40);
+        windows::unloadAll();
+        settle();
     }
 
     // The equation evaluator against garbage (every calculator meets it in the soak): garbage into

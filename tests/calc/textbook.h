@@ -2,10 +2,10 @@
 // Calculators against worked examples of introductory physics textbooks, as a table: each row a
 // calculator, its option, the numbers typed, the box read and the textbook's answer to the
 // textbook's own precision. Each row runs the calculator's declaration on an in-memory sheet, as
-// its window would run it. A test derives from textbook::Test and gives textbookExamples_data(),
-// which adds the columns and its rows.
+// its window would run it, without a window. A test derives from textbook::Test and gives
+// textbookExamples_data(), which adds the columns and its rows.
 
-#include "calc/framework/memorysheet.h"
+#include "calc/framework/headless.h"
 
 #include <QLocale>
 #include <QTest>
@@ -55,7 +55,7 @@ inline void check() {
     QFETCH(double, answer);
     QFETCH(double, tolerance);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    calc::MemorySheet sheet(calculator.define());
+    calc::HeadlessCalculator sheet(calculator.define());
     for (int n : {calculator.first, option})
         if (n > 0)
             sheet.select(n);

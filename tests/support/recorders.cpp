@@ -47,17 +47,3 @@ RecordingPlatform::~RecordingPlatform() {
     platform::setLauncher(nullptr);
     platform::setProgramFolder(nullptr);
 }
-
-QString iconName(platform::Icon icon) {
-    switch (icon) {
-    case platform::Icon::None:
-        return QStringLiteral("none");
-    case platform::Icon::Information:
-        return QStringLiteral("info");
-    case platform::Icon::Exclamation:
-        return QStringLiteral("warning");
-    case platform::Icon::Critical:
-        return QStringLiteral("critical");
-    }
-    return {};
-}

@@ -3,6 +3,7 @@
 // OK at once, prints and program starts are counted, and the program's folder is whatever the
 // caller says. Used by the tests and by the scenario runner.
 
+#include "icons.h"
 #include "ui/platform.h"
 
 #include <QHash>
@@ -62,5 +63,3 @@ class RecordingPlatform {
     RecordingLauncher launcher;
     FixedFolder folder;
 };
-
-QString iconName(platform::Icon icon);

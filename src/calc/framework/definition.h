@@ -1,16 +1,16 @@
 #pragma once
 // A calculator is a declaration: its caption, the elements the window is built from (number
 // inputs with their prompts and key filters, choice groups, result rows, a worked-formula box,
-// buttons), its checks and its formulas. CalculatorWindow builds a Definition element by element;
-// a calculator's own file only declares one.
+// buttons), its checks and its formulas. CalculatorWindow builds a Definition element by element
+// and CalculatorRuntime carries out its behaviour; a calculator's own file only declares one.
 //
 // Formulas and checks see the window through Sheet: they read and write boxes by name. A
 // calculator file names its boxes once, so that its formulas read as physics.
 
 #include "calc/framework/units.h"
 #include "core/keyfilters.h"
+#include "core/messages.h"
 #include "core/numbers.h"
-#include "ui/platform.h"
 
 #include <QList>
 #include <QString>
@@ -25,21 +25,9 @@
 namespace calc {
 
 using keys::Profile;
-using platform::Icon;
-
-struct Message {
-    QString text;
-    QString title = QStringLiteral("Quellorin");
-    Icon icon = Icon::None;
-};
-
-// How an error trap shows a failure: the failure's description under this title and icon.
-struct Trap {
-    QString title = QStringLiteral("Quellorin");
-    Icon icon = Icon::None;
-    // A fixed message shown instead of the failure's description, where the window has one.
-    QString text;
-};
+using msg::Icon;
+using msg::Message;
+using msg::Trap;
 
 // How a result box writes its numbers: by the result rule (three decimals), or for quantities
 // that span many powers of ten, in the scientific form wherever three decimals would hide them.

@@ -1,7 +1,6 @@
 #include "calc/framework/runtime.h"
 
 #include "calc/framework/problems.h"
-#include "ui/form.h"
 
 #include <algorithm>
 
@@ -46,7 +45,8 @@ QString unitLabelOf(const ResultRow& row) {
     return row.units.empty() || !row.unit.isEmpty() ? QString() : row.box + QStringLiteral("Unit");
 }
 
-Runtime::Runtime(Definition definition) : m_def(std::move(definition)) {
+CalculatorRuntime::CalculatorRuntime(Definition definition, Surface& surface)
+    : m_def(std::move(definition)), m_surface(surface) {
     if (const QStringList found = problems(m_def); !found.isEmpty())
         qFatal("%s: %s", qPrintable(m_def.className), qPrintable(found.join(QStringLiteral("; "))));
     if (m_def.load.firstBox.isEmpty() && !m_def.inputs.empty())
@@ -55,20 +55,20 @@ Runtime::Runtime(Definition definition) : m_def(std::move(definition)) {
         m_groupOf.insert(m_groupOf.end(), m_def.choices[size_t(g)].options.size(), g);
 }
 
-const Option& Runtime::optionDefinition(int n) const {
+const Option& CalculatorRuntime::optionDefinition(int n) const {
     const auto first = std::find(m_groupOf.begin(), m_groupOf.end(), groupOf(n));
     return m_def.choices[size_t(groupOf(n))].options[size_t(n - 1 - (first - m_groupOf.begin()))];
 }
 
 // Where the window shows more than one selection's prompts: a layout hook or solve-for options.
-bool Runtime::hasLayouts() const {
+bool CalculatorRuntime::hasLayouts() const {
     return m_def.layout || std::any_of(m_def.choices.begin(), m_def.choices.end(), [](const ChoiceGroup& g) {
                return g.role == ChoiceGroup::Role::SolveFor;
            });
 }
 
-void Runtime::load() {
-    emptyBoxes();
+void CalculatorRuntime::load() {
+    m_surface.emptyBoxes();
     for (const NumberInput& in : m_def.inputs)
         setCaption(in.label, in.prompt);
     for (const ResultRow& r : m_def.results) {
@@ -81,7 +81,7 @@ void Runtime::load() {
         applyLayout(currentLayout());
     else
         showUnits();
-    enableCommands(m_def.load.okEnabled);
+    m_surface.enableCommands(m_def.load.okEnabled);
     // The first option of each group that asks for it, unless selecting in an earlier group has
     // already chosen in this one too.
     for (int n = 1; n <= optionCount(); ++n) {
@@ -100,14 +100,14 @@ void Runtime::load() {
         focusBox(m_def.inputs.front().box);
 }
 
-void Runtime::applyLayout(const Layout& layout) {
+void CalculatorRuntime::applyLayout(const Layout& layout) {
     for (const NumberInput& in : m_def.inputs) {
         const QString prompt = captionOf(layout.prompts, in.box);
         setCaption(in.label, prompt);
         const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
-        showBox(in.box, shown);
+        m_surface.showBox(in.box, shown);
         if (in.disabledWhileHidden)
-            enableBox(in.box, shown);
+            m_surface.enableBox(in.box, shown);
     }
     if (!m_def.results.empty() && !m_def.results.front().label.isEmpty())
         setCaption(m_def.results.front().label, layout.resultPrefix);
@@ -120,11 +120,11 @@ void Runtime::applyLayout(const Layout& layout) {
             setCaption(r.unit, captionOf(layout.captions, r.unit));
     }
     for (size_t i = 1; i < m_def.results.size(); ++i)
-        showBox(m_def.results[i].box, !layout.hiddenResults.contains(m_def.results[i].box));
+        m_surface.showBox(m_def.results[i].box, !layout.hiddenResults.contains(m_def.results[i].box));
     showUnits();
 }
 
-Unit Runtime::unitOf(const ResultRow& row) const {
+Unit CalculatorRuntime::unitOf(const ResultRow& row) const {
     if (row.units.empty() || !isShown(row.box))
         return Unit::None;
     if (row.units.size() == 1)
@@ -135,18 +135,18 @@ Unit Runtime::unitOf(const ResultRow& row) const {
     return Unit::None;
 }
 
-void Runtime::showUnits() {
+void CalculatorRuntime::showUnits() {
     for (const ResultRow& r : m_def.results) {
         if (r.units.empty())
             continue;
         const QString unit = symbol(unitOf(r));
         if (const QString label = unitLabelOf(r); !label.isEmpty())
             setCaption(label, unit);
-        describeBox(r.box, unit);
+        m_surface.describeBox(r.box, unit);
     }
 }
 
-Layout Runtime::currentLayout() const {
+Layout CalculatorRuntime::currentLayout() const {
     if (m_def.layout) {
         Layout layout = m_def.layout(*this);
         if (std::find(m_def.layouts.begin(), m_def.layouts.end(), layout) == m_def.layouts.end())
@@ -162,7 +162,7 @@ Layout Runtime::currentLayout() const {
     return {};
 }
 
-std::vector<int> Runtime::solvedFor() const {
+std::vector<int> CalculatorRuntime::solvedFor() const {
     std::vector<int> selected;
     for (int n = 1; n <= optionCount(); ++n)
         if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && isSelected(n))
@@ -170,10 +170,10 @@ std::vector<int> Runtime::solvedFor() const {
     return selected;
 }
 
-void Runtime::optionClicked(int n) {
+void CalculatorRuntime::optionClicked(int n) {
     const ChoiceGroup& group = m_def.choices[size_t(groupOf(n))];
     if (group.clickEmptiesBoxes)
-        emptyBoxes();
+        m_surface.emptyBoxes();
     if (group.role == ChoiceGroup::Role::SolveFor) {
         // A new question: the answer to the old one goes with it, even where the inputs stay.
         if (std::vector<int> now = solvedFor(); now != m_solvedFor) {
@@ -189,40 +189,40 @@ void Runtime::optionClicked(int n) {
         o.onClick(*this);
 }
 
-void Runtime::select(int n) {
+void CalculatorRuntime::select(int n) {
     if (n < 1 || n > optionCount() || isSelected(n))
         return;
-    checkOption(n);
+    m_surface.checkOption(n);
     optionClicked(n);
 }
 
-int Runtime::selectedOption() const {
+int CalculatorRuntime::selectedOption() const {
     for (int n = 1; n <= optionCount() && groupOf(n) == 0; ++n)
         if (isSelected(n))
             return n;
     return 0;
 }
 
-void Runtime::trapped(const Formula& formula, const Trap& trap) {
-    const std::optional<num::CalcError> failure = errorTrap([&] { formula(*this); });
-    if (!failure)
+void CalculatorRuntime::trapped(const Formula& formula, const Trap& trap) {
+    const auto caught = msg::underErrorTrap([&] { formula(*this); }, trap,
+                                            [this](const QString& box) { return promptOf(box); });
+    if (!caught)
         return;
-    const QString box = failure->box();
-    say({trap.text.isEmpty() ? num::describe(*failure, promptOf(box)) : trap.text, trap.title, trap.icon});
+    say(caught->message);
     // A box that could not be read gets the cursor, ready to be typed over; a failure of the
     // formula itself leaves the cursor where it was.
-    if (!box.isEmpty())
-        focusBox(box);
+    if (!caught->box.isEmpty())
+        focusBox(caught->box);
 }
 
-QString Runtime::promptOf(const QString& box) const {
+QString CalculatorRuntime::promptOf(const QString& box) const {
     for (const NumberInput& in : m_def.inputs)
         if (in.box == box)
-            return labelText(in.label);
+            return m_surface.caption(in.label);
     return {};
 }
 
-void Runtime::ok() {
+void CalculatorRuntime::ok() {
     trapped(
         [this](Sheet&) {
             for (const Check& check : m_def.checks)
@@ -237,8 +237,8 @@ void Runtime::ok() {
         m_def.trap);
 }
 
-void Runtime::clear() {
-    emptyBoxes();
+void CalculatorRuntime::clear() {
+    m_surface.emptyBoxes();
     if (m_def.clear.restoresLayout && hasLayouts())
         applyLayout(currentLayout());
     const QString cursor = m_def.clear.focus.isEmpty() ? m_def.load.firstBox : m_def.clear.focus;
@@ -248,29 +248,29 @@ void Runtime::clear() {
         m_def.clear.then(*this);
 }
 
-void Runtime::press(const QString& button) {
+void CalculatorRuntime::press(const QString& button) {
     for (const ExtraButton& extra : m_def.buttons.more)
         if (extra.name == button)
             return trapped(extra.onClick, extra.trap);
     qFatal("%s has no button named %s", qPrintable(m_def.className), qPrintable(button));
 }
 
-void Runtime::boxChanged(const QString& box) {
+void CalculatorRuntime::boxChanged(const QString& box) {
     if (box == m_def.load.firstBox)
-        enableCommands(true);
+        m_surface.enableCommands(true);
 }
 
-void Runtime::help() {
+void CalculatorRuntime::help() {
     say({m_def.help.text, m_def.help.title, Icon::Information});
 }
 
-QString Runtime::resultBox() const {
+QString CalculatorRuntime::resultBox() const {
     if (m_def.results.empty())
         qFatal("%s has no result box", qPrintable(m_def.className));
     return m_def.results.front().box;
 }
 
-ResultFormat Runtime::resultFormat(const QString& name) const {
+ResultFormat CalculatorRuntime::resultFormat(const QString& name) const {
     for (const ResultRow& r : m_def.results)
         if (r.box == name)
             return r.format;

@@ -1,12 +1,9 @@
 #pragma once
 // What a calculator does, whatever shows it: load, option clicks, the layouts, Ok's checks and
 // formulas under the error trap, Clear, the extra buttons and the topic explanation. It is
-// written once against a surface, the few things the runtime changes in what the student sees:
-// the calculator window's widgets (CalculatorWindow), or plain values in memory (MemorySheet).
-//
-// The surface is what a subclass implements: the Sheet's reading and writing of boxes, labels and
-// options (text, setText, isShown, setCaption, isSelected, setOptionEnabled, setOptionCaption,
-// focusBox, say) and the protected functions below.
+// written once against a Surface, the few things the runtime changes in what the student sees:
+// the calculator window's widgets (CalculatorWindow), or plain values in memory
+// (HeadlessCalculator). The runtime is the Sheet the calculator's formulas and checks see.
 
 #include "calc/framework/definition.h"
 
@@ -27,10 +24,48 @@ QStringList labelNames(const Definition& d);
 // its own ("Text4Unit"); empty where it adds none.
 QString unitLabelOf(const ResultRow& row);
 
-class Runtime : public Sheet {
+// What the student sees of a calculator, as the runtime reads and changes it. Boxes and labels
+// are named as the definition names them; options are numbered from 1 across all the choice
+// groups. An unknown name is a programming error and stops the program.
+class Surface {
   public:
-    // Stops the program when the definition names what it does not have (see problems()).
-    explicit Runtime(Definition definition);
+    virtual ~Surface() = default;
+
+    virtual QString text(const QString& box) const = 0;
+    // The student's typing or a formula's writing; a change of text is reported to the runtime
+    // (CalculatorRuntime::boxChanged).
+    virtual void setText(const QString& box, const QString& text) = 0;
+    virtual void emptyBoxes() = 0;
+    // Whether the box is shown in the window's current layout.
+    virtual bool isShown(const QString& box) const = 0;
+    virtual void showBox(const QString& box, bool shown) = 0;
+    virtual void enableBox(const QString& box, bool enabled) = 0;
+    // Moves the keyboard focus to the box, with its text selected.
+    virtual void focusBox(const QString& box) = 0;
+    // What assistive technology says of the box besides its name (a result's unit).
+    virtual void describeBox(const QString& box, const QString& description) = 0;
+
+    // The caption the label shows now.
+    virtual QString caption(const QString& label) const = 0;
+    virtual void setCaption(const QString& label, const QString& caption) = 0;
+
+    virtual bool isSelected(int option) const = 0;
+    // Option n is selected, and the other options of its group are not (no click runs).
+    virtual void checkOption(int option) = 0;
+    virtual void setOptionEnabled(int option, bool enabled) = 0;
+    // Changes the caption of the option (its button keeps the width of the widest caption it had).
+    virtual void setOptionCaption(int option, const QString& caption) = 0;
+
+    // Ok (where the window has one) and Print.
+    virtual void enableCommands(bool enabled) = 0;
+    virtual void say(const Message& message) = 0;
+};
+
+class CalculatorRuntime : public Sheet {
+  public:
+    // Stops the program when the definition names what it does not have (see problems()). The
+    // surface must outlive the runtime; nothing is shown before load().
+    CalculatorRuntime(Definition definition, Surface& surface);
     const Definition& definition() const { return m_def; }
     // The options of all the choice groups, numbered from 1.
     int optionCount() const { return int(m_groupOf.size()); }
@@ -59,41 +94,38 @@ class Runtime : public Sheet {
 
     // The selection's layout: the definition's layout hook, or the selected solve-for option's.
     Layout currentLayout() const;
-    // Shows the layout: prompts, visible boxes, result prefix, captions, units.
-    void applyLayout(const Layout& layout);
     // The unit of the result row for the selection (none while its box is hidden).
     Unit unitOf(const ResultRow& row) const;
 
-    // Sheet.
+    // Sheet: what formulas and checks read and write, on the surface.
+    QString text(const QString& box) const override { return m_surface.text(box); }
+    void setText(const QString& box, const QString& text) override { m_surface.setText(box, text); }
+    bool isShown(const QString& box) const override { return m_surface.isShown(box); }
+    void setCaption(const QString& label, const QString& caption) override {
+        m_surface.setCaption(label, caption);
+    }
+    bool isSelected(int n) const override { return m_surface.isSelected(n); }
     void select(int n) override;
+    void setOptionEnabled(int n, bool enabled) override { m_surface.setOptionEnabled(n, enabled); }
     int selectedOption() const override;
+    void say(const Message& message) override { m_surface.say(message); }
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formulaBox; }
     ResultFormat resultFormat(const QString& box) const override;
+    void setOptionCaption(int n, const QString& caption) override { m_surface.setOptionCaption(n, caption); }
+    void focusBox(const QString& box) override { m_surface.focusBox(box); }
 
-  protected:
-    // The surface besides the Sheet's own.
-    virtual void emptyBoxes() = 0;
-    virtual void showBox(const QString& box, bool shown) = 0;
-    virtual void enableBox(const QString& box, bool enabled) = 0;
-    // Option n is selected, and the other options of its group are not.
-    virtual void checkOption(int n) = 0;
-    // Ok (where the window has one) and Print.
-    virtual void enableCommands(bool enabled) = 0;
-    // The caption the label shows now.
-    virtual QString labelText(const QString& label) const = 0;
-    // What assistive technology says of the box besides its name (a result's unit).
-    virtual void describeBox(const QString& box, const QString& description) = 0;
-
-    // The group of option n, and its definition.
+    // The group of option n, numbered from 0.
     int groupOf(int n) const { return m_groupOf[size_t(n - 1)]; }
-    const Option& optionDefinition(int n) const;
 
   private:
+    const Option& optionDefinition(int n) const;
     bool hasLayouts() const;
+    // Shows the layout: prompts, visible boxes, result prefix, captions, units.
+    void applyLayout(const Layout& layout);
     // Each result's unit, in its unit label and as its box's description.
     void showUnits();
-    // Runs a formula under an error trap: a failing calculation says its description, and one
+    // Runs a formula under the error trap: a failing calculation says its description, and one
     // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);
     // The prompt the box shows now; empty for a box without one.
@@ -102,6 +134,7 @@ class Runtime : public Sheet {
     std::vector<int> solvedFor() const;
 
     Definition m_def;
+    Surface& m_surface;
     std::vector<int> m_groupOf;   // the choice group of each option, in number order
     std::vector<int> m_solvedFor; // solvedFor() at the last option click
 };

@@ -1,6 +1,6 @@
 #include "tools/statistics/frmData.h"
 
-#include "calc/framework/definition.h"
+#include "core/messages.h"
 #include "tools/statistics/statistics.h"
 #include "ui/accessible.h"
 #include "ui/appearance.h"
@@ -102,17 +102,17 @@ void DataWindow::cmdOk_Click() {
         return;
     }
     ListTotals t;
-    if (errorTrap([&] { t = totals(m.values); })) {
+    if (msg::errorTrap([&] { t = totals(m.values); })) {
         say(this, QStringLiteral("The squares of these measurements are too large to add up."));
         return;
     }
     // The calling window takes the totals (opened again if it was closed meanwhile); each box's
     // change runs as if the student had typed it.
     if (!m_target.window.isEmpty())
-        if (auto* sheet = dynamic_cast<calc::Sheet*>(windows::show(m_target.window))) {
+        if (Form* window = windows::show(m_target.window)) {
             const auto write = [&](const QString& box, const QString& text) {
-                if (!box.isEmpty())
-                    sheet->setText(box, text);
+                if (auto* edit = box.isEmpty() ? nullptr : window->findChild<QLineEdit*>(box))
+                    edit->setText(text);
             };
             write(m_target.sum, typed(t.sum.value()));
             write(m_target.count, QString::number(t.count));

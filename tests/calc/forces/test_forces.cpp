@@ -3,13 +3,7 @@
 
 #include "../textbook.h"
 #include "calc/forces/calculators.h"
-#include "calc/framework/calculator.h"
-#include "uitest.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
-using calc::CalculatorWindow;
 using textbook::Entries;
 using textbook::row;
 
@@ -107,33 +101,7 @@ class TestForces : public textbook::Test {
         row("density", calc::frmArchimedes, 2, {{"Text1", "4900"}, {"Text2", "0.5"}}, "Text3", 1000);
         row("volume", calc::frmArchimedes, 3, {{"Text1", "4900"}, {"Text2", "1000"}}, "Text3", 0.5);
     }
-
-    // The angle boxes of the first row do not spread the result row apart: "at <angle> degrees"
-    // follows the first force and its unit closely, and the window keeps its size from option to
-    // option.
-    void equilibriumRowsStayCompact() {
-        CalculatorWindow window(calc::frmEquilibrium());
-        CalculatorWindow* w = &window;
-        static_cast<Form*>(w)->Form_Load();
-        w->show();
-        const QSize size = w->size();
-        const QWidget* force = w->box("Text6");
-        const QWidget* at = w->label("Label5");
-        QCOMPARE(at->y() + at->height() / 2, force->y() + force->height() / 2);
-        const QWidget* unit = w->label("Text6Unit");
-        QVERIFY2(unit->x() - (force->x() + force->width()) < 20, "the unit stands apart from the force");
-        QVERIFY2(at->x() - (unit->x() + unit->width()) < 20, "\"at\" stands apart from the force");
-        QVERIFY(w->box("Text4")->width() < force->width());
-        for (int option : {3, 2, 1}) {
-            w->select(option);
-            QCOMPARE(w->size(), size);
-        }
-        // The weight's row is the widest; nothing stands beyond its last angle box but the "?".
-        w->select(3);
-        const QWidget* lastAngle = w->box("Text2");
-        QVERIFY(w->width() - (lastAngle->x() + lastAngle->width()) < 40);
-    }
 };
 
-QUELLORIN_TEST_MAIN(TestForces)
+QTEST_GUILESS_MAIN(TestForces)
 #include "test_forces.moc"

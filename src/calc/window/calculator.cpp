@@ -1,4 +1,4 @@
-#include "calc/framework/calculator.h"
+#include "calc/window/calculator.h"
 
 #include "calc/framework/problems.h"
 #include "ui/accessible.h"
@@ -50,7 +50,7 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
 
 CalculatorWindow::CalculatorWindow(Definition definition)
     : Form(definition.className, {definition.caption, appearance::toolWindowFlags(), definition.help.f1}),
-      Runtime(std::move(definition)) {
+      m_runtime(std::move(definition), *this) {
     build();
 }
 
@@ -267,7 +267,7 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     row.insert(b.closeLeads ? row.begin() : row.begin() + 1, close);
     std::vector<Form::Button> more;
     for (const ExtraButton& extra : b.more)
-        more.push_back({extra.name, extra.caption, [this, name = extra.name] { press(name); }});
+        more.push_back({extra.name, extra.caption, [this, name = extra.name] { m_runtime.press(name); }});
     if (b.morePerRow > 0) {
         for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow)) {
             const std::vector<Form::Button> chunk(
@@ -301,7 +301,8 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     setCancelButton(findChild<QPushButton*>(b.closeName));
 
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
-        connect(it.value(), &QLineEdit::textChanged, this, [this, name = it.key()] { boxChanged(name); });
+        connect(it.value(), &QLineEdit::textChanged, this,
+                [this, name = it.key()] { m_runtime.boxChanged(name); });
 }
 
 QFrame* CalculatorWindow::separatorLine(const QString& name) {
@@ -396,7 +397,7 @@ void CalculatorWindow::focusBox(const QString& name) {
     selectBox(box(name));
 }
 
-QString CalculatorWindow::labelText(const QString& name) const {
+QString CalculatorWindow::caption(const QString& name) const {
     return label(name)->text();
 }
 

@@ -2,7 +2,7 @@
 // A calculator without its window: the same runtime as the window's, over plain values in memory,
 // for tests of a calculator's behaviour. It is loaded as it is made, as a window is when it opens.
 //
-//     MemorySheet s(frmWork());
+//     HeadlessCalculator s(frmWork());
 //     s.select(2);
 //     s.setText("Text1", "10");
 //     s.ok();
@@ -20,27 +20,29 @@
 
 namespace calc {
 
-class MemorySheet : public Runtime {
+class HeadlessCalculator : public Surface {
   public:
-    explicit MemorySheet(Definition definition);
+    explicit HeadlessCalculator(Definition definition);
 
-    // Sheet.
-    QString text(const QString& box) const override;
-    void setText(const QString& box, const QString& text) override;
-    bool isShown(const QString& box) const override;
-    void setCaption(const QString& label, const QString& caption) override;
-    bool isSelected(int n) const override;
-    void setOptionEnabled(int n, bool enabled) override;
-    // Recorded in messages.
-    void say(const Message& message) override;
-    void setOptionCaption(int n, const QString& caption) override;
-    void focusBox(const QString& box) override;
+    const Definition& definition() const { return m_runtime.definition(); }
+    // What the calculator's formulas see.
+    CalculatorRuntime& sheet() { return m_runtime; }
+
+    // The student's actions.
+    // A click on option n: it is selected, and its click runs even when it already was. A
+    // disabled option takes no click.
+    void click(int n);
+    // Selects option n; its click runs only when that changes the selection.
+    void select(int n) { m_runtime.select(n); }
+    void ok() { m_runtime.ok(); }
+    void clear() { m_runtime.clear(); }
+    void press(const QString& button) { m_runtime.press(button); }
+    void help() { m_runtime.help(); }
 
     // What the window would show.
+    int selectedOption() const { return m_runtime.selectedOption(); }
     bool isEnabled(const QString& box) const;
-    QString caption(const QString& label) const;
     bool isOptionEnabled(int n) const;
-    // What assistive technology says of the box besides its name (a result's unit).
     QString description(const QString& box) const;
     QString optionCaption(int n) const;
     // Ok (where there is one) and Print.
@@ -50,18 +52,24 @@ class MemorySheet : public Runtime {
     // Every message said, oldest first.
     QList<Message> messages;
 
-    // The student's click on option n: it is selected, and its click runs even when it already was.
-    // A disabled option takes no click.
-    void click(int n);
-
-  protected:
+    // Surface.
+    QString text(const QString& box) const override;
+    void setText(const QString& box, const QString& text) override;
     void emptyBoxes() override;
+    bool isShown(const QString& box) const override;
     void showBox(const QString& box, bool shown) override;
     void enableBox(const QString& box, bool enabled) override;
-    void checkOption(int n) override;
-    void enableCommands(bool enabled) override { m_commandsEnabled = enabled; }
-    QString labelText(const QString& label) const override { return caption(label); }
+    void focusBox(const QString& box) override;
     void describeBox(const QString& box, const QString& description) override;
+    QString caption(const QString& label) const override;
+    void setCaption(const QString& label, const QString& caption) override;
+    bool isSelected(int n) const override;
+    void checkOption(int n) override;
+    void setOptionEnabled(int n, bool enabled) override;
+    void setOptionCaption(int n, const QString& caption) override;
+    void enableCommands(bool enabled) override { m_commandsEnabled = enabled; }
+    // Recorded in messages.
+    void say(const Message& message) override { messages.append(message); }
 
   private:
     struct Box {
@@ -87,6 +95,7 @@ class MemorySheet : public Runtime {
     QList<OptionState> m_options;
     bool m_commandsEnabled = false;
     QString m_focus;
+    CalculatorRuntime m_runtime; // last: it runs on the state above
 };
 
 } // namespace calc

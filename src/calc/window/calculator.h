@@ -1,9 +1,8 @@
 #pragma once
 // The window every calculator is: built from its Definition element by element, it runs the
-// calculator's shared behaviour (Runtime) on its widgets, and adds what only a window has: the
-// Ok/Print enabling rule, key filters, Close, Print and F1.
+// calculator's behaviour (CalculatorRuntime) on its widgets, and adds what only a window has: key
+// filters, Close, Print and F1.
 
-#include "calc/framework/definition.h"
 #include "calc/framework/runtime.h"
 #include "ui/form.h"
 
@@ -21,21 +20,13 @@ class QRadioButton;
 namespace calc {
 
 // The window of a calculator: its widgets are the runtime's surface.
-class CalculatorWindow : public Form, public Runtime {
+class CalculatorWindow : public Form, public Surface {
     Q_OBJECT
   public:
     explicit CalculatorWindow(Definition definition);
 
-    // Sheet.
-    QString text(const QString& box) const override;
-    void setText(const QString& box, const QString& text) override;
-    bool isShown(const QString& box) const override;
-    void setCaption(const QString& label, const QString& caption) override;
-    bool isSelected(int n) const override;
-    void setOptionEnabled(int n, bool enabled) override;
-    void say(const Message& message) override;
-    void setOptionCaption(int n, const QString& caption) override;
-    void focusBox(const QString& box) override;
+    const Definition& definition() const { return m_runtime.definition(); }
+    CalculatorRuntime& runtime() { return m_runtime; }
 
     // The window's controls by name; an unknown name is a programming error.
     QLineEdit* box(const QString& name) const;
@@ -44,23 +35,33 @@ class CalculatorWindow : public Form, public Runtime {
     QRadioButton* option(int n) const;
 
     // The window's event handlers.
-    void opt_Click(int n) { optionClicked(n); }
-    void cmdOk_Click() { ok(); }
-    void cmdClear_Click() { clear(); }
+    void opt_Click(int n) { m_runtime.optionClicked(n); }
+    void cmdOk_Click() { m_runtime.ok(); }
+    void cmdClear_Click() { m_runtime.clear(); }
     void cmdClose_Click();
     void cmdPrint_Click();
-    void cmdHelp_Click() { help(); }
+    void cmdHelp_Click() { m_runtime.help(); }
 
-  protected:
-    void Form_Load() override { load(); }
-    // The runtime's surface.
+    // Surface.
+    QString text(const QString& box) const override;
+    void setText(const QString& box, const QString& text) override;
     void emptyBoxes() override;
+    bool isShown(const QString& box) const override;
     void showBox(const QString& box, bool shown) override;
     void enableBox(const QString& box, bool enabled) override;
-    void checkOption(int n) override;
-    void enableCommands(bool enabled) override;
-    QString labelText(const QString& label) const override;
+    void focusBox(const QString& box) override;
     void describeBox(const QString& box, const QString& description) override;
+    QString caption(const QString& label) const override;
+    void setCaption(const QString& label, const QString& caption) override;
+    bool isSelected(int n) const override;
+    void checkOption(int n) override;
+    void setOptionEnabled(int n, bool enabled) override;
+    void setOptionCaption(int n, const QString& caption) override;
+    void enableCommands(bool enabled) override;
+    void say(const Message& message) override;
+
+  protected:
+    void Form_Load() override { m_runtime.load(); }
 
   private:
     void build();
@@ -77,6 +78,7 @@ class CalculatorWindow : public Form, public Runtime {
     QList<QRadioButton*> m_options; // every group, in number order
     QPushButton* m_ok = nullptr;
     QPushButton* m_print = nullptr;
+    CalculatorRuntime m_runtime;
 };
 
 // Registers a calculator's window class with the window registry. The definition is built when

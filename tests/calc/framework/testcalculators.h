@@ -1,0 +1,148 @@
+#pragma once
+// Small calculators made for the tests of the calculator framework and its window, each showing a
+// few of the elements and behaviours a declaration can ask for.
+
+#include "calc/framework/definition.h"
+
+namespace testcalc {
+
+using namespace calc;
+
+inline Definition testCalculator() {
+    Definition d{.className = "frmTestCalc", .caption = "Test"};
+    d.inputs = {
+        {"Text1", "Label1", Profile::K1, {}, "the first"},
+        {"Text2", "Label2", Profile::K3e},
+        {.box = "Text3", .label = "Label3", .disabledWhileHidden = true},
+    };
+    d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::None}}};
+    d.formulaBox = QStringLiteral("Text5");
+    d.choices = {{.options = {
+                      {"Sum",
+                       {{{"Text1", "First"}, {"Text2", "Second"}, {"Text3", "Third"}}, "The sum is "},
+                       [](Sheet& w) {
+                           const num::Single a = w.single("Text1"), b = w.single("Text2"),
+                                             c = w.single("Text3");
+                           w.showResult(a + b + c);
+                           w.showFormula(num::plain(a) + " + " + num::plain(b) + " + " + num::plain(c));
+                       }},
+                      {"Quotient",
+                       {{{"Text1", "Dividend"}, {"Text2", "Divisor"}}, "The quotient is "},
+                       [](Sheet& w) { w.showResult(w.single("Text1") / w.single("Text2")); }},
+                  }}};
+    d.checks = {required({"Text1", "Text2"}, {"Fill both.", "Testing", Icon::Information})};
+    d.trap = {"Trap", Icon::Information};
+    d.close.show = QStringLiteral("frmTestTopic");
+    d.help.text = QStringLiteral("Part one. ") + QStringLiteral("Part two. ");
+    return d;
+}
+
+// Two boxes to a row, a unit after the result, a second result row, captions per option, and a
+// Clear that puts the selected option's layout back.
+inline Definition rowsCalculator() {
+    Definition d{.className = "frmTestRows", .caption = "Rows"};
+    d.inputs = {
+        {"Text1", "Label1", Profile::K3},
+        {.box = "Text5", .label = "Label4", .filter = Profile::K9, .place = Place::Beside},
+        {"Text2", "Label2", Profile::K3},
+    };
+    d.results = {{.label = "Label3", .box = "Text3", .unit = "Label6", .units = {Unit::Newton}},
+                 {.label = "Label11", .box = "Text7", .unit = "Label12", .units = {Unit::Degree}}};
+    d.choices = {{.options = {
+                      {.caption = "One",
+                       .layout = {.prompts = {{"Text1", "First"}, {"Text2", "Second"}},
+                                  .resultPrefix = "One is ",
+                                  .captions = {{"Label6", "units"}},
+                                  .hiddenResults = {"Text7"}},
+                       .solve = [](Sheet& w) { w.showResult(w.single("Text1")); }},
+                      {.caption = "Both",
+                       .layout = {.prompts = {{"Text1", "First"}, {"Text5", "Angle"}, {"Text2", "Second"}},
+                                  .resultPrefix = "Both are ",
+                                  .captions = {{"Label11", "The other is"}, {"Label12", "degrees"}}},
+                       .solve =
+                           [](Sheet& w) {
+                               w.showResult(w.single("Text1"));
+                               w.showResult("Text7", w.single("Text5"));
+                           }},
+                  }}};
+    d.clear = {.focusesFirstBox = false, .restoresLayout = true};
+    d.help = {.button = false, .f1 = false};
+    d.load.okEnabled = true;
+    return d;
+}
+
+// Output boxes that take typing through a key filter, and a Clear that puts the cursor in the
+// worked-formula box.
+inline Definition typedOutputs() {
+    Definition d{.className = "frmTestTypedOutputs", .caption = "Typed"};
+    d.inputs = {{"Text2", "Label2", Profile::K13, "Count"}};
+    d.results = {{.label = "Label5", .box = "Text6", .prefix = "Result", .filter = Profile::K13}};
+    d.formulaBox = QStringLiteral("Text1");
+    d.formulaFilter = Profile::K14;
+    d.solve = [](Sheet& w) { w.showResult(w.single("Text2")); };
+    d.clear.focus = QStringLiteral("Text1");
+    return d;
+}
+
+// A converter: no Ok, its buttons compute at once in rows of two, one with a fixed trap message,
+// a line below the first row of them; a unit label with a caption of its own; a setting whose
+// click renames another option.
+inline Definition converterCalculator() {
+    Definition d{.className = "frmTestConverter", .caption = "Converter"};
+    d.inputs = {{"Text1", "Label1", Profile::K3, "Value"}, {"Text2", "Label3", Profile::None, "Other"}};
+    d.results = {{.label = "Label2", .box = "Text3", .unit = "Label4", .unitCaption = "units"}};
+    const auto half = [](Sheet& w) {
+        w.showResult(w.single("Text1") / num::Single(2));
+        w.setCaption("Label2", "Half is ");
+    };
+    const auto inverse = [](Sheet& w) { w.showResult(num::Single(1) / w.single("Text1")); };
+    d.buttons = {.more = {{"cmdHalf", "Half", half},
+                          {"cmdInverse", "Inverse", inverse, {"Inverting", Icon::Exclamation, "No inverse."}},
+                          {"cmdFocus", "Focus", [](Sheet& w) { w.focusBox("Text2"); }}},
+                 .ok = false,
+                 .morePerRow = 2};
+    d.lines = {{"Line2", "cmdInverse"}};
+    d.layouts = {{.resultPrefix = "Half is "}};
+    d.choices = {
+        {.options = {{.caption = "Plain", .onClick = [](Sheet& w) { w.setOptionCaption(2, "Fancier"); }},
+                     {.caption = "Fancy"}},
+         .role = ChoiceGroup::Role::Setting,
+         .clickEmptiesBoxes = false}};
+    return d;
+}
+
+// A heading; two solve-for groups, the first three options two to a row, whose pair decides the
+// layout through the layout hook; a line below the first row; a result in the wide-range form
+// beside one by the result rule; a box never shown; Ok enabled by the second box; a Clear that
+// writes a default; Close leading the button row.
+inline Definition pairedCalculator() {
+    Definition d{.className = "frmTestPaired", .caption = "Paired"};
+    d.heading = {"Label9", "Pick a pair."};
+    d.inputs = {{"Text1", "Label1"}, {"Text2", "Label2"}};
+    d.results = {{.label = "Label3",
+                  .box = "Text3",
+                  .format = ResultFormat::WideRange,
+                  .units = {Unit::Kilogram, Unit::Hertz}},
+                 {.label = "Label4",
+                  .box = "Text4",
+                  .units = {Unit::None, Unit::None, Unit::None, Unit::Metre, Unit::Second}}};
+    d.lines = {{"Line1", "Text1"}};
+    d.unusedBoxes = {"Text8"};
+    d.choices = {{.options = {{"A"}, {"B"}, {"C"}}, .perRow = 2},
+                 {.frame = "Frame2", .options = {{"X"}, {"Y"}}}};
+    const Layout one{.prompts = {{"Text1", "Mass"}}, .resultPrefix = "Tiny"};
+    const Layout two{.prompts = {{"Text1", "Mass"}, {"Text2", "Speed"}}, .resultPrefix = "Tinier"};
+    d.layout = [one, two](const Sheet& s) { return s.isSelected(5) ? two : one; };
+    d.layouts = {one, two};
+    d.solve = [](Sheet& s) {
+        const num::Single tiny = s.single("Text1") * num::Single(1e-9f);
+        s.showResult(tiny);
+        s.showResult("Text4", tiny);
+    };
+    d.load.firstBox = QStringLiteral("Text2");
+    d.clear.then = [](Sheet& s) { s.setText("Text1", "1"); };
+    d.buttons.closeLeads = true;
+    return d;
+}
+
+} // namespace testcalc
