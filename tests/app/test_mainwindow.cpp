@@ -4,7 +4,7 @@
 #include "app/Module1.h"
 #include "app/frmmain.h"
 #include "app/topics.h"
-#include "recorders.h"
+#include "freshprogram.h"
 #include "uitest.h"
 
 #include <QMenu>
@@ -14,7 +14,8 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    RecordingPlatform rec;
+    FreshProgram m_program;
+    RecordingPlatform* rec = nullptr;
     frmmain* main = nullptr;
 
     static const QStringList& targets() {
@@ -87,18 +88,15 @@ class TestMainWindow : public QObject {
   private slots:
     void initTestCase() { registerWindows(); }
     void init() {
-        program::reset();
-        settle();
+        rec = m_program.begin();
         main = static_cast<frmmain*>(windows::show(QStringLiteral("frmmain")));
         QVERIFY(main);
         // The reference windows read the database the program opens at start-up.
         QVERIFY(OpenReferenceDatabase());
     }
     void cleanup() {
-        program::reset();
-        settle();
-        QVERIFY2(rec.messages.messages.isEmpty(), qPrintable(rec.messages.messages.value(0).text));
-        rec.launcher = RecordingLauncher();
+        const QString left = m_program.end();
+        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     // The program registers the windows of every layer.
@@ -244,16 +242,16 @@ class TestMainWindow : public QObject {
     }
 
     void calculatorStartsFirstInstalled() {
-        rec.launcher.installed = {"galculator", "xcalc"};
+        rec->launcher.installed = {"galculator", "xcalc"};
         main->findChild<QPushButton*>("cmdCalculatorChoice")->click();
-        QCOMPARE(rec.launcher.started, QStringList{"galculator"});
+        QCOMPARE(rec->launcher.started, QStringList{"galculator"});
     }
 
     void calculatorMissing() {
-        rec.launcher.nothingInstalled = true;
+        rec->launcher.nothingInstalled = true;
         main->cmdCalculatorChoice_Click();
-        QVERIFY(rec.launcher.started.isEmpty());
-        const RecordedMessage m = rec.messages.take();
+        QVERIFY(rec->launcher.started.isEmpty());
+        const RecordedMessage m = rec->messages.take();
         QCOMPARE(m.title, QStringLiteral("Quellorin"));
         QVERIFY(m.text.contains(QLatin1String("No calculator program was found")));
     }
@@ -264,8 +262,8 @@ class TestMainWindow : public QObject {
         } broken;
         platform::setLauncher(&broken);
         main->cmdCalculatorChoice_Click();
-        platform::setLauncher(&rec.launcher);
-        QVERIFY(rec.messages.take().text.contains(QLatin1String("could not be started")));
+        platform::setLauncher(&rec->launcher);
+        QVERIFY(rec->messages.take().text.contains(QLatin1String("could not be started")));
     }
 
     void databaseOpens() {
@@ -277,11 +275,11 @@ class TestMainWindow : public QObject {
 
     void missingDatabaseEndsProgram() {
         QTemporaryDir empty;
-        rec.folder.folder = empty.path();
+        rec->folder.folder = empty.path();
         const bool opened = OpenReferenceDatabase();
-        rec.folder.folder = QStringLiteral(QUELLORIN_PROGRAM_DIR);
+        rec->folder.folder = QStringLiteral(QUELLORIN_PROGRAM_DIR);
         QVERIFY(!opened);
-        const RecordedMessage m = rec.messages.take();
+        const RecordedMessage m = rec->messages.take();
         QCOMPARE(m.title, QStringLiteral("Quellorin"));
         QCOMPARE(m.icon, platform::Icon::Information);
         QVERIFY(m.text.contains(QLatin1String("QuellorinData.mdb")));

@@ -3,7 +3,7 @@
 
 #include "app/Module1.h"
 #include "app/splash.h"
-#include "recorders.h"
+#include "freshprogram.h"
 #include "ui/registry.h"
 #include "uitest.h"
 
@@ -49,6 +49,7 @@ RegistryValue text(const QByteArray& bytes) {
 class TestSplash : public QObject {
     Q_OBJECT
 
+    FreshProgram m_program;
     RecordingPlatform* m_rec = nullptr;
     FakeRegistry* m_registry = nullptr;
 
@@ -68,16 +69,14 @@ class TestSplash : public QObject {
         registerStub(QStringLiteral("frmHelp"));
     }
     void init() {
-        m_rec = new RecordingPlatform;
+        m_rec = m_program.begin();
         m_registry = new FakeRegistry;
         platform::setRegistry(m_registry);
     }
     void cleanup() {
-        program::reset();
-        settle();
+        m_program.end();
         platform::setRegistry(nullptr);
         delete m_registry;
-        delete m_rec;
     }
 
     // ----- splash ---------------------------------------------------------------------------------

@@ -2,7 +2,7 @@
 // build puts beside the program.
 
 #include "app/Module1.h"
-#include "recorders.h"
+#include "freshprogram.h"
 #include "reference/frmHelp.h"
 #include "uitest.h"
 
@@ -31,6 +31,7 @@ QTreeWidgetItem* node(QTreeWidget* tree, const QString& text) {
 class TestHelp : public QObject {
     Q_OBJECT
 
+    FreshProgram m_program;
     RecordingPlatform* m_rec = nullptr;
     QTemporaryDir m_dir;
     frmHelp* m_help = nullptr;
@@ -54,18 +55,13 @@ class TestHelp : public QObject {
         registerWindows();
     }
     void init() {
-        m_rec = new RecordingPlatform;
-        m_rec->folder.folder = m_dir.path();
+        m_rec = m_program.begin(m_dir.path());
         m_help = static_cast<frmHelp*>(windows::show(QStringLiteral("frmHelp")));
         m_tree = m_help->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
         m_text = m_help->findChild<QTextEdit*>(QStringLiteral("RTB1"));
         QVERIFY(m_tree && m_text);
     }
-    void cleanup() {
-        program::reset();
-        settle();
-        delete m_rec;
-    }
+    void cleanup() { m_program.end(); }
 
     void tree() {
         QCOMPARE(m_help->windowTitle(), QStringLiteral("Quellorin Help"));

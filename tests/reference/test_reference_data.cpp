@@ -3,7 +3,7 @@
 // list, and no trademark stands in the data or the help.
 
 #include "app/Module1.h"
-#include "recorders.h"
+#include "freshprogram.h"
 #include "reference/lists.h"
 #include "uitest.h"
 
@@ -53,7 +53,7 @@ QByteArray fileBytes(const QString& path) {
 class TestReferenceData : public QObject {
     Q_OBJECT
 
-    RecordingPlatform* m_rec = nullptr;
+    FreshProgram m_program;
 
   private slots:
     void initTestCase() {
@@ -61,16 +61,13 @@ class TestReferenceData : public QObject {
         registerStub(QStringLiteral("frmHelp"));
     }
     void init() {
-        m_rec = new RecordingPlatform; // the build folder, with the program's own database
+        m_program.begin();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(OpenReferenceDatabase());
     }
     void cleanup() {
-        QVERIFY(m_rec->messages.messages.isEmpty());
-        program::reset();
-        settle();
-        delete m_rec;
-        m_rec = nullptr;
+        const QString left = m_program.end();
+        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     // A factor that lists as 0.00 says nothing, and 0.01 hardly more: each row pairs units whose

@@ -3,7 +3,7 @@
 // values and missing rows.
 
 #include "app/Module1.h"
-#include "recorders.h"
+#include "freshprogram.h"
 #include "reference/elements.h"
 #include "reference/fields.h"
 #include "reference/frmPeriodic.h"
@@ -78,6 +78,7 @@ class TestReferenceWindows : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    FreshProgram m_program;
     RecordingPlatform* m_rec = nullptr;
 
     Form* open(const char* name) { return windows::show(QString::fromLatin1(name)); }
@@ -91,17 +92,11 @@ class TestReferenceWindows : public QObject {
         registerStub(QStringLiteral("frmHelp"));
     }
     void init() {
-        m_rec = new RecordingPlatform;
-        m_rec->folder.folder = m_dir.path();
+        m_rec = m_program.begin(m_dir.path());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(OpenReferenceDatabase());
     }
-    void cleanup() {
-        program::reset();
-        settle();
-        delete m_rec;
-        m_rec = nullptr;
-    }
+    void cleanup() { m_program.end(); }
 
     // ----- formatting -----------------------------------------------------------------------------
 

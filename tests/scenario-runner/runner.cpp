@@ -1,7 +1,7 @@
 #include "runner.h"
 
+#include "script.h"
 #include "themes.h"
-
 #include "uitest.h"
 
 #include "app/Module1.h"
@@ -28,7 +28,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -170,32 +169,657 @@ Qt::Key keyForChar(QChar c) {
     return Qt::Key_unknown;
 }
 
-} // namespace
+// How a line failed: what it expected and what it got.
+struct Failure {
+    QString expected;
+    QString got;
+    // The line itself is wrong (a word missing or too many, an unknown command, state, key or
+    // icon), not the program: a known mark does not excuse it.
+    bool unreadable = false;
+};
 
-ScenarioRunner::ScenarioRunner(QString programDir) : m_programDir(std::move(programDir)) {
-    m_platform.folder.folder = m_programDir;
-    registerWindows();
+// What a command's function is given: the line's words (the keyword or `expect` first), what the
+// runner found for the window or control the line addresses, and the scene; and where it writes
+// how the line failed.
+struct Step {
+    const QList<Word>& w;
+    Scene& scene;
+    Failure& failure;
+    Form* window = nullptr;     // WINDOW (when it is loaded), or the window of WINDOW.CONTROL
+    QObject* control = nullptr; // WINDOW.CONTROL or WINDOW.LIST
+    QStringList items;          // WINDOW.LIST's items, in display order
+
+    // The text of word i (0 is the keyword or `expect`).
+    const QString& text(qsizetype i) const { return w[i].text; }
+    // Both return false, for `return s.fail(...)`.
+    bool fail(QString expected, QString got) {
+        failure = {std::move(expected), std::move(got)};
+        return false;
+    }
+    bool unreadable(QString expected, QString got) {
+        failure = {std::move(expected), std::move(got), true};
+        return false;
+    }
+};
+
+// ----- Finding windows and controls --------------------------------------------------------------
+
+bool isWindow(Step& s, const QString& name) {
+    return windows::isRegistered(name) ||
+           s.fail(QStringLiteral("a window of the program"), QStringLiteral("no window named %1").arg(name));
 }
 
-void ScenarioRunner::resetState() {
-    program::reset();
-    settle();
-    m_platform.messages.messages.clear();
-    m_platform.printer.printed.clear();
-    m_platform.launcher.started.clear();
-    m_platform.folder.folder = m_programDir;
-    m_copy.reset();
-    setRegion(QStringLiteral("en_US"));
-    applyTheme(Theme::Light);
+Form* loadedWindow(Step& s, const QString& name) {
+    if (!isWindow(s, name))
+        return nullptr;
+    Form* form = windows::find(name);
+    if (!form)
+        s.fail(QStringLiteral("window %1 to be open").arg(name), QStringLiteral("it is not loaded"));
+    return form;
 }
 
-bool ScenarioRunner::setRegion(const QString& name) {
+// WINDOW.CONTROL into s.window and s.control.
+bool findControl(Step& s, const QString& address) {
+    const qsizetype dot = address.indexOf(u'.');
+    if (dot <= 0 || dot == address.size() - 1)
+        return s.unreadable(QStringLiteral("WINDOW.CONTROL"), address);
+    s.window = loadedWindow(s, address.left(dot));
+    if (!s.window)
+        return false;
+    const QString name = address.mid(dot + 1);
+    s.control = s.window->findChild<QObject*>(name);
+    return s.control || s.fail(QStringLiteral("a control named %1 in %2").arg(name, s.window->className()),
+                               QStringLiteral("none"));
+}
+
+// ----- Actions -----------------------------------------------------------------------------------
+
+// The user's regional setting: Qt's default locale and the C library's; false when the C library
+// has no such locale.
+bool setRegion(const QString& name) {
     QLocale::setDefault(QLocale(name));
     // The C library's locale too, all of it, as the start-up of a program run with
     // LANG=NAME.UTF-8 sets it: whatever the program writes through the C library follows it.
     const QByteArray c =
         (name == QLatin1String("C") ? QStringLiteral("C.UTF-8") : name + QStringLiteral(".UTF-8")).toLatin1();
     return std::setlocale(LC_ALL, c.constData()) != nullptr;
+}
+
+// start-without FILE: from a copy of the program's folder less that file.
+bool startProgram(Step& s) {
+    const QString without = s.w.size() > 1 ? s.text(1) : QString();
+    Scene& scene = s.scene;
+    QString folder = scene.programDir;
+    if (!without.isEmpty()) {
+        // A copy of the program's folder without that one file: links to everything else.
+        scene.copy = std::make_unique<QTemporaryDir>();
+        const QDir source(scene.programDir);
+        if (!scene.copy->isValid() || !source.exists())
+            return s.fail(QStringLiteral("a copy of the program's folder"),
+                          QStringLiteral("it could not be made"));
+        for (const QFileInfo& fi : source.entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
+            if (fi.fileName() == without)
+                continue;
+            QFile::link(fi.absoluteFilePath(), scene.copy->filePath(fi.fileName()));
+        }
+        folder = scene.copy->path();
+    }
+    scene.platform.folder.folder = folder;
+    program::reset();
+    settle();
+    Main();
+    return true;
+}
+
+bool setLocale(Step& s) {
+    const QString name = s.text(1);
+    if (QLocale(name).name() != name && name != QLatin1String("C"))
+        return s.unreadable(QStringLiteral("a locale name such as en_US"), name);
+    if (!setRegion(name))
+        return s.fail(
+            QStringLiteral("the C library's locale %1.UTF-8 (scripts/deps.sh installs them all)").arg(name),
+            QStringLiteral("no such locale installed"));
+    return true;
+}
+
+bool openWindow(Step& s) {
+    if (!isWindow(s, s.text(1)))
+        return false;
+    windows::show(s.text(1));
+    return true;
+}
+
+// Not part of the shared format: saves the window's image for a person to look at.
+bool saveScreenshot(Step& s) {
+    Form* form = loadedWindow(s, s.text(1));
+    if (!form)
+        return false;
+    if (!form->grab().save(s.text(2)))
+        return s.fail(QStringLiteral("the picture saved"),
+                      QStringLiteral("it could not be written to %1").arg(s.text(2)));
+    return true;
+}
+
+// Not part of the shared format: the desktop's theme for what follows (light, dark or
+// high-contrast), set for the whole program as a desktop sets it.
+bool setPalette(Step& s) {
+    Theme theme;
+    if (!themeNamed(s.text(1), &theme))
+        return s.unreadable(QStringLiteral("light, dark or high-contrast"), s.text(1));
+    applyTheme(theme);
+    return true;
+}
+
+bool closeWindow(Step& s) {
+    Form* form = loadedWindow(s, s.text(1));
+    if (!form)
+        return false;
+    form->close();
+    return true;
+}
+
+// To the control, or to the window's focused control.
+bool pressKey(Step& s) {
+    Qt::Key key;
+    QChar ch;
+    if (!keyFromWord(s.w[2], &key, &ch))
+        return s.unreadable(
+            QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, an arrow (Up, Down, Left, "
+                           "Right) or one quoted character)"),
+            s.text(2));
+    QWidget* target = nullptr;
+    if (s.text(1).contains(u'.')) {
+        if (!findControl(s, s.text(1)))
+            return false;
+        target = qobject_cast<QWidget*>(s.control);
+        if (!target)
+            return s.fail(QStringLiteral("a control that takes keys"), s.text(1));
+        target->setFocus();
+    } else {
+        Form* form = loadedWindow(s, s.text(1));
+        if (!form)
+            return false;
+        target = form->focusWidget() ? form->focusWidget() : form;
+    }
+    sendKey(target, key, ch);
+    return true;
+}
+
+bool clickControl(Step& s) {
+    QObject* c = s.control;
+    if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+        // A person can only click what is there to click.
+        if (b->isEnabled() && b->isVisibleTo(s.window))
+            b->click();
+        return true;
+    }
+    if (auto* m = qobject_cast<QMenu*>(c)) {
+        // Clicking a menu title opens its drop-down.
+        if (m->isEnabled())
+            emit m->aboutToShow();
+        return true;
+    }
+    if (auto* a = qobject_cast<QAction*>(c)) {
+        if (a->isEnabled() && a->isVisible())
+            a->trigger();
+        return true;
+    }
+    if (auto* widget = qobject_cast<QWidget*>(c)) {
+        // Any other control (a frame, a picture): a mouse click at its middle, received by
+        // whatever a person's click would reach there.
+        if (widget->isEnabled() && widget->isVisibleTo(s.window)) {
+            QWidget* top = widget->window();
+            const QPoint at = widget->mapTo(top, widget->rect().center());
+            QWidget* target = top->childAt(at);
+            if (!target)
+                target = top;
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, at));
+        }
+        return true;
+    }
+    return s.fail(QStringLiteral("a control"),
+                  QStringLiteral("%1 (%2)").arg(s.text(1), c->metaObject()->className()));
+}
+
+QWidget* takesText(Step& s) {
+    auto* widget = qobject_cast<QWidget*>(s.control);
+    if (!widget)
+        s.fail(QStringLiteral("a control that takes text"), s.text(1));
+    return widget;
+}
+
+// Key by key, through the control's key handling.
+bool typeText(Step& s) {
+    QWidget* widget = takesText(s);
+    if (!widget)
+        return false;
+    widget->setFocus();
+    QPointer<QWidget> guard(widget);
+    for (const QChar ch : s.text(2)) {
+        if (!guard)
+            break;
+        sendKey(widget, keyForChar(ch), ch == u'\n' ? QChar(u'\r') : ch);
+        settle();
+    }
+    return true;
+}
+
+// All at once, as the mouse pastes: no key filter.
+bool pasteText(Step& s) {
+    if (!takesText(s))
+        return false;
+    if (auto* e = qobject_cast<QLineEdit*>(s.control)) {
+        if (e->isEnabled() && !e->isReadOnly())
+            e->setText(s.text(2));
+        return true;
+    }
+    if (auto* t = qobject_cast<QTextEdit*>(s.control)) {
+        t->setPlainText(s.text(2));
+        return true;
+    }
+    return s.fail(QStringLiteral("a text box"), s.text(1));
+}
+
+// Selects the item of a list or tree whose text is the line's third word, and dblclick double-clicks it.
+bool pickItem(Step& s) {
+    const bool twice = s.text(0) == QLatin1String("dblclick");
+    const QString text = s.text(2);
+    auto none = [&] {
+        return s.fail(QStringLiteral("an item %1 in %2").arg(quote(text), s.text(1)), QStringLiteral("none"));
+    };
+    if (auto* l = qobject_cast<QListWidget*>(s.control)) {
+        const QList<QListWidgetItem*> found = l->findItems(text, Qt::MatchExactly);
+        if (found.isEmpty())
+            return none();
+        l->setCurrentItem(found.first());
+        if (twice)
+            emit l->itemDoubleClicked(found.first());
+        return true;
+    }
+    if (auto* t = qobject_cast<QTreeWidget*>(s.control)) {
+        const QList<QTreeWidgetItem*> found = t->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        if (found.isEmpty())
+            return none();
+        t->setCurrentItem(found.first());
+        if (twice)
+            emit t->itemDoubleClicked(found.first(), 0);
+        return true;
+    }
+    return s.fail(QStringLiteral("a list or tree control"), s.text(1));
+}
+
+// ----- Expectations ------------------------------------------------------------------------------
+
+QString messageText(const RecordedMessage& m) {
+    return QStringLiteral("message %1 %2 %3").arg(quote(m.title), quote(m.text), iconName(m.icon));
+}
+
+// The oldest message not yet matched, taken off the record.
+bool expectMessage(Step& s) {
+    const QString icon = s.text(4);
+    if (!QStringList{"info", "warning", "critical", "none"}.contains(icon))
+        return s.unreadable(QStringLiteral("an icon (info, warning, critical or none)"), icon);
+    const Word& text = s.w[3];
+    const QString expected = QStringLiteral("message %1 %2 %3")
+                                 .arg(quote(s.text(2)), text.quoted ? quote(text.text) : text.text, icon);
+    RecordingMessages& messages = s.scene.platform.messages;
+    if (messages.messages.isEmpty())
+        return s.fail(expected, QStringLiteral("no message"));
+    const RecordedMessage m = messages.take();
+    const bool anyText = !text.quoted && text.text == QLatin1String("*");
+    const bool textOk = anyText ? !m.text.isEmpty() : m.text == text.text;
+    if (m.title != s.text(2) || !textOk || iconName(m.icon) != icon)
+        return s.fail(expected, messageText(m));
+    return true;
+}
+
+bool expectNoMessage(Step& s) {
+    QList<RecordedMessage>& messages = s.scene.platform.messages.messages;
+    if (messages.isEmpty())
+        return true;
+    // They are taken off the record, as a message that does not match is: a file that goes on
+    // (past a known failure) is not failed for them again at its end.
+    const RecordedMessage m = messages.front();
+    messages.clear();
+    return s.fail(QStringLiteral("no message"), messageText(m));
+}
+
+bool expectProgramEnded(Step& s) {
+    if (s.w.size() != 3 || s.text(2) != QLatin1String("ended"))
+        return s.unreadable(QStringLiteral("expect program ended"), QStringLiteral("something else"));
+    return program::ended() ||
+           s.fail(QStringLiteral("the program to have ended"), QStringLiteral("it is running"));
+}
+
+// Once since the last such check.
+bool expectPrinted(Step& s) {
+    QHash<QString, int>& printed = s.scene.platform.printer.printed;
+    const int n = printed.value(s.text(2));
+    printed.remove(s.text(2));
+    return n == 1 || s.fail(QStringLiteral("%1 printed once").arg(s.text(2)),
+                            QStringLiteral("printed %1 times").arg(n));
+}
+
+// Since the last such check.
+bool expectLaunched(Step& s) {
+    QStringList& launched = s.scene.platform.launcher.started;
+    const QStringList started = launched;
+    launched.clear();
+    const bool any = !s.w[2].quoted && s.text(2) == QLatin1String("*");
+    for (const QString& program : started)
+        if (any || program.endsWith(s.text(2)))
+            return true;
+    return s.fail(QStringLiteral("a program %1 started").arg(any ? QStringLiteral("*") : quote(s.text(2))),
+                  started.isEmpty() ? QStringLiteral("none started")
+                                    : QStringLiteral("started %1").arg(started.join(", ")));
+}
+
+// Open, hidden or closed.
+bool expectWindowState(Step& s) {
+    const QString status = !s.window               ? QStringLiteral("closed")
+                           : s.window->isVisible() ? QStringLiteral("open")
+                                                   : QStringLiteral("hidden");
+    return status == s.text(2) || s.fail(QStringLiteral("%1 %2").arg(s.text(1), s.text(2)), status);
+}
+
+bool expectFront(Step& s) {
+    QWidget* active = QApplication::activeWindow();
+    if (s.window && active == s.window)
+        return true;
+    return s.fail(QStringLiteral("%1 front").arg(s.text(1)),
+                  active ? QStringLiteral("%1 is in front").arg(active->objectName())
+                         : QStringLiteral("no window in front"));
+}
+
+bool expectCaption(Step& s) {
+    if (!s.window)
+        return s.fail(QStringLiteral("window %1 to be open").arg(s.text(1)),
+                      QStringLiteral("it is not loaded"));
+    const QString caption = s.window->windowTitle();
+    return caption == s.text(3) || s.fail(QStringLiteral("caption %1").arg(quote(s.text(3))),
+                                          QStringLiteral("caption %1").arg(quote(caption)));
+}
+
+// The line's third word names what is compared (text, tooltip), its fourth the text expected.
+bool sameText(Step& s, const QString& actual) {
+    return actual == s.text(3) || s.fail(QStringLiteral("%1 %2").arg(s.text(2), quote(s.text(3))),
+                                         QStringLiteral("%1 %2").arg(s.text(2), quote(actual)));
+}
+
+bool expectText(Step& s) {
+    return sameText(s, textOf(s.control));
+}
+
+bool expectTooltip(Step& s) {
+    auto* widget = qobject_cast<QWidget*>(s.control);
+    auto* act = qobject_cast<QAction*>(s.control);
+    return sameText(s, widget ? widget->toolTip() : act ? act->toolTip() : QString());
+}
+
+// Empty or nonempty.
+bool expectEmpty(Step& s) {
+    const QString actual = textOf(s.control);
+    if (actual.isEmpty() == (s.text(2) == QLatin1String("empty")))
+        return true;
+    return s.fail(s.text(2), QStringLiteral("text %1").arg(quote(actual)));
+}
+
+// The two-state expectations: the line's state is either the word for true or the word for false.
+bool twoState(Step& s, const char* yes, const char* no, bool actual) {
+    if (actual == (s.text(2) == QLatin1String(yes)))
+        return true;
+    return s.fail(s.text(2), QString::fromLatin1(actual ? yes : no));
+}
+
+bool expectEnabled(Step& s) {
+    auto* widget = qobject_cast<QWidget*>(s.control);
+    auto* act = qobject_cast<QAction*>(s.control);
+    return twoState(s, "enabled", "disabled", widget ? widget->isEnabled() : act && act->isEnabled());
+}
+
+// Within its window, whether or not the window is on screen.
+bool expectShown(Step& s) {
+    auto* widget = qobject_cast<QWidget*>(s.control);
+    auto* act = qobject_cast<QAction*>(s.control);
+    return twoState(s, "shown", "hidden", widget ? widget->isVisibleTo(s.window) : act && act->isVisible());
+}
+
+bool expectChecked(Step& s) {
+    auto* button = qobject_cast<QAbstractButton*>(s.control);
+    auto* act = qobject_cast<QAction*>(s.control);
+    return twoState(s, "checked", "unchecked", button ? button->isChecked() : act && act->isChecked());
+}
+
+// The keyboard focus in its window.
+bool expectFocused(Step& s) {
+    QWidget* focus = s.window->focusWidget();
+    if (focus == qobject_cast<QWidget*>(s.control))
+        return true;
+    return s.fail(QStringLiteral("%1 focused").arg(s.text(1)),
+                  focus ? QStringLiteral("%1 has the focus").arg(focus->objectName())
+                        : QStringLiteral("no focus"));
+}
+
+bool expectItemCount(Step& s) {
+    bool ok = false;
+    const int n = s.text(3).toInt(&ok);
+    if (!ok)
+        return s.unreadable(QStringLiteral("a count"), s.text(3));
+    return s.items.size() == n ||
+           s.fail(QStringLiteral("%1 items").arg(n), QStringLiteral("%1 items").arg(s.items.size()));
+}
+
+// Item K, from 1.
+bool expectItem(Step& s) {
+    bool ok = false;
+    const int k = s.text(3).toInt(&ok);
+    if (!ok || k < 1)
+        return s.unreadable(QStringLiteral("an item number from 1"), s.text(3));
+    const QString expected = QStringLiteral("item %1 %2").arg(k).arg(quote(s.text(4)));
+    if (k > s.items.size())
+        return s.fail(expected, QStringLiteral("%1 items").arg(s.items.size()));
+    const QString& actual = s.items[k - 1];
+    return actual == s.text(4) || s.fail(expected, QStringLiteral("item %1 %2").arg(k).arg(quote(actual)));
+}
+
+// ----- The commands ------------------------------------------------------------------------------
+//
+// One row a command: its line as a scenario writes it, and the function that carries it out. In
+// the line, lower-case words are keywords (a|b: either one, to the same function), capitals stand
+// for what the writer fills in, and "..." lets any words after pass unread. The runner finds the
+// row by the keyword (in an expectation, by the word after `expect` or after the window or
+// control), counts the line's words against the row's, finds what the line addresses, and only
+// then calls the function, which reads its words by their place in the line:
+// - WINDOW.CONTROL: the control, found before the words are counted, into s.window and s.control;
+// - WINDOW.LIST (expectations): the same, and its items into s.items (a list, tree or line chart);
+// - WINDOW (expectations): a window of the program, into s.window when it is loaded.
+// An action's WINDOW is the function's to find: `open` takes a window that is not loaded yet.
+// A new command is one function above and one row here.
+struct Command {
+    const char* line;
+    bool (*run)(Step&);
+};
+
+const Command commands[] = {
+    {"start", startProgram},
+    {"start-without FILE", startProgram},
+    {"locale NAME", setLocale},
+    {"open WINDOW", openWindow},
+    {"screenshot WINDOW \"FILE.png\"", saveScreenshot},
+    {"palette THEME", setPalette},
+    {"close WINDOW", closeWindow},
+    {"key WINDOW[.CONTROL] KEY", pressKey},
+    {"click WINDOW.CONTROL", clickControl},
+    {"type WINDOW.CONTROL \"TEXT\"", typeText},
+    {"paste WINDOW.CONTROL \"TEXT\"", pasteText},
+    {"select|dblclick WINDOW.CONTROL \"ITEM\"", pickItem},
+
+    {"expect message \"TITLE\" \"TEXT\" ICON", expectMessage},
+    {"expect no-message ...", expectNoMessage},
+    {"expect program ...", expectProgramEnded}, // ended: the function reads it
+    {"expect printed WINDOW", expectPrinted},
+    {"expect launched \"PROGRAM\"", expectLaunched},
+
+    {"expect WINDOW open|hidden|closed ...", expectWindowState},
+    {"expect WINDOW front ...", expectFront},
+    {"expect WINDOW caption \"TEXT\"", expectCaption},
+
+    {"expect WINDOW.CONTROL text \"TEXT\"", expectText},
+    {"expect WINDOW.CONTROL tooltip \"TEXT\"", expectTooltip},
+    {"expect WINDOW.CONTROL empty|nonempty", expectEmpty},
+    {"expect WINDOW.CONTROL enabled|disabled", expectEnabled},
+    {"expect WINDOW.CONTROL shown|hidden", expectShown},
+    {"expect WINDOW.CONTROL checked|unchecked", expectChecked},
+    {"expect WINDOW.CONTROL focused", expectFocused},
+    {"expect WINDOW.LIST items N", expectItemCount},
+    {"expect WINDOW.LIST item K \"TEXT\"", expectItem},
+};
+
+// A row as the runner reads it.
+enum class Target { None, Window, Control, List };
+struct Row {
+    QString line;
+    bool expectation = false;
+    Target target = Target::None;
+    qsizetype words = 0; // the line's words, keyword included; 0 when they are not counted
+    bool (*run)(Step&) = nullptr;
+};
+
+// The rows by keyword: actions, and expectations of the program (message, printed…), of a window
+// and of a control.
+struct Table {
+    QHash<QString, Row> actions, subjects, windowStates, controlStates;
+};
+
+const Table& table() {
+    static const Table table = [] {
+        Table t;
+        for (const Command& c : commands) {
+            Row row{QString::fromLatin1(c.line), false, Target::None, 0, c.run};
+            QList<Word> words;
+            QString error;
+            if (!splitWords(row.line, &words, &error))
+                qFatal("scenario command %s: %s", c.line, qPrintable(error));
+            if (words.last().text == QLatin1String("..."))
+                words.removeLast();
+            else
+                row.words = words.size();
+            const QString second = words.value(1).text;
+            const bool expectation = words[0].text == QLatin1String("expect");
+            row.expectation = expectation;
+            row.target = second == QLatin1String("WINDOW.CONTROL") ? Target::Control
+                         : !expectation                            ? Target::None
+                         : second == QLatin1String("WINDOW")       ? Target::Window
+                         : second == QLatin1String("WINDOW.LIST")  ? Target::List
+                                                                   : Target::None;
+            QHash<QString, Row>& index = !expectation                   ? t.actions
+                                         : row.target == Target::None   ? t.subjects
+                                         : row.target == Target::Window ? t.windowStates
+                                                                        : t.controlStates;
+            const QString keyword = !expectation                 ? words[0].text
+                                    : row.target == Target::None ? second
+                                                                 : words[2].text;
+            for (const QString& k : keyword.split(u'|'))
+                index.insert(k, row);
+        }
+        return t;
+    }();
+    return table;
+}
+
+const Row* rowOf(const QHash<QString, Row>& index, const QString& keyword) {
+    const auto it = index.constFind(keyword);
+    return it == index.constEnd() ? nullptr : &*it;
+}
+
+// Counts the line's words against its row, and carries the command out.
+bool run(Step& s, const Row& row) {
+    const qsizetype n = s.w.size();
+    if (row.words != 0 && n != row.words) {
+        if (!row.expectation)
+            return s.unreadable(
+                QStringLiteral("%1 with %2 word(s) after it").arg(s.text(0)).arg(row.words - 1),
+                QStringLiteral("%1 word(s)").arg(n - 1));
+        if (row.target == Target::Control || row.target == Target::List)
+            return s.unreadable(
+                QStringLiteral("expect %1 %2 with %3 word(s)").arg(s.text(1), s.text(2)).arg(row.words),
+                QStringLiteral("%1 word(s)").arg(n));
+        return s.unreadable(row.line, QStringLiteral("%1 words").arg(n));
+    }
+    return row.run(s);
+}
+
+bool action(Step& s) {
+    const Row* row = rowOf(table().actions, s.text(0));
+    if (!row || (row->target == Target::Control && s.w.size() < 2))
+        return s.unreadable(QStringLiteral("a command"), s.text(0));
+    if (row->target == Target::Control && !findControl(s, s.text(1)))
+        return false;
+    return run(s, *row);
+}
+
+bool expectation(Step& s) {
+    if (s.w.size() < 2)
+        return s.unreadable(QStringLiteral("an expectation"), QStringLiteral("expect alone"));
+    const Table& t = table();
+    const QString what = s.text(1);
+    if (const Row* row = rowOf(t.subjects, what))
+        return run(s, *row);
+    if (s.w.size() < 3)
+        return s.unreadable(QStringLiteral("expect TARGET STATE"), what);
+    const QString state = s.text(2);
+    if (!what.contains(u'.')) {
+        if (!isWindow(s, what))
+            return false;
+        s.window = windows::find(what);
+        const Row* row = rowOf(t.windowStates, state);
+        return row ? run(s, *row)
+                   : s.unreadable(QStringLiteral("open, hidden, closed, front or caption"), state);
+    }
+    if (!findControl(s, what))
+        return false;
+    const Row* row = rowOf(t.controlStates, state);
+    if (!row)
+        return s.unreadable(
+            QStringLiteral("an expectation such as text, empty, enabled, shown, checked, focused, items"),
+            state);
+    if (row->target == Target::List && !itemsOf(s.control, &s.items))
+        return s.fail(QStringLiteral("a list or tree control"), what);
+    return run(s, *row);
+}
+
+// One line; false with the failure filled in when it does not hold.
+bool execute(Scene& scene, const Line& line, Failure* failure) {
+    if (!line.error.isEmpty()) {
+        *failure = {QStringLiteral("a well-formed line"), line.error, true};
+        return false;
+    }
+    Step s{line.words, scene, *failure};
+    if (!s.w.first().quoted && s.text(0) == QLatin1String("expect"))
+        return expectation(s);
+    const bool ok = action(s);
+    settle();
+    return ok;
+}
+
+} // namespace
+
+ScenarioRunner::ScenarioRunner(QString programDir) {
+    m_scene.programDir = std::move(programDir);
+    m_scene.platform.folder.folder = m_scene.programDir;
+    registerWindows();
+}
+
+void ScenarioRunner::resetState() {
+    program::reset();
+    settle();
+    m_scene.platform.messages.messages.clear();
+    m_scene.platform.printer.printed.clear();
+    m_scene.platform.launcher.started.clear();
+    m_scene.platform.folder.folder = m_scene.programDir;
+    m_scene.copy.reset();
+    setRegion(QStringLiteral("en_US"));
+    applyTheme(Theme::Light);
 }
 
 bool ScenarioRunner::runFile(const QString& path) {
@@ -215,14 +839,14 @@ bool ScenarioRunner::runFile(const QString& path) {
         Failure f;
         bool ok = false;
         if (known && (line.words.size() < 3 || !line.words[1].quoted)) {
-            f = unreadable(QStringLiteral("known \"REASON\" COMMAND..."),
-                           QStringLiteral("%1 word(s) after known").arg(line.words.size() - 1));
+            f = {QStringLiteral("known \"REASON\" COMMAND..."),
+                 QStringLiteral("%1 word(s) after known").arg(line.words.size() - 1), true};
         } else {
             if (known) {
                 reason = line.words[1].text;
                 command.words = line.words.mid(2);
             }
-            ok = execute(command, &f);
+            ok = execute(m_scene, command, &f);
         }
         if (known && !ok && !f.unreadable) {
             std::printf("%s:%d: known (%s): expected %s, got %s\n", qPrintable(path), line.number,
@@ -243,569 +867,12 @@ bool ScenarioRunner::runFile(const QString& path) {
         return false;
     }
     bool ok = true;
-    if (!m_platform.messages.messages.isEmpty()) {
-        const RecordedMessage m = m_platform.messages.messages.front();
-        std::printf("%s: expected no unmatched message, got unexpected message %s %s %s\n", qPrintable(path),
-                    qPrintable(quote(m.title)), qPrintable(quote(m.text)), qPrintable(iconName(m.icon)));
+    if (!m_scene.platform.messages.messages.isEmpty()) {
+        std::printf("%s: expected no unmatched message, got unexpected %s\n", qPrintable(path),
+                    qPrintable(messageText(m_scene.platform.messages.messages.front())));
         ok = false;
     }
     std::fflush(stdout);
     resetState();
     return ok;
-}
-
-bool ScenarioRunner::execute(const Line& line, Failure* f) {
-    if (!line.error.isEmpty()) {
-        *f = unreadable(QStringLiteral("a well-formed line"), line.error);
-        return false;
-    }
-    const QList<Word>& w = line.words;
-    if (w.first().text == QLatin1String("expect") && !w.first().quoted)
-        return expectation(w, f);
-    const bool ok = action(w, f);
-    settle();
-    return ok;
-}
-
-Form* ScenarioRunner::window(const QString& name, Failure* f) {
-    if (!windows::isRegistered(name)) {
-        *f = {QStringLiteral("a window of the program"), QStringLiteral("no window named %1").arg(name)};
-        return nullptr;
-    }
-    Form* form = windows::find(name);
-    if (!form)
-        *f = {QStringLiteral("window %1 to be open").arg(name), QStringLiteral("it is not loaded")};
-    return form;
-}
-
-QObject* ScenarioRunner::control(const QString& address, Form** owner, Failure* f) {
-    const qsizetype dot = address.indexOf(u'.');
-    if (dot <= 0 || dot == address.size() - 1) {
-        *f = unreadable(QStringLiteral("WINDOW.CONTROL"), address);
-        return nullptr;
-    }
-    Form* form = window(address.left(dot), f);
-    if (!form)
-        return nullptr;
-    *owner = form;
-    const QString name = address.mid(dot + 1);
-    QObject* c = form->findChild<QObject*>(name);
-    if (!c)
-        *f = {QStringLiteral("a control named %1 in %2").arg(name, form->className()),
-              QStringLiteral("none")};
-    return c;
-}
-
-bool ScenarioRunner::startProgram(const QString& without, Failure* f) {
-    QString folder = m_programDir;
-    if (!without.isEmpty()) {
-        // A copy of the program's folder without that one file: links to everything else.
-        m_copy = std::make_unique<QTemporaryDir>();
-        const QDir source(m_programDir);
-        if (!m_copy->isValid() || !source.exists()) {
-            *f = {QStringLiteral("a copy of the program's folder"), QStringLiteral("it could not be made")};
-            return false;
-        }
-        for (const QFileInfo& fi : source.entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
-            if (fi.fileName() == without)
-                continue;
-            QFile::link(fi.absoluteFilePath(), m_copy->filePath(fi.fileName()));
-        }
-        folder = m_copy->path();
-    }
-    m_platform.folder.folder = folder;
-    program::reset();
-    settle();
-    Main();
-    return true;
-}
-
-bool ScenarioRunner::action(const QList<Word>& w, Failure* f) {
-    const QString cmd = w[0].text;
-    auto arity = [&](int n) {
-        if (w.size() == n)
-            return true;
-        *f = unreadable(QStringLiteral("%1 with %2 word(s) after it").arg(cmd).arg(n - 1),
-                        QStringLiteral("%1 word(s)").arg(w.size() - 1));
-        return false;
-    };
-    if (cmd == QLatin1String("start"))
-        return arity(1) && startProgram({}, f);
-    if (cmd == QLatin1String("start-without"))
-        return arity(2) && startProgram(w[1].text, f);
-    if (cmd == QLatin1String("locale")) {
-        if (!arity(2))
-            return false;
-        const QLocale l(w[1].text);
-        if (l.name() != w[1].text && w[1].text != QLatin1String("C")) {
-            *f = unreadable(QStringLiteral("a locale name such as en_US"), w[1].text);
-            return false;
-        }
-        if (!setRegion(w[1].text)) {
-            *f = {QStringLiteral("the C library's locale %1.UTF-8 (scripts/deps.sh installs them all)")
-                      .arg(w[1].text),
-                  QStringLiteral("no such locale installed")};
-            return false;
-        }
-        return true;
-    }
-    if (cmd == QLatin1String("open")) {
-        if (!arity(2))
-            return false;
-        if (!windows::isRegistered(w[1].text)) {
-            *f = {QStringLiteral("a window of the program"),
-                  QStringLiteral("no window named %1").arg(w[1].text)};
-            return false;
-        }
-        windows::show(w[1].text);
-        return true;
-    }
-    if (cmd == QLatin1String("screenshot")) {
-        // Not part of the shared format: saves the window's image for a person to look at.
-        if (!arity(3))
-            return false;
-        Form* form = window(w[1].text, f);
-        if (!form)
-            return false;
-        if (!form->grab().save(w[2].text)) {
-            *f = {QStringLiteral("the picture saved"),
-                  QStringLiteral("it could not be written to %1").arg(w[2].text)};
-            return false;
-        }
-        return true;
-    }
-    if (cmd == QLatin1String("palette")) {
-        // Not part of the shared format: the desktop's theme for what follows (light, dark or
-        // high-contrast), set for the whole program as a desktop sets it.
-        if (!arity(2))
-            return false;
-        Theme theme;
-        if (!themeNamed(w[1].text, &theme)) {
-            *f = unreadable(QStringLiteral("light, dark or high-contrast"), w[1].text);
-            return false;
-        }
-        applyTheme(theme);
-        return true;
-    }
-    if (cmd == QLatin1String("close")) {
-        if (!arity(2))
-            return false;
-        Form* form = window(w[1].text, f);
-        if (!form)
-            return false;
-        form->close();
-        return true;
-    }
-    if (cmd == QLatin1String("key")) {
-        if (!arity(3))
-            return false;
-        Qt::Key key;
-        QChar ch;
-        if (!keyFromWord(w[2], &key, &ch)) {
-            *f = unreadable(
-                QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, an arrow (Up, Down, Left, "
-                               "Right) or one quoted character)"),
-                w[2].text);
-            return false;
-        }
-        QWidget* target = nullptr;
-        if (w[1].text.contains(u'.')) {
-            Form* owner = nullptr;
-            auto* c = qobject_cast<QWidget*>(control(w[1].text, &owner, f));
-            if (!c) {
-                if (f->expected.isEmpty())
-                    *f = {QStringLiteral("a control that takes keys"), w[1].text};
-                return false;
-            }
-            c->setFocus();
-            target = c;
-        } else {
-            Form* form = window(w[1].text, f);
-            if (!form)
-                return false;
-            target = form->focusWidget() ? form->focusWidget() : form;
-        }
-        sendKey(target, key, ch);
-        return true;
-    }
-
-    // The remaining actions address a control.
-    if (w.size() < 2) {
-        *f = unreadable(QStringLiteral("a command"), cmd);
-        return false;
-    }
-    Form* owner = nullptr;
-    const bool known = cmd == QLatin1String("click") || cmd == QLatin1String("dblclick") ||
-                       cmd == QLatin1String("select") || cmd == QLatin1String("type") ||
-                       cmd == QLatin1String("paste");
-    if (!known) {
-        *f = unreadable(QStringLiteral("a command"), cmd);
-        return false;
-    }
-    QObject* c = control(w[1].text, &owner, f);
-    if (!c)
-        return false;
-
-    if (cmd == QLatin1String("click")) {
-        if (!arity(2))
-            return false;
-        if (auto* b = qobject_cast<QAbstractButton*>(c)) {
-            // A person can only click what is there to click.
-            if (b->isEnabled() && b->isVisibleTo(owner))
-                b->click();
-            return true;
-        }
-        if (auto* m = qobject_cast<QMenu*>(c)) {
-            // Clicking a menu title opens its drop-down.
-            if (m->isEnabled())
-                emit m->aboutToShow();
-            return true;
-        }
-        if (auto* a = qobject_cast<QAction*>(c)) {
-            if (a->isEnabled() && a->isVisible())
-                a->trigger();
-            return true;
-        }
-        if (auto* widget = qobject_cast<QWidget*>(c)) {
-            // Any other control (a frame, a picture): a mouse click at its middle, received by
-            // whatever a person's click would reach there.
-            if (widget->isEnabled() && widget->isVisibleTo(owner)) {
-                QWidget* top = widget->window();
-                const QPoint at = widget->mapTo(top, widget->rect().center());
-                QWidget* target = top->childAt(at);
-                if (!target)
-                    target = top;
-                QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, at));
-            }
-            return true;
-        }
-        *f = {QStringLiteral("a control"),
-              QStringLiteral("%1 (%2)").arg(w[1].text, c->metaObject()->className())};
-        return false;
-    }
-    if (cmd == QLatin1String("type") || cmd == QLatin1String("paste")) {
-        if (!arity(3))
-            return false;
-        auto* widget = qobject_cast<QWidget*>(c);
-        if (!widget) {
-            *f = {QStringLiteral("a control that takes text"), w[1].text};
-            return false;
-        }
-        if (cmd == QLatin1String("paste")) {
-            if (auto* e = qobject_cast<QLineEdit*>(c)) {
-                if (e->isEnabled() && !e->isReadOnly())
-                    e->setText(w[2].text);
-                return true;
-            }
-            if (auto* t = qobject_cast<QTextEdit*>(c)) {
-                t->setPlainText(w[2].text);
-                return true;
-            }
-            *f = {QStringLiteral("a text box"), w[1].text};
-            return false;
-        }
-        widget->setFocus();
-        QPointer<QWidget> guard(widget);
-        for (const QChar ch : w[2].text) {
-            if (!guard)
-                break;
-            sendKey(widget, keyForChar(ch), ch == u'\n' ? QChar(u'\r') : ch);
-            settle();
-        }
-        return true;
-    }
-    // dblclick / select an item of a list or tree.
-    if (!arity(3))
-        return false;
-    if (auto* l = qobject_cast<QListWidget*>(c)) {
-        const QList<QListWidgetItem*> found = l->findItems(w[2].text, Qt::MatchExactly);
-        if (found.isEmpty()) {
-            *f = {QStringLiteral("an item %1 in %2").arg(quote(w[2].text), w[1].text),
-                  QStringLiteral("none")};
-            return false;
-        }
-        l->setCurrentItem(found.first());
-        if (cmd == QLatin1String("dblclick"))
-            emit l->itemDoubleClicked(found.first());
-        return true;
-    }
-    if (auto* t = qobject_cast<QTreeWidget*>(c)) {
-        const QList<QTreeWidgetItem*> found = t->findItems(w[2].text, Qt::MatchExactly | Qt::MatchRecursive);
-        if (found.isEmpty()) {
-            *f = {QStringLiteral("an item %1 in %2").arg(quote(w[2].text), w[1].text),
-                  QStringLiteral("none")};
-            return false;
-        }
-        t->setCurrentItem(found.first());
-        if (cmd == QLatin1String("dblclick"))
-            emit t->itemDoubleClicked(found.first(), 0);
-        return true;
-    }
-    *f = {QStringLiteral("a list or tree control"), w[1].text};
-    return false;
-}
-
-bool ScenarioRunner::expectation(const QList<Word>& w, Failure* f) {
-    if (w.size() < 2) {
-        *f = unreadable(QStringLiteral("an expectation"), QStringLiteral("expect alone"));
-        return false;
-    }
-    const QString what = w[1].text;
-    if (what == QLatin1String("message") && !w[1].quoted) {
-        if (w.size() != 5) {
-            *f = unreadable(QStringLiteral("expect message \"TITLE\" \"TEXT\" ICON"),
-                            QStringLiteral("%1 words").arg(w.size()));
-            return false;
-        }
-        const QString icon = w[4].text;
-        if (!QStringList{"info", "warning", "critical", "none"}.contains(icon)) {
-            *f = unreadable(QStringLiteral("an icon (info, warning, critical or none)"), icon);
-            return false;
-        }
-        const QString expected = QStringLiteral("message %1 %2 %3")
-                                     .arg(quote(w[2].text), w[3].quoted ? quote(w[3].text) : w[3].text, icon);
-        if (m_platform.messages.messages.isEmpty()) {
-            *f = {expected, QStringLiteral("no message")};
-            return false;
-        }
-        const RecordedMessage m = m_platform.messages.take();
-        const bool anyText = !w[3].quoted && w[3].text == QLatin1String("*");
-        const bool textOk = anyText ? !m.text.isEmpty() : m.text == w[3].text;
-        if (m.title != w[2].text || !textOk || iconName(m.icon) != icon) {
-            *f = {expected,
-                  QStringLiteral("message %1 %2 %3").arg(quote(m.title), quote(m.text), iconName(m.icon))};
-            return false;
-        }
-        return true;
-    }
-    if (what == QLatin1String("no-message")) {
-        if (!m_platform.messages.messages.isEmpty()) {
-            // They are taken off the record, as a message that does not match is: a file that goes
-            // on (past a known failure) is not failed for them again at its end.
-            const RecordedMessage m = m_platform.messages.messages.front();
-            m_platform.messages.messages.clear();
-            *f = {QStringLiteral("no message"),
-                  QStringLiteral("message %1 %2 %3").arg(quote(m.title), quote(m.text), iconName(m.icon))};
-            return false;
-        }
-        return true;
-    }
-    if (what == QLatin1String("program")) {
-        if (w.size() != 3 || w[2].text != QLatin1String("ended")) {
-            *f = unreadable(QStringLiteral("expect program ended"), QStringLiteral("something else"));
-            return false;
-        }
-        if (!program::ended()) {
-            *f = {QStringLiteral("the program to have ended"), QStringLiteral("it is running")};
-            return false;
-        }
-        return true;
-    }
-    if (what == QLatin1String("printed")) {
-        if (w.size() != 3) {
-            *f =
-                unreadable(QStringLiteral("expect printed WINDOW"), QStringLiteral("%1 words").arg(w.size()));
-            return false;
-        }
-        const int n = m_platform.printer.printed.value(w[2].text);
-        m_platform.printer.printed.remove(w[2].text);
-        if (n != 1) {
-            *f = {QStringLiteral("%1 printed once").arg(w[2].text),
-                  QStringLiteral("printed %1 times").arg(n)};
-            return false;
-        }
-        return true;
-    }
-    if (what == QLatin1String("launched")) {
-        if (w.size() != 3) {
-            *f = unreadable(QStringLiteral("expect launched \"PROGRAM\""),
-                            QStringLiteral("%1 words").arg(w.size()));
-            return false;
-        }
-        const QStringList started = m_platform.launcher.started;
-        m_platform.launcher.started.clear();
-        const bool any = !w[2].quoted && w[2].text == QLatin1String("*");
-        for (const QString& s : started)
-            if (any || s.endsWith(w[2].text))
-                return true;
-        *f = {QStringLiteral("a program %1 started").arg(any ? QStringLiteral("*") : quote(w[2].text)),
-              started.isEmpty() ? QStringLiteral("none started")
-                                : QStringLiteral("started %1").arg(started.join(", "))};
-        return false;
-    }
-
-    if (w.size() < 3) {
-        *f = unreadable(QStringLiteral("expect TARGET STATE"), what);
-        return false;
-    }
-    const QString state = w[2].text;
-
-    // Window-level expectations.
-    if (!what.contains(u'.')) {
-        if (!windows::isRegistered(what)) {
-            *f = {QStringLiteral("a window of the program"), QStringLiteral("no window named %1").arg(what)};
-            return false;
-        }
-        Form* form = windows::find(what);
-        auto status = [&]() -> QString {
-            if (!form)
-                return QStringLiteral("closed");
-            return form->isVisible() ? QStringLiteral("open") : QStringLiteral("hidden");
-        };
-        if (state == QLatin1String("open") || state == QLatin1String("hidden") ||
-            state == QLatin1String("closed")) {
-            if (status() != state) {
-                *f = {QStringLiteral("%1 %2").arg(what, state), status()};
-                return false;
-            }
-            return true;
-        }
-        if (state == QLatin1String("front")) {
-            QWidget* active = QApplication::activeWindow();
-            if (!form || active != form) {
-                *f = {QStringLiteral("%1 front").arg(what),
-                      active ? QStringLiteral("%1 is in front").arg(active->objectName())
-                             : QStringLiteral("no window in front")};
-                return false;
-            }
-            return true;
-        }
-        if (state == QLatin1String("caption")) {
-            if (w.size() != 4) {
-                *f = unreadable(QStringLiteral("expect WINDOW caption \"TEXT\""),
-                                QStringLiteral("%1 words").arg(w.size()));
-                return false;
-            }
-            if (!form) {
-                *f = {QStringLiteral("window %1 to be open").arg(what), QStringLiteral("it is not loaded")};
-                return false;
-            }
-            if (form->windowTitle() != w[3].text) {
-                *f = {QStringLiteral("caption %1").arg(quote(w[3].text)),
-                      QStringLiteral("caption %1").arg(quote(form->windowTitle()))};
-                return false;
-            }
-            return true;
-        }
-        *f = unreadable(QStringLiteral("open, hidden, closed, front or caption"), state);
-        return false;
-    }
-
-    Form* owner = nullptr;
-    QObject* c = control(what, &owner, f);
-    if (!c)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(c);
-    auto* act = qobject_cast<QAction*>(c);
-    auto needArgs = [&](int n) {
-        if (w.size() == n)
-            return true;
-        *f = unreadable(QStringLiteral("expect %1 %2 with %3 word(s)").arg(what, state).arg(n),
-                        QStringLiteral("%1 word(s)").arg(w.size()));
-        return false;
-    };
-
-    if (state == QLatin1String("text") || state == QLatin1String("tooltip")) {
-        if (!needArgs(4))
-            return false;
-        const QString actual = state == QLatin1String("text") ? textOf(c)
-                               : widget                       ? widget->toolTip()
-                               : act                          ? act->toolTip()
-                                                              : QString();
-        if (actual != w[3].text) {
-            *f = {QStringLiteral("%1 %2").arg(state, quote(w[3].text)),
-                  QStringLiteral("%1 %2").arg(state, quote(actual))};
-            return false;
-        }
-        return true;
-    }
-    if (state == QLatin1String("empty") || state == QLatin1String("nonempty")) {
-        if (!needArgs(3))
-            return false;
-        const QString actual = textOf(c);
-        if (actual.isEmpty() != (state == QLatin1String("empty"))) {
-            *f = {state, QStringLiteral("text %1").arg(quote(actual))};
-            return false;
-        }
-        return true;
-    }
-    // The two-state expectations: the word for true, the word for false, and how to read it.
-    auto* button = qobject_cast<QAbstractButton*>(c);
-    const struct {
-        const char* yes;
-        const char* no;
-        std::function<bool()> read;
-    } flags[] = {
-        {"enabled", "disabled", [&] { return widget ? widget->isEnabled() : act && act->isEnabled(); }},
-        {"shown", "hidden", [&] { return widget ? widget->isVisibleTo(owner) : act && act->isVisible(); }},
-        {"checked", "unchecked", [&] { return button ? button->isChecked() : act && act->isChecked(); }},
-    };
-    for (const auto& flag : flags) {
-        if (state != QLatin1String(flag.yes) && state != QLatin1String(flag.no))
-            continue;
-        if (!needArgs(3))
-            return false;
-        const bool actual = flag.read();
-        if (actual != (state == QLatin1String(flag.yes))) {
-            *f = {state, QString::fromLatin1(actual ? flag.yes : flag.no)};
-            return false;
-        }
-        return true;
-    }
-    if (state == QLatin1String("focused")) {
-        if (!needArgs(3))
-            return false;
-        QWidget* focus = owner->focusWidget();
-        if (focus != widget) {
-            *f = {QStringLiteral("%1 focused").arg(what),
-                  focus ? QStringLiteral("%1 has the focus").arg(focus->objectName())
-                        : QStringLiteral("no focus")};
-            return false;
-        }
-        return true;
-    }
-    if (state == QLatin1String("items") || state == QLatin1String("item")) {
-        QStringList texts;
-        if (!itemsOf(c, &texts)) {
-            *f = {QStringLiteral("a list or tree control"), what};
-            return false;
-        }
-        if (state == QLatin1String("items")) {
-            if (!needArgs(4))
-                return false;
-            bool ok = false;
-            const int n = w[3].text.toInt(&ok);
-            if (!ok) {
-                *f = unreadable(QStringLiteral("a count"), w[3].text);
-                return false;
-            }
-            if (texts.size() != n) {
-                *f = {QStringLiteral("%1 items").arg(n), QStringLiteral("%1 items").arg(texts.size())};
-                return false;
-            }
-            return true;
-        }
-        if (!needArgs(5))
-            return false;
-        bool ok = false;
-        const int k = w[3].text.toInt(&ok);
-        if (!ok || k < 1) {
-            *f = unreadable(QStringLiteral("an item number from 1"), w[3].text);
-            return false;
-        }
-        if (k > texts.size()) {
-            *f = {QStringLiteral("item %1 %2").arg(k).arg(quote(w[4].text)),
-                  QStringLiteral("%1 items").arg(texts.size())};
-            return false;
-        }
-        if (texts[k - 1] != w[4].text) {
-            *f = {QStringLiteral("item %1 %2").arg(k).arg(quote(w[4].text)),
-                  QStringLiteral("item %1 %2").arg(k).arg(quote(texts[k - 1]))};
-            return false;
-        }
-        return true;
-    }
-    *f = unreadable(
-        QStringLiteral("an expectation such as text, empty, enabled, shown, checked, focused, items"), state);
-    return false;
 }

@@ -3,16 +3,19 @@
 // through the windows' own event handling, message boxes, prints and program starts are recorded.
 
 #include "recorders.h"
-#include "script.h"
 
 #include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
 
-class QObject;
-class QWidget;
-class Form;
+// What a file's commands act on besides the windows: the recorders that stand in for the desktop,
+// and the program's folder (or a copy of it without one file).
+struct Scene {
+    QString programDir;
+    RecordingPlatform platform;
+    std::unique_ptr<QTemporaryDir> copy;
+};
 
 class ScenarioRunner {
   public:
@@ -23,32 +26,8 @@ class ScenarioRunner {
     int knownFailures() const { return m_knownFailures; }
 
   private:
-    struct Failure {
-        QString expected;
-        QString got;
-        // The line itself is wrong (a word missing or too many, an unknown command, state, key or
-        // icon), not the program: a known mark does not excuse it.
-        bool unreadable = false;
-    };
-    static Failure unreadable(QString expected, QString got) {
-        return {std::move(expected), std::move(got), true};
-    }
-    // Each returns false with the Failure filled in when the line does not hold.
-    bool execute(const Line& line, Failure* failure);
-    bool action(const QList<Word>& w, Failure* f);
-    bool expectation(const QList<Word>& w, Failure* f);
-
     void resetState();
-    // The user's regional setting: Qt's default locale and the C library's; false when the C
-    // library has no such locale.
-    bool setRegion(const QString& name);
-    bool startProgram(const QString& without, Failure* f);
 
-    Form* window(const QString& name, Failure* f);
-    QObject* control(const QString& address, Form** owner, Failure* f);
-
-    QString m_programDir;
-    RecordingPlatform m_platform;
-    std::unique_ptr<QTemporaryDir> m_copy;
+    Scene m_scene;
     int m_knownFailures = 0;
 };

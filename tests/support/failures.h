@@ -1,5 +1,5 @@
 #pragma once
-// A failure's short name, for comparing failures in tables.
+// A failure's short name, for comparing failures in tables, and the failure a piece of code raises.
 
 #include "core/numbers.h"
 
@@ -19,4 +19,14 @@ inline QString failureName(num::Failure f) {
         break;
     }
     return QStringLiteral("no answer");
+}
+
+// The short name of the failure that f() raises; "(no failure)" when it raises none.
+template <typename F> QString failureOf(F f) {
+    try {
+        f();
+    } catch (const num::CalcError& e) {
+        return failureName(e.failure());
+    }
+    return QStringLiteral("(no failure)");
 }

@@ -69,7 +69,7 @@ Definition frmCollisions() {
                   .units = {Unit::MetrePerSecond, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond,
                             Unit::MetrePerSecond, Unit::MetrePerSecond}},
                  {.label = secondPrefix, .box = secondResult, .units = {Unit::MetrePerSecond}}};
-    d.formulaBox = QStringLiteral("Text9");
+    d.formula = QStringLiteral("Text9");
     // Two columns: the initial velocities and the kinetic energy on the left, the final velocities
     // on the right. Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {
@@ -133,11 +133,11 @@ Definition frmCollisions() {
         aboveZero(mass2, positive),
         required({third, fourth, fifth}, invalid),
     };
-    d.help.text = concat({
+    d.help->text = concat({
         "In elastic collisions, the objects collide and return to their original shape with no change ",
         "in total kinetic energy. The total momentum remains constant. ",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

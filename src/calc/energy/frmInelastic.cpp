@@ -31,7 +31,7 @@ Definition frmInelastic() {
     d.results = {{.label = "Label8",
                   .box = "Text8",
                   .units = {Unit::Kilogram, Unit::MetrePerSecond, Unit::Joule, Unit::MetrePerSecond}}};
-    d.formulaBox = QStringLiteral("Text9");
+    d.formula = QStringLiteral("Text9");
     // Switching options keeps what was typed: the numbers stand under the new prompts.
     d.choices = {
         {.options =
@@ -83,12 +83,12 @@ Definition frmInelastic() {
     d.checks = {validData({first, second, third, fourth}, Icon::Information)};
     // Clear goes back to the first option.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.help.text = concat({
+    d.help->text = concat({
         "When two objects collide and stick together, you have what is called an inelastic collision. ",
         "The final mass is the sum of both initial masses. The two objects travel at the same ",
         "velocity after the collision. ",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -22,7 +22,7 @@ Definition frmKineticEnergy() {
     };
     d.results = {
         {.label = "Label3", .box = "Text3", .units = {Unit::Joule, Unit::Kilogram, Unit::MetrePerSecond}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.choices = {{.options =
                       {
                           {"Kinetic Energy",
@@ -46,12 +46,12 @@ Definition frmKineticEnergy() {
                       },
                   .perRow = 3}};
     d.checks = {required({first, second}, {"You must enter a value."})};
-    d.help.text = concat({
+    d.help->text = concat({
         "Kinetic energy is the energy of motion. Its formula is 1/2 mv^2 where m is the mass and v is the  ",
         "velocity. The velocity, when squared, contributes a lot more to the kinetic energy than the mass. ",
         "A small particle going real fast has more kinetic energy than a large object going slowly.",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -31,14 +31,14 @@ Definition frmMomentum() {
     d.inputs = {
         {first, "Label1", Profile::K12},
         {second, "Label2", Profile::K10},
-        {.box = finalVelocity, .label = "Label3", .filter = Profile::K10, .disabledWhileHidden = true},
+        {.box = finalVelocity, .label = "Label3", .filter = Profile::K10},
         {time, "Label5"},
     };
     d.results = {
         {.label = "Label4",
          .box = "Text4",
          .units = {Unit::KilogramMetrePerSecond, Unit::Kilogram, Unit::MetrePerSecond, Unit::Newton}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     const QStringList all = shared + QStringList{time};
     d.choices = {{.options =
                       {
@@ -81,7 +81,7 @@ Definition frmMomentum() {
     // Clear goes back to the momentum option.
     d.clear.then = [](Sheet& w) { w.select(1); };
     d.close.show = QStringLiteral("frmMomentumChoices");
-    d.help.text = concat({
+    d.help->text = concat({
         "Momentum is defined as mass times velocity. A change in momentum requires a force being applied  ",
         "over a period of time ",
     });

@@ -16,7 +16,7 @@ Definition frmPotentialenergy() {
     Definition d{.className = "frmPotentialenergy", .caption = "Potential Energy"};
     d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
     d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     d.choices = {
         {.options =
              {
@@ -37,12 +37,12 @@ Definition frmPotentialenergy() {
              },
          .perRow = 2}};
     d.checks = {validData({first, second})};
-    d.help.text = concat({
+    d.help->text = concat({
         "Potential energy is the energy of position. The higher an object is, the more potential energy it ",
         "contains. Gravitational potential energy depends upon the height above a gravitational source. ",
         "Elastic potential energy is stored in any compressed or stretched object like a spring. ",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -21,14 +21,14 @@ Definition frmPower() {
         {time, "Label2", Profile::K1, "Enter the time change."},
     };
     d.results = {{.label = "Label3", .box = "Text3", .prefix = "The power is ", .units = {Unit::Watt}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.checks = {validData({distance, time, force})};
     d.solve = [](Sheet& w) {
         const Single f = w.single(force), x = w.single(distance), t = w.single(time);
         w.showResult(physics::power(f, x, t));
     };
     d.load.firstBox = QString::fromLatin1(distance);
-    d.help.text = concat({
+    d.help->text = concat({
         "Power is defined as work divided by the change in time. Work in turn is simply force time distance. ",
     });
     return d;

@@ -27,7 +27,7 @@ Definition frmWork() {
         {angle, "Label3", Profile::K1},
     };
     d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::Metre, Unit::Newton}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     d.choices = {
         {.options =
              {
@@ -55,7 +55,7 @@ Definition frmWork() {
     d.checks = {validData({first, second, angle})};
     // Clear goes back to the Work option with its prompts.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.help.text = concat({
+    d.help->text = concat({
         "Work is the product of the magnitude of the force and its displacement in a particular direction. ",
         "Work is not done unless there is displacement of the object. The angle in which the work is done is ",
         "also a factor in the force aspect of work.",

@@ -24,7 +24,7 @@ Definition frmArchimedes() {
     d.results = {{.label = "Label3",
                   .box = "Text3",
                   .units = {Unit::Newton, Unit::KilogramPerCubicMetre, Unit::CubicMetre}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.choices = {{.options =
                       {
                           {.caption = "Buoyant Force",
@@ -56,7 +56,7 @@ Definition frmArchimedes() {
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "Archimede's Principle states that any object completely or partially submerged in a fluid ",
         "experiences an upward buoyant force equal in magnitude to the weight of the fluid displaced by the ",
         "object. Objects float because of this upward force. That force is equal to the weight of the object. ",

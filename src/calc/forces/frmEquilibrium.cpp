@@ -33,7 +33,7 @@ Definition frmEquilibrium() {
          .units = {Unit::Degree}},
         {.label = "Label8", .box = force2, .units = {Unit::Newton}},
     };
-    d.formulaBox = QStringLiteral("Text7");
+    d.formula = QStringLiteral("Text7");
 
     const char* const both = "The 2 forces required to reach equilibrium are ";
     const Captions atDegrees = {{"Label5", "at"}, {"Label6", "degrees"}};
@@ -80,7 +80,7 @@ Definition frmEquilibrium() {
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({weightBox, angle1, angle2}, invalid)};
     d.clear.focusesFirstBox = false;
-    d.help.text = concat({
+    d.help->text = concat({
         "Equilibrium refers to the forces necessary to support an object. In these problems, think of an ",
         "object being supported by a single force like a cable. The force (or cable) in turn is supported by ",
         "two other forces. Think of a capital Y with the object at the very bottom of the Y. In some cases the ",

@@ -70,7 +70,7 @@ Definition frmForces() {
          .unit = secondUnit,
          .units = {Unit::None, Unit::None, Unit::None, Unit::None, Unit::Degree, Unit::Newton}},
     };
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
 
     d
         .choices = {{.options =
@@ -142,9 +142,9 @@ Definition frmForces() {
     };
     // Clear empties the boxes and puts back the selected option's own layout.
     d.clear = {.focusesFirstBox = false, .restoresLayout = true};
-    d.buttons = {.closeName = "cmdCancel", .closeLeads = true};
-    d.help = {.button = false, .f1 = false};
-    d.load.okEnabled = true;
+    d.buttons.order = {Standard::Close, Standard::Print, Standard::Clear, Standard::Ok};
+    d.help = std::nullopt;
+    d.load.then = [](Sheet& w) { w.enableCommands(true); };
     return d;
 }
 

@@ -19,7 +19,7 @@ Definition frmFriction() {
                   .box = "Text3",
                   .unit = unit,
                   .units = {Unit::None, Unit::Newton, Unit::Kilogram, Unit::MetrePerSecondSquared}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.choices = {
         {.options =
              {
@@ -73,7 +73,7 @@ Definition frmFriction() {
     };
     // Clear empties every box, the mass too, and puts back the selected option's layout.
     d.clear = {.focusesFirstBox = false, .restoresLayout = true};
-    d.help.text = concat({
+    d.help->text = concat({
         "Friction is a force that resists motion due to contact between an object and its environment. ",
         "There are different types of friction depending on whether the object is moving or not. The ",
         "coefficient of friction is the ratio of the force of friction to the normal force acting between ",

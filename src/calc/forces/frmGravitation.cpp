@@ -23,7 +23,7 @@ Definition frmGravitation() {
                   .box = "Text4",
                   .format = ResultFormat::WideRange,
                   .units = {Unit::Newton, Unit::Kilogram, Unit::Metre}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     // An option only changes the prompts.
     d.choices = {{.options =
                       {
@@ -71,7 +71,7 @@ Definition frmGravitation() {
     };
     // Clear goes back to the force.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.help.text = concat({
+    d.help->text = concat({
         "Gravity is the force of attraction between any two objects in the universe. The masses of the two ",
         "objects are required as well as the distance between them. ",
     });

@@ -18,7 +18,7 @@ Definition frmHookes() {
     };
     d.results = {
         {.label = "Label3", .box = "Text3", .units = {Unit::NewtonPerMetre, Unit::Metre, Unit::Newton}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     // An option only changes the prompts.
     d.choices = {
         {.options =
@@ -57,7 +57,7 @@ Definition frmHookes() {
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "A mass-spring system, involves  what is known as Hooke's Law . Hooke's Law states that their is a ",
         "relationship between force and displacement. The equation is stated as the negative of the spring ",
         "constant  times displacement. The spring constant is negative because the movement of the spring is ",

@@ -15,7 +15,7 @@ Definition frmPascal() {
     d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}, {area2, "Label4"}};
     d.results = {
         {.label = "Label3", .box = "Text3", .units = {Unit::Pascal, Unit::Newton, Unit::SquareMetre}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.choices = {
         {.options =
              {
@@ -48,7 +48,7 @@ Definition frmPascal() {
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "Pascal's principle refers to pressure applied to fluid enclosed in a container. The pressure applied ",
         "to the fluid  is transmitted to every part of the fluid. In a hydraulic lift, a small pressure applied ",
         "to a small area translates to a large pressure over a large area. Given the initial pressure and the ",

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -31,7 +32,7 @@ using msg::Trap;
 
 // How a result box writes its numbers: by the result rule (three decimals), or for quantities
 // that span many powers of ten, in the scientific form wherever three decimals would hide them.
-enum class ResultFormat { ThreeDecimals, WideRange /* frmGravitation */ };
+enum class ResultFormat { ThreeDecimals, WideRange };
 
 // What formulas and checks may do with the window. Every name must be one of the window's
 // controls: an unknown name is a programming error and stops the program at once.
@@ -61,6 +62,8 @@ class Sheet {
     virtual void setOptionCaption(int option, const QString& caption) = 0;
     // Moves the keyboard focus to the box, with its text selected.
     virtual void focusBox(const QString& box) = 0;
+    // Ok (where the window has one) and Print.
+    virtual void enableCommands(bool enabled) = 0;
 
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
     // The selected one of the count options from first on (numbered as for isSelected); 0 when
@@ -128,8 +131,6 @@ struct NumberInput {
     QString prompt; // the prompt's caption where no option gives one
     QString tooltip;
     Place place = Place::NewRow;
-    // The box is disabled while the layout hides it, and enabled again when a layout shows it.
-    bool disabledWhileHidden = false; // frmMomentum
 };
 
 // A read-only box a result is written into: a prefix label before it and a unit label after it,
@@ -183,14 +184,15 @@ struct Option {
 // A group of option buttons in a frame. A solve-for group decides the layout and the formula; a
 // group of settings only holds a choice that formulas read.
 struct ChoiceGroup {
-    enum class Role { SolveFor, Setting /* frmMetrics */ };
+    enum class Role { SolveFor, Setting };
     QString frame = QStringLiteral("Frame1");
     QString caption = QStringLiteral("Select one of the following");
     std::vector<Option> options;
     Role role = Role::SolveFor;
     // Options to a row, filled left to right; 0: in columns of up to four, top to bottom.
     int perRow = 0;
-    bool selectsFirstAtLoad = true; // false: frmMetrics
+    // The option chosen when the window opens, from 1 within the group; 0: none.
+    int chosenAtLoad = 1;
     // A click on an option empties every box (the new question starts afresh); false: the inputs
     // stay, and only the answer goes when the click changes what is solved for.
     bool clickEmptiesBoxes = true;
@@ -217,28 +219,35 @@ struct ExtraButton {
     Trap trap;
 };
 
-// The standard row, left to right: Print, Close, Clear, Ok (Close first where the window has it so).
+// A standard button: its control's name and its caption.
+struct Command {
+    QString name;
+    QString caption;
+};
+
+// The standard buttons of a calculator.
+enum class Standard { Print, Close, Clear, Ok };
+
+// The button row: the standard buttons in the order given, then the extra buttons.
 struct ButtonRow {
-    QString okName = QStringLiteral("cmdOk");
-    QString okCaption = QStringLiteral("Ok"); // frmSignificantFigures gives its own
-    // Most calculators name their Close button cmdCancel; a few name it cmdClose.
-    QString closeName = QStringLiteral("cmdCancel");
-    QString closeCaption = QStringLiteral("Close");
-    bool closeLeads = false;       // frmForces
-    std::vector<ExtraButton> more; // after Ok
-    // A window whose buttons each compute at once has no Ok: the first change of the first box
-    // enables Print alone.
-    bool ok = true;
+    Command ok{QStringLiteral("cmdOk"), QStringLiteral("Ok")};
+    Command close{QStringLiteral("cmdCancel"), QStringLiteral("Close")};
+    // Left to right. A window whose buttons each compute at once leaves Ok out: the first change
+    // of the first box then enables Print alone.
+    std::vector<Standard> order = {Standard::Print, Standard::Close, Standard::Clear, Standard::Ok};
+    std::vector<ExtraButton> more; // after the standard ones
     // The extra buttons in rows of this many above the standard row; 0: in the row, after Ok.
     int morePerRow = 0;
+
+    bool hasOk() const { return std::find(order.begin(), order.end(), Standard::Ok) != order.end(); }
 };
 
 struct OnLoad {
-    // Ok and Print are enabled from the start, instead of by the first change of the first box.
-    bool okEnabled = false; // frmForces
-    // The box whose first change enables Ok and Print, and where Clear puts the cursor; by
-    // default the first input.
-    QString firstBox; // frmPower
+    // The box the problem starts from: its first change enables Ok and Print, and Clear puts the
+    // cursor in it; by default the first input.
+    QString firstBox;
+    // What loading does besides, once the window shows its first selection.
+    Formula then;
 };
 
 struct OnClear {
@@ -254,11 +263,23 @@ struct OnClose {
     QString show; // the window shown again once this one is closed
 };
 
+// A calculator's help: the "?" button with its topic explanation, and F1, which opens the help
+// viewer at the calculator's topic. A calculator without help has neither.
 struct Help {
     QString text; // the topic explanation of the "?" button
     QString title = QStringLiteral("Quellorin");
-    bool button = true; // the "?" button (frmForces has none)
-    bool f1 = true;     // F1 opens the help viewer (not in frmForces)
+};
+
+// The box across the foot of the window where a formula is written out with the student's
+// numbers.
+struct FormulaBox {
+    FormulaBox() = default;
+    FormulaBox(const char* box) : box(QString::fromLatin1(box)) {}
+    FormulaBox(QString box, Profile filter = Profile::None) : box(std::move(box)), filter(filter) {}
+    QString box;
+    // With a key filter it takes typing through it, as an input box does (nothing reads what is
+    // typed there); without one it is read-only.
+    Profile filter = Profile::None;
 };
 
 struct Definition {
@@ -268,11 +289,11 @@ struct Definition {
     std::vector<NumberInput> inputs;
     std::vector<ResultRow> results;
     std::vector<Separator> lines;
-    QString formulaBox;      // the worked-formula box, if the window has one
-    QStringList unusedBoxes; // boxes the window has but never shows or writes (frmVelocity)
+    FormulaBox formula;      // the worked-formula box, if the window has one
+    QStringList unusedBoxes; // boxes the window holds but never shows or writes
     std::vector<ChoiceGroup> choices;
     // Where the layout depends on more than the clicked option (two solve-for groups).
-    std::function<Layout(const Sheet&)> layout; // frmProjectile
+    std::function<Layout(const Sheet&)> layout;
     // Every layout that hook can give, and the captions the window's own buttons write into its
     // labels. The window sizes its labels for all of them, so that it keeps one width whatever is
     // chosen; a layout the hook gives that is not listed here is a programming error.
@@ -286,10 +307,7 @@ struct Definition {
     OnLoad load;
     OnClear clear;
     OnClose close;
-    Help help;
-    // The worked-formula box with a key filter takes typing through it, as an input box does
-    // (nothing reads what is typed there); without one it is read-only.
-    Profile formulaFilter = Profile::None; // frmDeviations and frmVariation
+    std::optional<Help> help = Help{};
 };
 
 // Text assembled from literal pieces, in order, with nothing between them.

@@ -44,8 +44,14 @@ QStringList problems(const Definition& d) {
                        .arg(s.name, s.after);
 
     int options = 0;
-    for (const ChoiceGroup& group : d.choices)
+    for (const ChoiceGroup& group : d.choices) {
         options += int(group.options.size());
+        if (group.chosenAtLoad < 0 || group.chosenAtLoad > int(group.options.size()))
+            found << QStringLiteral("the group %1 starts with option %2 of %3")
+                         .arg(group.frame)
+                         .arg(group.chosenAtLoad)
+                         .arg(group.options.size());
+    }
     for (const ResultRow& r : d.results)
         if (r.units.size() > 1 && int(r.units.size()) > options)
             found << QStringLiteral("the result %1 gives %2 units for %3 options")

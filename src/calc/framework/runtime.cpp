@@ -19,8 +19,8 @@ QStringList boxNames(const Definition& d) {
         names << in.box;
     for (const ResultRow& r : d.results)
         names << r.box;
-    if (!d.formulaBox.isEmpty())
-        names << d.formulaBox;
+    if (!d.formula.box.isEmpty())
+        names << d.formula.box;
     return names + d.unusedBoxes;
 }
 
@@ -81,23 +81,26 @@ void CalculatorRuntime::load() {
         applyLayout(currentLayout());
     else
         showUnits();
-    m_surface.enableCommands(m_def.load.okEnabled);
-    // The first option of each group that asks for it, unless selecting in an earlier group has
-    // already chosen in this one too.
+    m_surface.enableCommands(false);
+    // The option each group starts with, unless selecting in an earlier group has already chosen
+    // in this one too.
     for (int n = 1; n <= optionCount(); ++n) {
         const int g = groupOf(n);
-        if ((n > 1 && groupOf(n - 1) == g) || !m_def.choices[size_t(g)].selectsFirstAtLoad)
+        if (n > 1 && groupOf(n - 1) == g)
             continue;
+        const int initial = m_def.choices[size_t(g)].chosenAtLoad;
         bool chosen = false;
         for (int i = n; i <= optionCount() && groupOf(i) == g; ++i)
             chosen = chosen || isSelected(i);
-        if (!chosen)
-            select(n);
+        if (!chosen && initial > 0)
+            select(n + initial - 1);
     }
     // The window opens with the cursor in the first box of the tab order (which need not be the
     // box that enables Ok).
     if (!m_def.inputs.empty())
         focusBox(m_def.inputs.front().box);
+    if (m_def.load.then)
+        m_def.load.then(*this);
 }
 
 void CalculatorRuntime::applyLayout(const Layout& layout) {
@@ -105,9 +108,9 @@ void CalculatorRuntime::applyLayout(const Layout& layout) {
         const QString prompt = captionOf(layout.prompts, in.box);
         setCaption(in.label, prompt);
         const bool shown = layout.shown ? layout.shown->contains(in.box) : !prompt.isEmpty();
+        // A hidden box is disabled too, so that nothing reaches it until a layout shows it again.
         m_surface.showBox(in.box, shown);
-        if (in.disabledWhileHidden)
-            m_surface.enableBox(in.box, shown);
+        m_surface.enableBox(in.box, shown);
     }
     if (!m_def.results.empty() && !m_def.results.front().label.isEmpty())
         setCaption(m_def.results.front().label, layout.resultPrefix);
@@ -180,8 +183,8 @@ void CalculatorRuntime::optionClicked(int n) {
             m_solvedFor = std::move(now);
             for (const ResultRow& r : m_def.results)
                 setText(r.box, QString());
-            if (!m_def.formulaBox.isEmpty())
-                setText(m_def.formulaBox, QString());
+            if (!m_def.formula.box.isEmpty())
+                setText(m_def.formula.box, QString());
         }
         applyLayout(currentLayout());
     }
@@ -261,7 +264,8 @@ void CalculatorRuntime::boxChanged(const QString& box) {
 }
 
 void CalculatorRuntime::help() {
-    say({m_def.help.text, m_def.help.title, Icon::Information});
+    if (m_def.help)
+        say({m_def.help->text, m_def.help->title, Icon::Information});
 }
 
 QString CalculatorRuntime::resultBox() const {

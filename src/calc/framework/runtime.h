@@ -71,8 +71,8 @@ class CalculatorRuntime : public Sheet {
     int optionCount() const { return int(m_groupOf.size()); }
 
     // The load step: every box empty, the captions and layout of the first selection, Ok and
-    // Print disabled (unless the definition enables them), the first options selected, the
-    // cursor in the first input box.
+    // Print disabled, each group's first option selected, the cursor in the first input box,
+    // then what the definition does besides.
     void load();
     // Option n's click (the option is already selected): the boxes emptied where its group says
     // so (and the result rows and worked formula whenever the click changes what is solved for),
@@ -110,10 +110,11 @@ class CalculatorRuntime : public Sheet {
     int selectedOption() const override;
     void say(const Message& message) override { m_surface.say(message); }
     QString resultBox() const override;
-    QString formulaBox() const override { return m_def.formulaBox; }
+    QString formulaBox() const override { return m_def.formula.box; }
     ResultFormat resultFormat(const QString& box) const override;
     void setOptionCaption(int n, const QString& caption) override { m_surface.setOptionCaption(n, caption); }
     void focusBox(const QString& box) override { m_surface.focusBox(box); }
+    void enableCommands(bool enabled) override { m_surface.enableCommands(enabled); }
 
     // The group of option n, numbered from 0.
     int groupOf(int n) const { return m_groupOf[size_t(n - 1)]; }

@@ -24,7 +24,7 @@ Definition frmAcceleration() {
     d.results = {{.label = "Label4",
                   .box = "Text4",
                   .units = {Unit::Metre, Unit::MetrePerSecond, Unit::Second, Unit::MetrePerSecondSquared}}};
-    d.formulaBox = QStringLiteral("Text8");
+    d.formula = QStringLiteral("Text8");
     const Captions velocities = {{first, "Enter the initial velocity."},
                                  {second, "Enter the final velocity."},
                                  {third, "Enter the change in time."}};
@@ -81,9 +81,9 @@ Definition frmAcceleration() {
         whenOption(4, atLeastZero(second, final)),
         whenOption(4, aboveZero(third, time)),
     };
-    d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
+    d.buttons.close.caption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmAccelerationChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "Constant acceleration means that the rate of increase or decrease will stay the same. Your acceleration will ",
         "not change. Remember that acceleration is negative when you are slowing down and ",
         "positive when you are speeding up.",

@@ -17,7 +17,7 @@ Definition frmCalculateDisplacement() {
     };
     d.results = {
         {.label = "Label3", .box = displacement, .prefix = "The displacement is", .units = {Unit::Metre}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.checks = {required({finalPosition, initialPosition}, {"You must enter a valid number."})};
     d.solve = [](Sheet& w) {
         const num::Single x = w.single(finalPosition), x0 = w.single(initialPosition);
@@ -26,11 +26,11 @@ Definition frmCalculateDisplacement() {
         w.showFormula(num::plain(x) + " - " + num::plain(x0));
     };
     d.close.show = QStringLiteral("frmMotion");
-    d.help.text = concat({
+    d.help->text = concat({
         "Displacement is the distance between the starting position and the final ending position. It is ",
         "not the total distance traveled. ",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

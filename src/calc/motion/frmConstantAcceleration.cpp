@@ -21,7 +21,7 @@ Definition frmConstantAcceleration() {
                   .box = "Text3",
                   .prefix = "The average acceleration is",
                   .units = {Unit::MetrePerSecondSquared}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     d.checks = {
         required({initialVelocity, finalVelocity, time}, {"You must enter a valid number."}),
         aboveZero(time, {"You must enter a positive number for the time."}),
@@ -31,9 +31,9 @@ Definition frmConstantAcceleration() {
         w.showResult(physics::acceleration(v0, v, t));
         w.showFormula("(" + num::plain(v) + " - " + num::plain(v0) + ") / " + num::plain(t));
     };
-    d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
+    d.buttons.close.caption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmAccelerationChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "Average acceleration is the change in velocity divided by the change in time. ",
     });
     return d;

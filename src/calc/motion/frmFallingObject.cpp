@@ -34,7 +34,7 @@ Definition frmFallingObject() {
                   .box = "Text4",
                   .tooltip = "Positive or negative?",
                   .units = {Unit::MetrePerSecond, Unit::Second, Unit::Metre}}};
-    d.formulaBox = QStringLiteral("Text8");
+    d.formula = QStringLiteral("Text8");
     const auto fall = [](const char* last) {
         return Captions{{initialVelocity, "Enter the initial velocity."},
                         {acceleration, "Enter the acceleration."},
@@ -72,9 +72,9 @@ Definition frmFallingObject() {
     d.checks = {required({initialVelocity, acceleration, third}, {"You must enter a valid number."})};
     // Clear goes back to "Find velocity".
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
+    d.buttons.close.caption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmAccelerationChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "The free fall of falling objects is caused by acceleration towards the center of the Earth by the force ",
         "of gravity. On Earth, the downward acceleration is -9.81 meters per second per second. The ",
         "negative sign reflects downward acceleration. The downward acceleration remains constant ",

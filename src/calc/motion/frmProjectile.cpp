@@ -82,7 +82,7 @@ Definition frmProjectile() {
                   .box = "Text5",
                   .units = {Unit::None, Unit::None, Unit::Metre, Unit::MetrePerSecond, Unit::Degree,
                             Unit::Second, Unit::Metre}}};
-    d.formulaBox = QStringLiteral("Text6");
+    d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed.
     d.choices = {
         {.caption = "Select one of the following options",
@@ -172,9 +172,9 @@ Definition frmProjectile() {
             d.layouts.push_back(layoutFor(launch, sought));
     d.checks = {required({first, second, third}, {"You must enter a valid number."})};
     d.trap = {"Quellorin:", Icon::None};
-    d.buttons = {.closeName = "cmdCancel", .closeCaption = "Cancel"};
+    d.buttons.close.caption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmAccelerationChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "There are two kinds of projectile motion. One deals with objects that are launched or projected horizontally. ",
         "The other deals with objects that are launched or projected at an angle. In this case, the vertical ",
         "and horizontal components of the angle become important. With objects launched horizontally, ",

@@ -53,7 +53,7 @@ Definition frmVelocity() {
         whenOption(1, fillIfEmpty(fourth, "0")),
     };
     d.trap = {"Quellorin", Icon::Information};
-    d.help.text = concat({
+    d.help->text = concat({
         "Velocity tells you how fast an object moves and in what direction it is moving. Speed only tells you how ",
         "fast an object is moving. Average velocity is the total displacement divided by the time period ",
         "during which that displacement occurred. It also must include the direction. Instantaneous velocity ",
@@ -61,7 +61,7 @@ Definition frmVelocity() {
         "line representing the velocity equation for a particular time value. This can be calculated by using ",
         "the rise / run method. ",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

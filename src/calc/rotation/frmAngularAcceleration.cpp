@@ -26,7 +26,7 @@ Definition frmAngularAcceleration() {
     d.results = {{.label = "Label4",
                   .box = "Text4",
                   .units = {Unit::RadianPerSecondSquared, Unit::Second, Unit::RadianPerSecond}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.caption = "Choose one of the following",
                   .options = {{.caption = "Acceleration",
@@ -60,7 +60,7 @@ Definition frmAngularAcceleration() {
     d.trap.icon = Icon::Information;
     // Clear starts the window over at the acceleration.
     d.clear.then = [](Sheet& w) { w.select(1); };
-    d.help.text = concat({
+    d.help->text = concat({
         "Angular acceleration is the change in angular speed divided by the time interval. It is similar to the ",
         "other types of acceleration you have encountered. Instead of going in a linear direction  ",
         "you are going around a central axis. As a wheel spins around its axis, it accelerates and  ",

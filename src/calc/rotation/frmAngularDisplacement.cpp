@@ -14,7 +14,7 @@ Definition frmAngularDisplacement() {
     Definition d{.className = "frmAngularDisplacement", .caption = "Angular Displacement"};
     d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}};
     d.results = {{.label = "Label3", .box = "Text3", .units = {Unit::Radian, Unit::Metre, Unit::Metre}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Displacement",
                                .layout = {{{first, "Change in arc length"}, {second, "Distance from axis"}},
@@ -43,7 +43,7 @@ Definition frmAngularDisplacement() {
                   .perRow = 3,
                   .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second}, Icon::Information)};
-    d.help.text = concat({
+    d.help->text = concat({
         "Angular displacement is the change in arc length divided by the distance from the axis. It is the angle ",
         "through which a body rotates around an axis. Think of a seat on a Ferris wheel or any object ",
         "on a rotating wheel or disk. The angle a seat on the Ferris wheel moves through is the angular ",

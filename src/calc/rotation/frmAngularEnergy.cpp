@@ -22,7 +22,7 @@ Definition frmAngularEnergy() {
     d.results = {{.label = "Label4",
                   .box = "Text4",
                   .units = {Unit::Joule, Unit::KilogramMetreSquared, Unit::RadianPerSecond}}};
-    d.formulaBox = QStringLiteral("Text6");
+    d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Kinetic Energy",
                                .layout = {{{first, "Enter the mass."},
@@ -58,7 +58,7 @@ Definition frmAngularEnergy() {
                   .clickEmptiesBoxes = false}};
     d.checks = {validData({first, radius, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "Rotational kinetic energy is the energy of angular speed. The faster an object rotates, the more  ",
         " kinetic energy it has .  Rotational kinetic energy is given by the equation 1/2IW^2 where",
         " I is the moment of inertia and W is the angular speed. It is similar to the kinetic energy of ",

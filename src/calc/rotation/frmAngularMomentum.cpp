@@ -24,7 +24,7 @@ Definition frmAngularMomentum() {
         {.label = "Label5",
          .box = "Text5",
          .units = {Unit::KilogramMetreSquaredPerSecond, Unit::KilogramMetreSquared, Unit::RadianPerSecond}}};
-    d.formulaBox = QStringLiteral("Text6");
+    d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {
         {.options = {{.caption = "Angular Momentum",
@@ -62,7 +62,7 @@ Definition frmAngularMomentum() {
     d.checks = {validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     // Esc closes the window, as everywhere else.
-    d.help.text = concat({
+    d.help->text = concat({
         "Angular momentum is the product of a rotating object's moment of inertia and its angular speed. ",
         "Every moving object has momentum which is basically mass time speed. ",
     });

@@ -21,7 +21,7 @@ Definition frmAngularSpeed() {
     };
     d.results = {
         {.label = "Label3", .box = "Text3", .units = {Unit::RadianPerSecond, Unit::Radian, Unit::Second}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {
         {.options = {{.caption = "Speed",
@@ -51,12 +51,12 @@ Definition frmAngularSpeed() {
          .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "Angular speed is the rate at which a body rotates about an axis usually in radians per second. ",
         "The displacement is the distance an object moves. Angular speed is the same as the regular ",
         "speed of an object moving in a straight line except that  you are moving around a central axis.",
     });
-    d.buttons.closeName = QStringLiteral("cmdClose");
+    d.buttons.close.name = QStringLiteral("cmdClose");
     return d;
 }
 

@@ -19,7 +19,7 @@ Definition frmCircularMotion() {
         {speed, "Label3", Profile::K1},
     };
     d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::MetrePerSecondSquared, Unit::Newton}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed.
     d.choices = {{.options = {{.caption = "Centripetal Acceleration",
                                .layout = {{{first, "Enter the speed."}, {radius, "Enter the radius."}},
@@ -44,7 +44,7 @@ Definition frmCircularMotion() {
                   .clickEmptiesBoxes = false}};
     d.checks = {validData({first, radius, speed}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "Centripetal acceleration is the acceleration directed towards the center of a circle. ",
         "For an object moving in a circular path, centripetal acceleration is caused only by a change in direction ",
         "assuming its velocity is constant. Centripetal acceleration is calculated by dividing the velocity ",

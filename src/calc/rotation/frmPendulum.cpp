@@ -17,7 +17,7 @@ Definition frmPendulum() {
     d.results = {{.label = "Label3",
                   .box = "Text3",
                   .units = {Unit::Second, Unit::Hertz, Unit::Metre, Unit::MetrePerSecondSquared}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed, in the hidden box too.
     d.choices = {
         {.caption = "Select one of the following options",
@@ -54,7 +54,7 @@ Definition frmPendulum() {
          .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "A pendulum is a mass suspended by a rope or string. The mass swings back and forth. The period  ",
         "of the pendulum is the time it takes to make one complete movement back and forth. The ",
         "frequency is the number of complete cycles in a unit of time. The amplitude is the maximum ",

@@ -21,7 +21,7 @@ Definition frmTorque() {
     d.results = {{.label = "Label4",
                   .box = "Text4",
                   .units = {Unit::NewtonMetre, Unit::Metre, Unit::Newton, Unit::Degree}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
     d.choices = {{.options = {{.caption = "Torque",
                                .layout = {{{first, "Enter the applied force."},
@@ -69,7 +69,7 @@ Definition frmTorque() {
                   .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
-    d.help.text = concat({
+    d.help->text = concat({
         "Torque is defined as force times the lever arm. Torque also depends upon the angle at which the ",
         "force is applied. Torque is the quantity that measures the abililty of a force to rotate an",
         "object around an axis.",

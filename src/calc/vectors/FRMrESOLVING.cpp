@@ -22,7 +22,7 @@ Definition FRMrESOLVING() {
         {.label = "Label3", .box = "Text3", .prefix = "The X component is"},
         {.label = "Label4", .box = yComponent, .prefix = "The Y component is"},
     };
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     const Message validNumber{"You must enter a valid number."};
     const Message aboveZeroMessage{"You must enter a number greater than zero."};
     // The angle must be positive too; angles beyond a turn are accepted as they are.
@@ -37,7 +37,7 @@ Definition FRMrESOLVING() {
         w.showResult(v.x);
         w.showResult(yComponent, v.y);
     };
-    d.help.text = concat({
+    d.help->text = concat({
         "Resolving a vector means breaking it down into its X and Y components. Each component contains a ",
         "force and a direction. Given a vector, you can determine the magnitude and direction of each component. ",
     });

@@ -55,7 +55,7 @@ Definition frmAddingVectors() {
     };
     // Lines set each vector apart, and the results below them.
     d.lines = {{"Line1", angle1}, {"Line2", angle2}, {"Line3", angle3}};
-    d.formulaBox = QStringLiteral("Text9");
+    d.formula = QStringLiteral("Text9");
     const Message validNumber{"You must enter a valid number."};
     const Message validAngle{"You must enter a valid angle."};
     d.checks = {
@@ -77,7 +77,7 @@ Definition frmAddingVectors() {
         w.showResult(sum.magnitude);
         w.showResultIfAny(direction, sum.direction);
     };
-    d.help.text = concat({
+    d.help->text = concat({
         "To add vectors together, the vector must be broken down into its X and Y components. Then all the X ",
         "components are added together and all the Y components are added together. Use  the Pythagorean ",
         "theorem to find the magnitude of the resultant since the X and Y components are now perpendicular. ",

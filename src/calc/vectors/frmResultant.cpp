@@ -23,7 +23,7 @@ Definition frmResultant() {
         {.label = "Label3", .box = "Text3", .prefix = "The resulting magnitude is"},
         {.label = "Label4", .box = angle, .prefix = "The angle is", .units = {Unit::Degree}},
     };
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     const Message validNumber{"You must enter a valid number."};
     const Message aboveZeroMessage{"You must enter a number greater than zero."};
     d.checks = {
@@ -39,7 +39,7 @@ Definition frmResultant() {
         w.showResult(angle, physics::direction(v));
     };
     d.close.show = QStringLiteral("frmVectors");
-    d.help.text = concat({
+    d.help->text = concat({
         "The Pythagorean theorem allows you to use a right triangle to determine the length of such things  as a ",
         "resultant vector. It also allows you to calculate the smaller forces that make up the resultant. ",
     });

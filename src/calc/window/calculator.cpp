@@ -49,7 +49,8 @@ QHash<QString, QStringList> captionsByLabel(const Definition& d) {
 } // namespace
 
 CalculatorWindow::CalculatorWindow(Definition definition)
-    : Form(definition.className, {definition.caption, appearance::toolWindowFlags(), definition.help.f1}),
+    : Form(definition.className,
+           {definition.caption, appearance::toolWindowFlags(), definition.help.has_value()}),
       m_runtime(std::move(definition), *this) {
     build();
 }
@@ -209,7 +210,7 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
     for (QHBoxLayout* strip : std::as_const(strips))
         strip->addStretch();
     // The "?" button stands at the right end of the first result row.
-    if (definition().help.button) {
+    if (definition().help) {
         if (strips.isEmpty())
             startRow(Place::NewRow);
         QPushButton* help = appearance::commandButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"),
@@ -256,15 +257,25 @@ void CalculatorWindow::sizeLabels(const QList<QLabel*>& rowStarts, const QList<Q
 
 void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     const ButtonRow& b = definition().buttons;
-    std::vector<Form::Button> row = {
-        {QStringLiteral("cmdPrint"), QStringLiteral("Print"), [this] { cmdPrint_Click(); }},
-        {QStringLiteral("cmdClear"), QStringLiteral("Clear"), [this] { cmdClear_Click(); }},
-        {b.okName, b.okCaption, [this] { cmdOk_Click(); }},
-    };
-    if (!b.ok)
-        row.pop_back();
-    const Form::Button close{b.closeName, b.closeCaption, [this] { cmdClose_Click(); }};
-    row.insert(b.closeLeads ? row.begin() : row.begin() + 1, close);
+    std::vector<Form::Button> row;
+    for (const Standard standard : b.order) {
+        switch (standard) {
+        case Standard::Print:
+            row.push_back(
+                {QStringLiteral("cmdPrint"), QStringLiteral("Print"), [this] { cmdPrint_Click(); }});
+            break;
+        case Standard::Close:
+            row.push_back({b.close.name, b.close.caption, [this] { cmdClose_Click(); }});
+            break;
+        case Standard::Clear:
+            row.push_back(
+                {QStringLiteral("cmdClear"), QStringLiteral("Clear"), [this] { cmdClear_Click(); }});
+            break;
+        case Standard::Ok:
+            row.push_back({b.ok.name, b.ok.caption, [this] { cmdOk_Click(); }});
+            break;
+        }
+    }
     std::vector<Form::Button> more;
     for (const ExtraButton& extra : b.more)
         more.push_back({extra.name, extra.caption, [this, name = extra.name] { m_runtime.press(name); }});
@@ -282,23 +293,23 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
         row.insert(row.end(), more.begin(), more.end());
     }
     outer->addLayout(buttonRow(row));
-    m_ok = b.ok ? findChild<QPushButton*>(b.okName) : nullptr;
+    m_ok = b.hasOk() ? findChild<QPushButton*>(b.ok.name) : nullptr;
     m_print = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
 
     // The worked-formula box across the foot of the window.
-    if (const Definition& d = definition(); !d.formulaBox.isEmpty()) {
+    if (const FormulaBox& f = definition().formula; !f.box.isEmpty()) {
         auto* formula = new QLineEdit(this);
-        formula->setObjectName(d.formulaBox);
-        formula->setReadOnly(d.formulaFilter == Profile::None);
-        if (d.formulaFilter != Profile::None)
-            bindKeyFilter(formula, d.formulaFilter);
+        formula->setObjectName(f.box);
+        formula->setReadOnly(f.filter == Profile::None);
+        if (f.filter != Profile::None)
+            bindKeyFilter(formula, f.filter);
         formula->setAccessibleName(QStringLiteral("Worked formula"));
-        m_boxes.insert(d.formulaBox, formula);
+        m_boxes.insert(f.box, formula);
         outer->addWidget(formula);
     }
 
     setDefaultButton(m_ok);
-    setCancelButton(findChild<QPushButton*>(b.closeName));
+    setCancelButton(findChild<QPushButton*>(b.close.name));
 
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
         connect(it.value(), &QLineEdit::textChanged, this,

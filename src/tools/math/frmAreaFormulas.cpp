@@ -34,7 +34,7 @@ Definition frmAreaFormulas() {
     Definition d{.className = "frmAreaFormulas", .caption = "Areas / Surface Area / Volume"};
     d.inputs = {{first, "Label1", Profile::K13}, {second, "Label2", Profile::K13}};
     d.results = {{.label = "Label3", .box = "Text3"}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     using S = QString;
     d.choices = {
         {.caption = "Select one of the following problems",
@@ -86,7 +86,7 @@ Definition frmAreaFormulas() {
     d.checks = {length(first), length(second)};
     d.trap = {"Area Formulas"};
     d.close.show = QStringLiteral("frmGeneralChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "The most common formulas in physics deal with volumes, areas and surface areas. Volume refers ",
         "to the amount of space an object occupies. Area is a two dimensional quantity of length  ",
         "times width. Surface area can refer to the regular area but usually refers to the outside ",

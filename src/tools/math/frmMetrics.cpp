@@ -62,7 +62,7 @@ ChoiceGroup prefixGroup(bool from) {
             .options = std::move(options),
             .role = ChoiceGroup::Role::Setting,
             .perRow = 5,
-            .selectsFirstAtLoad = false,
+            .chosenAtLoad = 0,
             .clickEmptiesBoxes = false};
 }
 
@@ -106,9 +106,9 @@ Definition frmMetrics() {
     };
     // Clear keeps the quantity and its base unit, and makes every target prefix available again.
     d.clear.then = [](Sheet& w) { enableTo(w, -1); };
-    d.buttons.okName = QStringLiteral("cmdOK");
+    d.buttons.ok.name = QStringLiteral("cmdOK");
     d.close.show = QStringLiteral("frmGeneralChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "All measurements in chemistry must be in the metric system. To convert from metric measurement to  ",
         "another involves multiplying or dividing by 10 or a multiple of 10. ",
     });

@@ -21,7 +21,7 @@ Definition frmPythagorean() {
     d.inputs = {{first, "Label1", Profile::K22, {}, "Enter a valid length."},
                 {second, "Label2", Profile::K22}};
     d.results = {{.label = "Label3", .box = "Text3"}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     // The options change only the prompts: the boxes keep what was typed.
     d.choices = {{.caption = "Select one of the two options",
                   .options = {{.caption = "Find the hypotenuse",
@@ -50,11 +50,11 @@ Definition frmPythagorean() {
     d.checks = {required({first}, noData), required({second}, noData), atLeastZero(first, noData),
                 atLeastZero(second, noData)};
     d.trap = {"Quellorin", Icon::Information};
-    d.buttons.okName = QStringLiteral("cmdOK");
+    d.buttons.ok.name = QStringLiteral("cmdOK");
     // Clear leaves the cursor and the prompts where they are.
     d.clear.focusesFirstBox = false;
     d.close.show = QStringLiteral("frmGeneralChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "The Pythagorean theorem allows you to use a right triangle to determine the length of such things  ",
         "as a resultant vector. It also allows you to calculate the smaller forces that make up the ",
         "resultant. ",

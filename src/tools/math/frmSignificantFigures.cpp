@@ -27,12 +27,12 @@ Definition frmSignificantFigures() {
         w.setText(count, QString::number(counted.count));
     };
     d.trap = {"Significant Figures", Icon::Information, "Data Entry Error"};
-    d.buttons.okName = QStringLiteral("cmdCalculate");
-    d.buttons.okCaption = QStringLiteral("OK");
-    d.buttons.closeCaption = QStringLiteral("Cancel");
+    d.buttons.ok.name = QStringLiteral("cmdCalculate");
+    d.buttons.ok.caption = QStringLiteral("OK");
+    d.buttons.close.caption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmGeneralChoice");
-    d.help.title = QStringLiteral("Tamborell");
-    d.help.text = concat({
+    d.help->title = QStringLiteral("Tamborell");
+    d.help->text = concat({
         "A significant figure is one that you can have a high degree of confidence in. It is not a guess. "
         "Calculations in ",
         "chemistry depend upon numbers that are real , dependable numbers and not guesses or estimates. ",

@@ -48,8 +48,8 @@ Definition frmTemperatures() {
     Definition d{.className = "frmTemperatures", .caption = "Temperature Conversion"};
     d.inputs = {{temperature, "Label1", Profile::K20, "Enter a temperature value."}};
     d.results = {{.label = "Label2", .box = converted, .prefix = "The new temperature is"}};
-    d.formulaBox = QStringLiteral("Text3");
-    d.buttons.ok = false;
+    d.formula = QStringLiteral("Text3");
+    d.buttons.order = {Standard::Print, Standard::Close, Standard::Clear};
     d.buttons.morePerRow = 3;
     d.buttons.more = {
         conversion("cmdCToF", "C To F", math::Scale::Celsius, math::celsiusToFahrenheit,
@@ -76,8 +76,8 @@ Definition frmTemperatures() {
     // Clear leaves the cursor where it is.
     d.clear.focusesFirstBox = false;
     d.close.show = QStringLiteral("frmGeneralChoice");
-    d.help.title = QStringLiteral("Tamborell");
-    d.help.text = concat({
+    d.help->title = QStringLiteral("Tamborell");
+    d.help->text = concat({
         "You are familiar with Fahrenheit temperatures. 32 is freezing and 212 is boiling. However, in "
         "chemistry, temperatures ",
         "must be in Celsius or Kelvin. Chemical laws and principles are set up to use the Celsius scale most of "

@@ -57,7 +57,7 @@ Definition frmTrigValues() {
                  {.resultPrefix = "The angle is ", .captions = {{unit, "degrees"}}}};
     // Lines set the buttons apart from the boxes, and the angle's functions from the value's.
     d.lines = {{"Line1", answer}, {"Line2", "cmdTan"}};
-    d.buttons.ok = false;
+    d.buttons.order = {Standard::Print, Standard::Close, Standard::Clear};
     d.buttons.morePerRow = 3;
     d.buttons.more = {
         trig("cmdSin", "Sine", angle, math::sine, "The sine is ", ""),
@@ -89,7 +89,7 @@ Definition frmTrigValues() {
                    w.setCaption(unit, "");
                }};
     d.close.show = QStringLiteral("frmGeneralChoice");
-    d.help.text = concat({
+    d.help->text = concat({
         "Being able to calculate an angle given a Sin, Cos, or Tan function is extremely important in physics. ",
         "Being able to calculate a Sin, Cos or Tan value given an angle is also an important function. ",
         "This routine performs these calculations for you. Enter the angle or the trig value, then click",

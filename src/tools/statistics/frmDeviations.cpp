@@ -23,7 +23,7 @@ Definition frmDeviations() {
         const auto [n, sx, sx2] = statistics::readTotals(w);
         w.showResult(statistics::standardDeviation(n, sx, sx2));
     };
-    d.help.text = concat({
+    d.help->text = concat({
         "The standard deviation is an extremely useful descriptive tool. It allows for analysis of data that ",
         "you are working on. The standard deviation is equal to the square root of the difference ",
         "between the sum of the raw scores squared, which is divided by the number of pieces of  ",

@@ -21,7 +21,7 @@ Definition frmError() {
     };
     d.results = {
         {.label = "Label4", .box = "Text3", .prefix = "The percent of error is:", .units = {Unit::Percent}}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.checks = {required({yours, correct}, {"You must enter a valid number.", "Percent Error"})};
     d.solve = [](Sheet& w) {
         const Single measured = w.single(yours), accepted = w.single(correct);
@@ -30,7 +30,7 @@ Definition frmError() {
                       " * 100%");
     };
     d.close.show = QStringLiteral("frmStatistics");
-    d.help.text = concat({
+    d.help->text = concat({
         "Percent of error refers to what percent your answer was off of the correct answer. It does not refer to the actual ",
         "difference between values. ",
     });

@@ -22,7 +22,7 @@ Definition frmMean() {
          "Put the total number of measurements here."},
     };
     d.results = {{.label = "Label3", .box = "Text3", .prefix = "The mean is "}};
-    d.formulaBox = QStringLiteral("Text4");
+    d.formula = QStringLiteral("Text4");
     d.checks = {required({sum, count}, {"You must enter a valid number", "Mean"})};
     d.solve = [](Sheet& w) {
         const Single total = w.single(sum), n = w.single(count);
@@ -34,7 +34,7 @@ Definition frmMean() {
     d.buttons.more = {{"cmdData", "Data...", [](Sheet&) {
                            statistics::openData({"frmMean", count, sum, {}});
                        }}};
-    d.help.text = concat({
+    d.help->text = concat({
         "The mean is the average of the measurements. This average is calculated by adding all the measurements ",
         "together and dividing the total by the number of measurements. ",
     });

@@ -30,7 +30,7 @@ Definition frmVariation() {
         w.showFormula(plain(num::narrow(sx2)) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
     };
     d.trap.title = QStringLiteral("Standard Deviation");
-    d.help.text = concat({
+    d.help->text = concat({
         "The variation is easy to calculate. Once you have the standard deviation, you simply square it. It is ",
         "a measure of variability that tells how much the values you are working with vary from the ",
         "mean.",

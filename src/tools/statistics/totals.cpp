@@ -23,9 +23,8 @@ calc::Definition totalsWindow(const TotalsWindow& w) {
          .tooltip =
              "The standard deviation tells you, on the average, how far a value is from the mean value.",
          .filter = Profile::K13}};
-    d.formulaBox = QStringLiteral("Text1");
-    d.formulaFilter = Profile::K13;
-    d.buttons.closeName = QStringLiteral("cdmCancel");
+    d.formula = {QStringLiteral("Text1"), Profile::K13};
+    d.buttons.close.name = QStringLiteral("cdmCancel");
     d.clear.focus = QStringLiteral("Text1");
     d.close.show = QStringLiteral("frmStatistics");
     // The three totals from a list of the measurements.

@@ -85,6 +85,9 @@ const std::vector<Spoilt>& spoilt() {
         {"a cursor for Clear in no box",
          [](Definition& d) { d.clear.focus = QStringLiteral("Label1"); },
          {"Clear puts the cursor in Label1, which is not a box"}},
+        {"a group starting with an option it lacks",
+         [](Definition& d) { d.choices[0].chosenAtLoad = 3; },
+         {"the group Frame1 starts with option 3 of 2"}},
     };
     return all;
 }
@@ -195,7 +198,7 @@ class TestRuntime : public QObject {
 
     void noOptionSelectedComputesNothing() {
         Definition d = testCalculator();
-        d.choices.front().selectsFirstAtLoad = false;
+        d.choices.front().chosenAtLoad = 0;
         HeadlessCalculator s(std::move(d));
         QCOMPARE(s.selectedOption(), 0);
         s.setText("Text1", "1");

@@ -13,10 +13,10 @@ inline Definition testCalculator() {
     d.inputs = {
         {"Text1", "Label1", Profile::K1, {}, "the first"},
         {"Text2", "Label2", Profile::K3e},
-        {.box = "Text3", .label = "Label3", .disabledWhileHidden = true},
+        {.box = "Text3", .label = "Label3"},
     };
     d.results = {{.label = "Label4", .box = "Text4", .units = {Unit::Joule, Unit::None}}};
-    d.formulaBox = QStringLiteral("Text5");
+    d.formula = QStringLiteral("Text5");
     d.choices = {{.options = {
                       {"Sum",
                        {{{"Text1", "First"}, {"Text2", "Second"}, {"Text3", "Third"}}, "The sum is "},
@@ -33,7 +33,7 @@ inline Definition testCalculator() {
     d.checks = {required({"Text1", "Text2"}, {"Fill both.", "Testing", Icon::Information})};
     d.trap = {"Trap", Icon::Information};
     d.close.show = QStringLiteral("frmTestTopic");
-    d.help.text = QStringLiteral("Part one. ") + QStringLiteral("Part two. ");
+    d.help->text = QStringLiteral("Part one. ") + QStringLiteral("Part two. ");
     return d;
 }
 
@@ -66,8 +66,8 @@ inline Definition rowsCalculator() {
                            }},
                   }}};
     d.clear = {.focusesFirstBox = false, .restoresLayout = true};
-    d.help = {.button = false, .f1 = false};
-    d.load.okEnabled = true;
+    d.help = std::nullopt;
+    d.load.then = [](Sheet& w) { w.enableCommands(true); };
     return d;
 }
 
@@ -77,8 +77,7 @@ inline Definition typedOutputs() {
     Definition d{.className = "frmTestTypedOutputs", .caption = "Typed"};
     d.inputs = {{"Text2", "Label2", Profile::K13, "Count"}};
     d.results = {{.label = "Label5", .box = "Text6", .prefix = "Result", .filter = Profile::K13}};
-    d.formulaBox = QStringLiteral("Text1");
-    d.formulaFilter = Profile::K14;
+    d.formula = {QStringLiteral("Text1"), Profile::K14};
     d.solve = [](Sheet& w) { w.showResult(w.single("Text2")); };
     d.clear.focus = QStringLiteral("Text1");
     return d;
@@ -96,10 +95,10 @@ inline Definition converterCalculator() {
         w.setCaption("Label2", "Half is ");
     };
     const auto inverse = [](Sheet& w) { w.showResult(num::Single(1) / w.single("Text1")); };
-    d.buttons = {.more = {{"cmdHalf", "Half", half},
+    d.buttons = {.order = {Standard::Print, Standard::Close, Standard::Clear},
+                 .more = {{"cmdHalf", "Half", half},
                           {"cmdInverse", "Inverse", inverse, {"Inverting", Icon::Exclamation, "No inverse."}},
                           {"cmdFocus", "Focus", [](Sheet& w) { w.focusBox("Text2"); }}},
-                 .ok = false,
                  .morePerRow = 2};
     d.lines = {{"Line2", "cmdInverse"}};
     d.layouts = {{.resultPrefix = "Half is "}};
@@ -141,7 +140,7 @@ inline Definition pairedCalculator() {
     };
     d.load.firstBox = QStringLiteral("Text2");
     d.clear.then = [](Sheet& s) { s.setText("Text1", "1"); };
-    d.buttons.closeLeads = true;
+    d.buttons.order = {Standard::Close, Standard::Print, Standard::Clear, Standard::Ok};
     return d;
 }
 

@@ -7,21 +7,10 @@
 
 #include <QTest>
 
-#include <functional>
-
 using num::Double;
 
 class TestRotation : public QObject {
     Q_OBJECT
-
-    static QString failure(const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const num::CalcError& e) {
-            return failureName(e.failure());
-        }
-        return {};
-    }
 
   private slots:
     // A wheel speeding up from 2 to 10 rad/s in 2 s: 4 rad/s^2; each of the three from the others.
@@ -81,9 +70,10 @@ class TestRotation : public QObject {
 
     // More torque than the force can give at any angle; a force or lever of nothing.
     void leverAngleWithoutAnswer() {
-        QCOMPARE(failure([] { physics::leverAngle(20.01, 10.0, 2.0); }), QStringLiteral("no answer"));
-        QCOMPARE(failure([] { physics::leverAngle(10.0, 0.0, 2.0); }), QStringLiteral("division by zero"));
-        QCOMPARE(failure([] { physics::torqueFactor(10.0, 2.0, 0.0); }), QStringLiteral("division by zero"));
+        QCOMPARE(failureOf([] { physics::leverAngle(20.01, 10.0, 2.0); }), QStringLiteral("no answer"));
+        QCOMPARE(failureOf([] { physics::leverAngle(10.0, 0.0, 2.0); }), QStringLiteral("division by zero"));
+        QCOMPARE(failureOf([] { physics::torqueFactor(10.0, 2.0, 0.0); }),
+                 QStringLiteral("division by zero"));
     }
 
     void pendulum_data() {
@@ -108,8 +98,8 @@ class TestRotation : public QObject {
 
     // A negative length has no period.
     void pendulumWithoutAnswer() {
-        QCOMPARE(failure([] { physics::pendulumPeriod(-1.0, 9.8); }), QStringLiteral("negative root"));
-        QCOMPARE(failure([] { physics::pendulumGravity(0.0, 1.0); }), QStringLiteral("division by zero"));
+        QCOMPARE(failureOf([] { physics::pendulumPeriod(-1.0, 9.8); }), QStringLiteral("negative root"));
+        QCOMPARE(failureOf([] { physics::pendulumGravity(0.0, 1.0); }), QStringLiteral("division by zero"));
     }
 };
 
