@@ -73,4 +73,4 @@ class TestVectorsCalc : public textbook::Test {
 };
 
 QTEST_GUILESS_MAIN(TestVectorsCalc)
-#include "test_vectors_calc.moc"
+#include "test_vectors.moc"

@@ -142,4 +142,4 @@ class TestRotationCalc : public textbook::Test {
 };
 
 QTEST_GUILESS_MAIN(TestRotationCalc)
-#include "test_rotation_calc.moc"
+#include "test_rotation.moc"
