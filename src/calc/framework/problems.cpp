@@ -44,11 +44,18 @@ QStringList problems(const Definition& d) {
                        .arg(s.name, s.after);
 
     int options = 0;
+    QStringList groups;
     for (const ChoiceGroup& group : d.choices) {
         options += int(group.options.size());
+        // Formulas name a group by its frame, or by its own name where it has none.
+        if (!group.frame.isEmpty() && !group.name.isEmpty())
+            found << QStringLiteral("the group %1 is also named %2").arg(group.frame, group.name);
+        if (!nameOf(group).isEmpty() && groups.contains(nameOf(group)))
+            found << QStringLiteral("two groups are named %1").arg(nameOf(group));
+        groups << nameOf(group);
         if (group.chosenAtLoad < 0 || group.chosenAtLoad > int(group.options.size()))
             found << QStringLiteral("the group %1 starts with option %2 of %3")
-                         .arg(group.frame)
+                         .arg(nameOf(group))
                          .arg(group.chosenAtLoad)
                          .arg(group.options.size());
     }

@@ -102,11 +102,11 @@ inline Definition converterCalculator() {
                  .morePerRow = 2};
     d.lines = {{"Line2", "cmdInverse"}};
     d.layouts = {{.resultPrefix = "Half is "}};
-    d.choices = {
-        {.options = {{.caption = "Plain", .onClick = [](Sheet& w) { w.setOptionCaption(2, "Fancier"); }},
-                     {.caption = "Fancy"}},
-         .role = ChoiceGroup::Role::Setting,
-         .clickEmptiesBoxes = false}};
+    d.choices = {{.options = {{.caption = "Plain",
+                               .onClick = [](Sheet& w) { w.setOptionCaption("Frame1", 2, "Fancier"); }},
+                              {.caption = "Fancy"}},
+                  .role = ChoiceGroup::Role::Setting,
+                  .clickEmptiesBoxes = false}};
     return d;
 }
 
@@ -131,7 +131,7 @@ inline Definition pairedCalculator() {
                  {.frame = "Frame2", .options = {{"X"}, {"Y"}}}};
     const Layout one{.prompts = {{"Text1", "Mass"}}, .resultPrefix = "Tiny"};
     const Layout two{.prompts = {{"Text1", "Mass"}, {"Text2", "Speed"}}, .resultPrefix = "Tinier"};
-    d.layout = [one, two](const Sheet& s) { return s.isSelected(5) ? two : one; };
+    d.layout = [one, two](const Sheet& s) { return s.chosen("Frame2") == 2 ? two : one; };
     d.layouts = {one, two};
     d.solve = [](Sheet& s) {
         const num::Single tiny = s.single("Text1") * num::Single(1e-9f);
