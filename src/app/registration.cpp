@@ -1,9 +1,9 @@
 // The one place that knows every window of the program: each is registered here by class name
 // with the window registry, with its help topic. A new window is declared in its own file and
-// added here; a new calculator is added to the list in calculators.cpp.
+// added here; a new calculator is added to the list in calculatorlist.cpp.
 
 #include "app/Module1.h"
-#include "app/calculators.h"
+#include "app/calculatorlist.h"
 #include "app/frmmain.h"
 #include "app/splash.h"
 #include "app/topics.h"

@@ -3,7 +3,7 @@
 // to. Each calculator is offered where its list says, and no way out of the main window or a topic
 // window leads nowhere. (That every window has a help topic the viewer knows is test_help's check.)
 
-#include "app/calculators.h"
+#include "app/calculatorlist.h"
 #include "app/topics.h"
 #include "everywindow.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The program's one list of calculators (calculators.cpp): for each, what the program needs to know
+// The program's one list of calculators (calculatorlist.cpp): for each, what the program needs to know
 // about it besides its declaration. registerWindows() registers every calculator from it without
 // building any declaration, and the tests walk the same list.
 

@@ -1,7 +1,7 @@
 // The program's one list of calculators. A calculator is added here, with its file, its family's
 // CMakeLists.txt and its family's calculators.h (the README's checklist gives every step).
 
-#include "app/calculators.h"
+#include "app/calculatorlist.h"
 
 #include "calc/energy/calculators.h"
 #include "calc/forces/calculators.h"
