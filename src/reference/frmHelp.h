@@ -10,12 +10,15 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+// The pictures of the tree's nodes, numbered as the window's image list holds them.
+enum class NodePicture { OpenBook = 1, ClosedBook, Page, Question, Folder };
+
 struct HelpNode {
     const char* text;
     const char* key;    // unique: a level prefix ("r", "s" or "t"), a blank, a name
     const char* parent; // the parent's key; nullptr for the root
-    int picture;        // 1 to 5 in the window's image list
-    int selectedPicture;
+    NodePicture picture;
+    NodePicture selectedPicture;
     const char* file; // the topic file, or nullptr for a node that only groups others
 };
 
