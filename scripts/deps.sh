@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  # The quick edit-build-test loop (scripts/build.sh): Ninja, a compiler cache and a fast linker.
+  ninja-build ccache lld
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev libcups2-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd cups-filters

@@ -19,10 +19,8 @@
 
 namespace {
 
-// Sizes are laid out in twips, as the window was drawn: 15 twips to a pixel.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
+// Sizes are laid out in twips, as the window was drawn.
+using appearance::twips;
 
 struct ButtonEntry {
     const char* name;
@@ -212,7 +210,7 @@ frmmain::frmmain()
     };
     first = makeBar("menuBar", "Menu bar");
     buildMenus(first);
-    const int width = px(11910);
+    const int width = twips(11910);
     while (first->sizeHint().width() > width && !first->actions().isEmpty()) {
         if (!second)
             second = makeBar("menuBar2", "Menu bar, second row");
@@ -232,7 +230,7 @@ frmmain::frmmain()
     // keep the desktop's colours, the buttons with an outline that stands out from the teal. The
     // teal first, then the pictures, so that the buttons lie above them.
     auto* desk = new QWidget(this);
-    desk->setGeometry(0, top, width, px(7755));
+    desk->setGeometry(0, top, width, twips(7755));
     colours::fixBackground(desk, teal);
     const QPixmap picture = decoration();
     for (int row = 0; row < 3; ++row) {
@@ -241,11 +239,11 @@ frmmain::frmmain()
             image->setObjectName(QStringLiteral("Image%1").arg(row * 3 + col + 1));
             image->setPixmap(picture);
             accessible::decorative(image);
-            image->setGeometry(px(col * 4500), top + px(695 + row * 2250), px(4500), px(2250));
+            image->setGeometry(twips(col * 4500), top + twips(695 + row * 2250), twips(4500), twips(2250));
         }
     }
     buildButtons(top);
-    setFixedSize(px(11910), top + px(7755));
+    setFixedSize(twips(11910), top + twips(7755));
 }
 
 void frmmain::buildButtons(int top) {
@@ -270,13 +268,14 @@ void frmmain::buildButtons(int top) {
         return b;
     };
     // The last column is drawn 1730 wide, but ends at the window's right edge rather than beyond it.
-    auto columnWidth = [](int col) { return px(col == 6 ? std::min(1730, 11910 - col * 1710) : 1690); };
+    auto columnWidth = [](int col) { return twips(col == 6 ? std::min(1730, 11910 - col * 1710) : 1690); };
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 7; ++col)
-            add(topicButtons[row][col], px(col * 1710), top + px(row * 345), columnWidth(col), px(350), 9.75);
+            add(topicButtons[row][col], twips(col * 1710), top + twips(row * 345), columnWidth(col),
+                twips(350), 9.75);
     for (int col = 0; col < 7; ++col) {
-        QPushButton* b =
-            add(toolButtons[col], px(col * 1710), top + px(7755 - 400), columnWidth(col), px(400), 9.0);
+        QPushButton* b = add(toolButtons[col], twips(col * 1710), top + twips(7755 - 400), columnWidth(col),
+                             twips(400), 9.0);
         if (b->objectName() == QLatin1String("Command23"))
             connect(b, &QPushButton::clicked, this, &frmmain::Command23_Click);
         else if (b->objectName() == QLatin1String("cmdCalculatorChoice"))

@@ -255,7 +255,8 @@ void frmAbout::StartSysInfo() {
 bool GetKeyValue(platform::RegistryRoot root, const QString& subKey, const QString& valueName,
                  QString& value) {
     value.clear();
-    const std::optional<platform::RegistryValue> read = platform::registry().read(root, subKey, valueName);
+    const std::optional<platform::RegistryValue> read =
+        platform::settingsStore().read(root, subKey, valueName);
     if (!read)
         return false;
     // At most the 1024 characters a value is read into; a closing NUL is not part of the value.

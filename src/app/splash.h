@@ -2,7 +2,7 @@
 // The splash window shown at start-up in front of the main window, and the About window.
 
 #include "ui/form.h"
-#include "ui/registry.h"
+#include "ui/settingsstore.h"
 
 // The words the splash and About windows share.
 inline const char* const MakerName = "Carvido Software";

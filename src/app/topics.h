@@ -14,19 +14,22 @@ enum class Leave {
     Close,       // the close button: unloads itself, then shows the target if it names one
 };
 
+// A button: its object name, caption, the window class it opens (or nullptr) and what it does with
+// its own window first.
 struct TopicButton {
     const char* name;
     const char* caption;
-    const char* opens; // a window class, or nullptr
+    const char* opens;
     Leave leave = Leave::Stay;
 };
 
 struct TopicDefinition {
     const char* className;
     const char* caption;
-    const char* frameCaption;         // nullptr: the buttons sit on the window itself
-    std::vector<TopicButton> buttons; // in tab order
-    int columns = 1;                  // the buttons other than the close button, row by row
+    const char* helpTopic;              // the node of the help viewer's tree that F1 opens
+    const char* frameCaption = nullptr; // nullptr: the buttons sit on the window itself
+    std::vector<TopicButton> buttons;   // in tab order
+    int columns = 1;                    // the buttons other than the close button, row by row
     const char* defaultButton = nullptr;
     const char* cancelButton = nullptr;
     bool helpKey = true; // F1 opens the help viewer

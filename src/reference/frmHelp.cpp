@@ -19,152 +19,101 @@
 
 #include <stdexcept>
 
-const std::vector<HelpNode>& helpNodes() {
-    static const std::vector<HelpNode> all = {
-        {"Quellorin", "r Quellorin", nullptr, 2, 1, nullptr},
-        {"Introduction", "s Introduction", "r Quellorin", 2, 1, "Introduction.txt"},
-        {"Using", "s Using", "r Quellorin", 2, 1, "Using.txt"},
-        {"General Problems", "s General Problems", "r Quellorin", 2, 1, "General.txt"},
-        {"Metric Conversions", "t Metrics", "s General Problems", 3, 3, "MetricConversion.txt"},
-        {"Significant Figures", "t Significant Figures", "s General Problems", 3, 3, "Significant.txt"},
-        {"Temperature Conversions", "t Temperature Conversions", "s General Problems", 3, 3,
-         "Temperature Conversions.txt"},
-        {"Statistics", "t Statistics", "s General Problems", 3, 3, "Statistics.txt"},
-        {"Trig Values", "t Trig Values", "s General Problems", 3, 3, "Trig Values.txt"},
-        {"AreasVolumes", "t AreasVolumes", "s General Problems", 3, 3, "AreasVolumes.txt"},
-        {"Pythagorean Theorem", "t Pythagorean", "s General Problems", 3, 3, "Pythagorean.txt"},
-        {"Equations/Graphs", "t Equations/Graphs", "s General Problems", 3, 3, "EquationsGraphs.txt"},
-        {"Motion", "s Motion", "r Quellorin", 2, 1, nullptr},
-        {"Displacement", "s Displacement", "s Motion", 3, 3, "Displacement.txt"},
-        {"Velocity", "s Velocity", "s Motion", 3, 3, "Velocity.txt"},
-        {"Acceleration", "s Acceleration", "r Quellorin", 2, 1, nullptr},
-        {"Average Acceleration", "s Average Acceleration", "s Acceleration", 2, 1,
-         "Average Acceleration.txt"},
-        {"Constant Acceleration", "s Constant Acceleration", "s Acceleration", 2, 1,
-         "Constant Acceleration.txt"},
-        {"Falling Objects", "s Falling Objects", "s Acceleration", 2, 1, "Falling Objects.txt"},
-        {"Projectile Motion", "s Projectile Motion", "s Acceleration", 2, 1, "Projectile Motion.txt"},
-        {"Vectors", "s Vectors", "r Quellorin", 2, 1, nullptr},
-        {"Determine Resultant", "s Determine Resultant", "s Vectors", 2, 1, "Determine Resultant.txt"},
-        {"Resolve Vectors", "s Resolve Vectors", "s Vectors", 2, 1, "Resolve Vectors.txt"},
-        {"Add Vectors", "s Add Vectors", "s Vectors", 2, 1, "Add Vectors.txt"},
-        {"Newton's Laws", "s Newton's Laws", "r Quellorin", 2, 1, "Newton's Laws.txt"},
-        {"Friction", "s Friction", "r Quellorin", 2, 1, "Friction.txt"},
-        {"Energy", "s Energy", "r Quellorin", 2, 1, nullptr},
-        {"Kinetic Energy", "s Kinetic Energy", "s Energy", 3, 3, "Kinetic Energy.txt"},
-        {"Potential Energy", "s Potential Energy", "s Energy", 3, 3, "Potential Energy.txt"},
-        {"Work", "s Work", "s Energy", 3, 3, "Work.txt"},
-        {"Power", "s Power", "s Energy", 3, 3, "Power.txt"},
-        {"Equilibrium", "s Equilibrium", "r Quellorin", 2, 1, "Equilibrium.txt"},
-        {"Momentum/Collisions", "s Momentum/Collisions", "r Quellorin", 2, 1, nullptr},
-        {"Momentum", "s Momentum", "s Momentum/Collisions", 3, 3, "Momentum.txt"},
-        {"Elastic Collisions", "s Elastic Collisions", "s Momentum/Collisions", 3, 3,
-         "Elastic Collisions.txt"},
-        {"Inelastic Collisions", "s Inelastic Collisions", "s Momentum/Collisions", 3, 3,
-         "Inelastic Collisions.txt"},
-        {"Gravitation", "s Gravitation", "r Quellorin", 2, 1, "Gravitation.txt"},
-        {"Rotational Motion", "s Rotational Motion", "r Quellorin", 2, 1, nullptr},
-        {"Angular Displacement", "s Angular Displacement", "s Rotational Motion", 3, 3,
-         "Angular Displacement.txt"},
-        {"Angular Speed", "s Angular Speed", "s Rotational Motion", 3, 3, "Angular Speed.txt"},
-        {"Angular Acceleration", "s Angular Acceleration", "s Rotational Motion", 3, 3,
-         "Angular Acceleration.txt"},
-        {"Torque", "s Torque", "s Rotational Motion", 3, 3, "Torque.txt"},
-        {"Angular Momentum", "s Angular Momentum", "s Rotational Motion", 3, 3, "Angular Momentum.txt"},
-        {"Rotational Kinetic Energy", "s Rotational Kinetic Energy", "s Rotational Motion", 3, 3,
-         "Rotational Kinetic Energy.txt"},
-        {"Circular Motion", "s Circular Motion", "r Quellorin", 2, 1, "Circular Motion.txt"},
-        {"Harmonic Motion", "s Harmonic Motion", "r Quellorin", 2, 1, nullptr},
-        {"Mass-Spring System", "s Mass-Spring System", "s Harmonic Motion", 3, 3, "Mass-Spring System.txt"},
-        {"Simple Pendulum", "s Simple Pendulum", "s Harmonic Motion", 3, 3, "Simple Pendulum.txt"},
-        {"Miscellaneous", "s Miscellaneous", "r Quellorin", 2, 1, nullptr},
-        {"Archimede's Principle", "s Archimede's Principle", "s Miscellaneous", 3, 3,
-         "Archimede's Principle.txt"},
-        {"Pascal's Principle", "s Pascal's Principle", "s Miscellaneous", 3, 3, "Pascal's Principle.txt"},
-        {"Data Tables", "s Data Tables", "r Quellorin", 2, 1, "Data Tables.txt"},
-    };
-    return all;
+namespace {
+
+// A book of the tree, closed and open while selected: a section, with a topic file of its own or
+// none. The root has no parent.
+HelpNode book(const char* text, const char* key, const char* parent, const char* file = nullptr) {
+    return {.text = text,
+            .key = key,
+            .parent = parent,
+            .picture = NodePicture::ClosedBook,
+            .selectedPicture = NodePicture::OpenBook,
+            .file = file};
 }
 
-QString helpTopicOf(const QString& className) {
-    static const QHash<QString, const char*> topics = {
-        // The topic windows open at their sections.
-        {"frmGeneralChoice", "General Problems"},
-        {"frmMotion", "Motion"},
-        {"frmAccelerationChoice", "Acceleration"},
-        {"frmVectors", "Vectors"},
-        {"frmEnergyChoice", "Energy"},
-        {"frmMomentumChoices", "Momentum/Collisions"},
-        {"frmRotationChoice", "Rotational Motion"},
-        {"frmStatistics", "Statistics"},
-        {"frmMiscellaneous", "Miscellaneous"},
-        {"frmHarmonicMotion", "Harmonic Motion"},
-        // Motion.
-        {"frmCalculateDisplacement", "Displacement"},
-        {"frmVelocity", "Velocity"},
-        {"frmConstantAcceleration", "Average Acceleration"},
-        {"frmAcceleration", "Constant Acceleration"},
-        {"frmFallingObject", "Falling Objects"},
-        {"frmProjectile", "Projectile Motion"},
-        // Forces and fluids.
-        {"frmForces", "Newton's Laws"},
-        {"frmFriction", "Friction"},
-        {"frmEquilibrium", "Equilibrium"},
-        {"frmGravitation", "Gravitation"},
-        {"frmHookes", "Mass-Spring System"},
-        {"frmPascal", "Pascal's Principle"},
-        {"frmArchimedes", "Archimede's Principle"},
-        // Vectors.
-        {"frmResultant", "Determine Resultant"},
-        {"FRMrESOLVING", "Resolve Vectors"},
-        {"frmAddingVectors", "Add Vectors"},
-        // Energy and momentum.
-        {"frmWork", "Work"},
-        {"frmPower", "Power"},
-        {"frmKineticEnergy", "Kinetic Energy"},
-        {"frmPotentialenergy", "Potential Energy"},
-        {"frmMomentum", "Momentum"},
-        {"frmCollisions", "Elastic Collisions"},
-        {"frmInelastic", "Inelastic Collisions"},
-        // Rotation and oscillation.
-        {"frmAngularDisplacement", "Angular Displacement"},
-        {"frmAngularSpeed", "Angular Speed"},
-        {"frmAngularAcceleration", "Angular Acceleration"},
-        {"frmTorque", "Torque"},
-        {"frmAngularMomentum", "Angular Momentum"},
-        {"frmAngularEnergy", "Rotational Kinetic Energy"},
-        {"frmCircularMotion", "Circular Motion"},
-        {"frmPendulum", "Simple Pendulum"},
-        // Mathematics and statistics.
-        {"frmSignificantFigures", "Significant Figures"},
-        {"frmMetrics", "Metric Conversions"},
-        {"frmTemperatures", "Temperature Conversions"},
-        {"frmTrigValues", "Trig Values"},
-        {"frmAreaFormulas", "AreasVolumes"},
-        {"frmPythagorean", "Pythagorean Theorem"},
-        {"frmEquations", "Equations/Graphs"},
-        {"frmMean", "Statistics"},
-        {"frmMedian", "Statistics"},
-        {"frmMode", "Statistics"},
-        {"frmDeviations", "Statistics"},
-        {"frmVariation", "Statistics"},
-        {"frmError", "Statistics"},
-        {"frmData", "Statistics"},
-        // Reference data.
-        {"frmConstants", "Data Tables"},
-        {"frmCoefficients", "Data Tables"},
-        {"frmIndex", "Data Tables"},
-        {"frmUnits", "Data Tables"},
-        {"frmPeriodic", "Data Tables"},
-        {"frmPeriodicData", "Data Tables"},
+// A page of a book: one topic file.
+HelpNode page(const char* text, const char* key, const char* parent, const char* file) {
+    return {.text = text,
+            .key = key,
+            .parent = parent,
+            .picture = NodePicture::Page,
+            .selectedPicture = NodePicture::Page,
+            .file = file};
+}
+
+} // namespace
+
+const std::vector<HelpNode>& helpNodes() {
+    // Each node: its text, its key, its parent's key, and its topic file.
+    static const std::vector<HelpNode> all = {
+        book("Quellorin", "r Quellorin", nullptr),
+        book("Introduction", "s Introduction", "r Quellorin", "Introduction.txt"),
+        book("Using", "s Using", "r Quellorin", "Using.txt"),
+        book("General Problems", "s General Problems", "r Quellorin", "General.txt"),
+        page("Metric Conversions", "t Metrics", "s General Problems", "MetricConversion.txt"),
+        page("Significant Figures", "t Significant Figures", "s General Problems", "Significant.txt"),
+        page("Temperature Conversions", "t Temperature Conversions", "s General Problems",
+             "Temperature Conversions.txt"),
+        page("Statistics", "t Statistics", "s General Problems", "Statistics.txt"),
+        page("Trig Values", "t Trig Values", "s General Problems", "Trig Values.txt"),
+        page("AreasVolumes", "t AreasVolumes", "s General Problems", "AreasVolumes.txt"),
+        page("Pythagorean Theorem", "t Pythagorean", "s General Problems", "Pythagorean.txt"),
+        page("Equations/Graphs", "t Equations/Graphs", "s General Problems", "EquationsGraphs.txt"),
+        book("Motion", "s Motion", "r Quellorin"),
+        page("Displacement", "s Displacement", "s Motion", "Displacement.txt"),
+        page("Velocity", "s Velocity", "s Motion", "Velocity.txt"),
+        book("Acceleration", "s Acceleration", "r Quellorin"),
+        book("Average Acceleration", "s Average Acceleration", "s Acceleration", "Average Acceleration.txt"),
+        book("Constant Acceleration", "s Constant Acceleration", "s Acceleration",
+             "Constant Acceleration.txt"),
+        book("Falling Objects", "s Falling Objects", "s Acceleration", "Falling Objects.txt"),
+        book("Projectile Motion", "s Projectile Motion", "s Acceleration", "Projectile Motion.txt"),
+        book("Vectors", "s Vectors", "r Quellorin"),
+        book("Determine Resultant", "s Determine Resultant", "s Vectors", "Determine Resultant.txt"),
+        book("Resolve Vectors", "s Resolve Vectors", "s Vectors", "Resolve Vectors.txt"),
+        book("Add Vectors", "s Add Vectors", "s Vectors", "Add Vectors.txt"),
+        book("Newton's Laws", "s Newton's Laws", "r Quellorin", "Newton's Laws.txt"),
+        book("Friction", "s Friction", "r Quellorin", "Friction.txt"),
+        book("Energy", "s Energy", "r Quellorin"),
+        page("Kinetic Energy", "s Kinetic Energy", "s Energy", "Kinetic Energy.txt"),
+        page("Potential Energy", "s Potential Energy", "s Energy", "Potential Energy.txt"),
+        page("Work", "s Work", "s Energy", "Work.txt"),
+        page("Power", "s Power", "s Energy", "Power.txt"),
+        book("Equilibrium", "s Equilibrium", "r Quellorin", "Equilibrium.txt"),
+        book("Momentum/Collisions", "s Momentum/Collisions", "r Quellorin"),
+        page("Momentum", "s Momentum", "s Momentum/Collisions", "Momentum.txt"),
+        page("Elastic Collisions", "s Elastic Collisions", "s Momentum/Collisions", "Elastic Collisions.txt"),
+        page("Inelastic Collisions", "s Inelastic Collisions", "s Momentum/Collisions",
+             "Inelastic Collisions.txt"),
+        book("Gravitation", "s Gravitation", "r Quellorin", "Gravitation.txt"),
+        book("Rotational Motion", "s Rotational Motion", "r Quellorin"),
+        page("Angular Displacement", "s Angular Displacement", "s Rotational Motion",
+             "Angular Displacement.txt"),
+        page("Angular Speed", "s Angular Speed", "s Rotational Motion", "Angular Speed.txt"),
+        page("Angular Acceleration", "s Angular Acceleration", "s Rotational Motion",
+             "Angular Acceleration.txt"),
+        page("Torque", "s Torque", "s Rotational Motion", "Torque.txt"),
+        page("Angular Momentum", "s Angular Momentum", "s Rotational Motion", "Angular Momentum.txt"),
+        page("Rotational Kinetic Energy", "s Rotational Kinetic Energy", "s Rotational Motion",
+             "Rotational Kinetic Energy.txt"),
+        book("Circular Motion", "s Circular Motion", "r Quellorin", "Circular Motion.txt"),
+        book("Harmonic Motion", "s Harmonic Motion", "r Quellorin"),
+        page("Mass-Spring System", "s Mass-Spring System", "s Harmonic Motion", "Mass-Spring System.txt"),
+        page("Simple Pendulum", "s Simple Pendulum", "s Harmonic Motion", "Simple Pendulum.txt"),
+        book("Miscellaneous", "s Miscellaneous", "r Quellorin"),
+        page("Archimede's Principle", "s Archimede's Principle", "s Miscellaneous",
+             "Archimede's Principle.txt"),
+        page("Pascal's Principle", "s Pascal's Principle", "s Miscellaneous", "Pascal's Principle.txt"),
+        book("Data Tables", "s Data Tables", "r Quellorin", "Data Tables.txt"),
     };
-    return QString::fromLatin1(topics.value(className));
+    return all;
 }
 
 void showHelpFor(const Form* from) {
     auto* help = qobject_cast<frmHelp*>(windows::show(QStringLiteral("frmHelp")));
     if (help && from)
-        help->showTopic(helpTopicOf(from->className()));
+        help->showTopic(windows::helpTopic(from->className()));
 }
 
 void registerHelpWindow() {
@@ -312,9 +261,9 @@ void frmHelp::Form_Load() {
             drawn.append(nodePicture(index));
         return drawn;
     }();
-    const auto icon = [](int picture, int selectedPicture) {
-        QIcon i(images.at(picture - 1));
-        i.addPixmap(images.at(selectedPicture - 1), QIcon::Selected);
+    const auto icon = [](NodePicture picture, NodePicture selectedPicture) {
+        QIcon i(images.at(int(picture) - 1));
+        i.addPixmap(images.at(int(selectedPicture) - 1), QIcon::Selected);
         return i;
     };
 

@@ -10,22 +10,24 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+// The pictures of the tree's nodes, numbered as the window's image list holds them.
+enum class NodePicture { OpenBook = 1, ClosedBook, Page, Question, Folder };
+
 struct HelpNode {
     const char* text;
     const char* key;    // unique: a level prefix ("r", "s" or "t"), a blank, a name
     const char* parent; // the parent's key; nullptr for the root
-    int picture;        // 1 to 5 in the window's image list
-    int selectedPicture;
+    NodePicture picture;
+    NodePicture selectedPicture;
     const char* file; // the topic file, or nullptr for a node that only groups others
 };
 
 // The nodes in the order they are added: every parent before its children.
 const std::vector<HelpNode>& helpNodes();
 
-// The topic that explains a window: the text of its node in the tree. Empty for a window without
-// one of its own (the main window), for which the viewer opens at the root of the tree.
-QString helpTopicOf(const QString& className);
-// F1 in a window: the help viewer shown, at the window's own topic.
+// F1 in a window: the help viewer shown, at the window's own topic (the text of a node of the tree,
+// registered with the window: windows::helpTopic). A window without one of its own (the main
+// window) opens the viewer at the root of the tree.
 void showHelpFor(const Form* from);
 
 class frmHelp : public Form {

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,8 +83,10 @@ void Form::fitCaption() {
 
 void Form::installKeyPreview() {
     installEventFilter(this);
+    // An open drop-down menu keeps its own keys: Esc there closes the menu, not the window.
     for (QWidget* w : findChildren<QWidget*>())
-        w->installEventFilter(this);
+        if (!qobject_cast<QMenu*>(w))
+            w->installEventFilter(this);
 }
 
 QChar Form::keyChar(const QKeyEvent* e) {

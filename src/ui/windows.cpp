@@ -9,9 +9,14 @@
 namespace windows {
 namespace {
 
-QHash<QString, Factory>& factories() {
-    static QHash<QString, Factory> f;
-    return f;
+struct Registration {
+    Factory factory;
+    QString helpTopic;
+};
+
+QHash<QString, Registration>& registrations() {
+    static QHash<QString, Registration> r;
+    return r;
 }
 
 QList<QPointer<Form>>& instances() {
@@ -27,17 +32,29 @@ std::function<void(Form*)>& helpHandler() {
 } // namespace
 
 void registerClass(const QString& className, Factory factory) {
-    factories().insert(className, std::move(factory));
+    // Registered again, a class keeps its help topic.
+    registrations()[className].factory = std::move(factory);
 }
 
 bool isRegistered(const QString& className) {
-    return factories().contains(className);
+    return registrations().contains(className);
 }
 
 QStringList registeredClasses() {
-    QStringList names = factories().keys();
+    QStringList names = registrations().keys();
     names.sort();
     return names;
+}
+
+void setHelpTopic(const QString& className, const QString& topic) {
+    const auto it = registrations().find(className);
+    if (it == registrations().end())
+        qFatal("A help topic for %s, which is not registered", qPrintable(className));
+    it->helpTopic = topic;
+}
+
+QString helpTopic(const QString& className) {
+    return registrations().value(className).helpTopic;
 }
 
 Form* find(const QString& className) {
@@ -50,10 +67,10 @@ Form* find(const QString& className) {
 Form* load(const QString& className) {
     if (Form* f = find(className))
         return f;
-    const auto it = factories().constFind(className);
-    if (it == factories().constEnd())
+    const auto it = registrations().constFind(className);
+    if (it == registrations().constEnd())
         return nullptr;
-    Form* f = (*it)();
+    Form* f = it->factory();
     instances().append(f);
     f->Form_Load();
     f->installKeyPreview();

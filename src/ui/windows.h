@@ -22,6 +22,12 @@ bool isRegistered(const QString& className);
 // The class names of every registered window, sorted.
 QStringList registeredClasses();
 
+// The help topic of a registered window: the node of the help viewer's tree that F1 opens there.
+// Set after the class is registered (setting one for a class not registered is a mistake of the
+// program, which stops it). Empty for a window without a topic of its own.
+void setHelpTopic(const QString& className, const QString& topic);
+QString helpTopic(const QString& className);
+
 // The loaded instance, or nullptr.
 Form* find(const QString& className);
 // The loaded instance, created and loaded if need be (not shown). nullptr for an unknown class.

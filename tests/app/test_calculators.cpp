@@ -2,7 +2,7 @@
 // the equation evaluator and the step windows against whatever a keyboard or a paste can send.
 
 #include "app/Module1.h"
-#include "app/calculators.h"
+#include "app/calculatorlist.h"
 #include "calc/window/calculator.h"
 #include "hostile.h"
 #include "recorders.h"

@@ -4,7 +4,7 @@
 #include "app/Module1.h"
 #include "app/splash.h"
 #include "freshprogram.h"
-#include "ui/registry.h"
+#include "ui/settingsstore.h"
 #include "uitest.h"
 
 #include <QFile>
@@ -20,7 +20,7 @@ using platform::RegistryValue;
 namespace {
 
 // A registry holding whatever values a test puts in it.
-class FakeRegistry : public platform::Registry {
+class FakeSettingsStore : public platform::SettingsStore {
   public:
     std::optional<RegistryValue> read(RegistryRoot root, const QString& subKey,
                                       const QString& valueName) override {
@@ -51,7 +51,7 @@ class TestSplash : public QObject {
 
     FreshProgram m_program;
     RecordingPlatform* m_rec = nullptr;
-    FakeRegistry* m_registry = nullptr;
+    FakeSettingsStore* m_registry = nullptr;
 
     frmAbout* about() { return static_cast<frmAbout*>(windows::show(QStringLiteral("frmAbout"))); }
     void expectUnavailable() {
@@ -70,12 +70,12 @@ class TestSplash : public QObject {
     }
     void init() {
         m_rec = m_program.begin();
-        m_registry = new FakeRegistry;
-        platform::setRegistry(m_registry);
+        m_registry = new FakeSettingsStore;
+        platform::setSettingsStore(m_registry);
     }
     void cleanup() {
         m_program.end();
-        platform::setRegistry(nullptr);
+        platform::setSettingsStore(nullptr);
         delete m_registry;
     }
 
@@ -200,9 +200,9 @@ class TestSplash : public QObject {
     }
 
     // The desktop's stand-in names the first system-information program installed, under the one key.
-    void desktopRegistry() {
-        platform::setRegistry(nullptr);
-        platform::DesktopRegistry reg;
+    void desktopSettingsStore() {
+        platform::setSettingsStore(nullptr);
+        platform::DesktopSettingsStore reg;
         m_rec->launcher.installed = {QStringLiteral("hardinfo"), QStringLiteral("gnome-system-monitor")};
         QString value;
         QVERIFY(GetKeyValue(RegistryRoot::LocalMachine, QLatin1String(platform::SystemInfoKey),

@@ -16,10 +16,12 @@ namespace textbook {
 
 using Entries = QList<QPair<QString, QString>>;
 
-// The function that declares a calculator.
+// The function that declares a calculator, and the option of another group chosen before the
+// row's own (a projectile's launch, say); 0: none.
 struct Calculator {
-    Calculator(calc::Definition (*define)() = nullptr) : define(define) {}
+    Calculator(calc::Definition (*define)() = nullptr, int first = 0) : define(define), first(first) {}
     calc::Definition (*define)();
+    int first;
 };
 
 } // namespace textbook
@@ -43,7 +45,7 @@ inline void row(const char* tag, Calculator calculator, int option, const Entrie
     QTest::newRow(tag) << calculator << option << inputs << QString::fromLatin1(box) << answer << tolerance;
 }
 
-// Chooses the row's option, fills in its numbers and presses Ok: the box must show the answer
+// Chooses the row's options, fills in its numbers and presses Ok: the box must show the answer
 // (English grouping), and no message.
 inline void check() {
     QFETCH(Calculator, calculator);
@@ -54,8 +56,9 @@ inline void check() {
     QFETCH(double, tolerance);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     calc::HeadlessCalculator sheet(calculator.define());
-    if (option > 0)
-        sheet.select(option);
+    for (int n : {calculator.first, option})
+        if (n > 0)
+            sheet.select(n);
     for (const auto& [name, value] : inputs)
         sheet.setText(name, value);
     sheet.ok();

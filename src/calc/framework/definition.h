@@ -45,35 +45,32 @@ class Sheet {
     // Whether the box is shown in the window's current layout.
     virtual bool isShown(const QString& box) const = 0;
     virtual void setCaption(const QString& label, const QString& caption) = 0;
-    // The solve-for and setting options, numbered from 1 across all the window's choice groups.
-    virtual bool isSelected(int option) const = 0;
+    // A choice group is named by its frame ("Frame2"), or by its own name where it has no frame;
+    // an empty name is the window's first group. Its options are numbered from 1 within it.
+    // The option chosen in the group; 0 when none is.
+    virtual int chosen(const QString& group) const = 0;
     // Selects the option; when that changes the selection, its click behaviour runs.
-    virtual void select(int option) = 0;
-    virtual void setOptionEnabled(int option, bool enabled) = 0;
-    // The selected option of the first choice group, from 1; 0 when none is selected.
-    virtual int selectedOption() const = 0;
+    virtual void select(const QString& group, int option) = 0;
+    virtual void setOptionEnabled(const QString& group, int option, bool enabled) = 0;
+    // Changes the option's caption (its button keeps the width of the widest caption it had).
+    virtual void setOptionCaption(const QString& group, int option, const QString& caption) = 0;
     virtual void say(const Message& message) = 0;
     // The first result box and the worked-formula box.
     virtual QString resultBox() const = 0;
     virtual QString formulaBox() const = 0;
     // How the box writes its results.
     virtual ResultFormat resultFormat(const QString& box) const = 0;
-    // Changes the caption of option n (its button keeps the width of the widest caption it had).
-    virtual void setOptionCaption(int option, const QString& caption) = 0;
     // Moves the keyboard focus to the box, with its text selected.
     virtual void focusBox(const QString& box) = 0;
     // Ok (where the window has one) and Print.
     virtual void enableCommands(bool enabled) = 0;
 
+    // The first group's chosen option, and selecting one of its options (a window with one group
+    // need not name it).
+    int selectedOption() const { return chosen(QString()); }
+    void select(int option) { select(QString(), option); }
+
     bool isEmpty(const QString& box) const { return text(box).isEmpty(); }
-    // The selected one of the count options from first on (numbered as for isSelected); 0 when
-    // none of them is.
-    int selectedIn(int first, int count) const {
-        for (int n = first; n < first + count; ++n)
-            if (isSelected(n))
-                return n;
-        return 0;
-    }
     // The box's text as a number (text that is not a number fails, as the box's failure).
     num::Single single(const QString& box) const {
         return num::inBox(box, [&] { return num::toSingle(text(box)); });
@@ -193,6 +190,8 @@ struct Option {
 struct ChoiceGroup {
     enum class Role { SolveFor, Setting };
     QString frame = QStringLiteral("Frame1");
+    // The group's name where it has no frame (formulas name the others by their frame).
+    QString name;
     QString caption = QStringLiteral("Select one of the following");
     std::vector<Option> options;
     Role role = Role::SolveFor;
@@ -342,7 +341,7 @@ Check atLeastZero(QString box, Message message);
 Check aboveZero(QString box, Message message);
 // An empty box receives the default text and Ok ends there (the next Ok uses it).
 Check fillIfEmpty(QString box, QString text);
-// A check that applies only while option n (1-based) is selected.
+// A check that applies only while option n of the first choice group is selected.
 Check whenOption(int n, Check check);
 
 // Formula builders: the result is the product (F = m a) or the quotient (m = F / a) of two boxes,

@@ -10,7 +10,8 @@
 //
 // setText is the student's typing (no key filter: as a paste) as well as a formula's writing; the
 // handlers (ok, clear, press, help, click) run whether or not their button is enabled. Every name
-// must be one of the calculator's boxes, labels or options, as in the window.
+// must be one of the calculator's boxes, labels or options, as in the window. Options are numbered
+// from 1 across all the choice groups, as the window names their controls (opt1, opt2, ...).
 
 #include "calc/framework/runtime.h"
 
@@ -33,7 +34,7 @@ class HeadlessCalculator : public Surface {
     // disabled option takes no click.
     void click(int n);
     // Selects option n; its click runs only when that changes the selection.
-    void select(int n) { m_runtime.select(n); }
+    void select(int n) { m_runtime.selectNumbered(n); }
     void ok() { m_runtime.ok(); }
     void clear() { m_runtime.clear(); }
     void press(const QString& button) { m_runtime.press(button); }

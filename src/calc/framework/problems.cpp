@@ -54,10 +54,17 @@ QStringList problems(const Definition& d) {
                        "the line %1 follows %2, which is neither a box nor an extra button in a row of its own")
                        .arg(s.name, s.after);
 
+    QStringList groups;
     for (const ChoiceGroup& group : d.choices) {
+        // Formulas name a group by its frame, or by its own name where it has none.
+        if (!group.frame.isEmpty() && !group.name.isEmpty())
+            found << QStringLiteral("the group %1 is also named %2").arg(group.frame, group.name);
+        if (!nameOf(group).isEmpty() && groups.contains(nameOf(group)))
+            found << QStringLiteral("two groups are named %1").arg(nameOf(group));
+        groups << nameOf(group);
         if (group.chosenAtLoad < 0 || group.chosenAtLoad > int(group.options.size()))
             found << QStringLiteral("the group %1 starts with option %2 of %3")
-                         .arg(group.frame)
+                         .arg(nameOf(group))
                          .arg(group.chosenAtLoad)
                          .arg(group.options.size());
     }

@@ -57,19 +57,46 @@ QString unitLabelOf(const Definition& d, const ResultRow& row) {
                                                                      : QString();
 }
 
+QString nameOf(const ChoiceGroup& group) {
+    return group.frame.isEmpty() ? group.name : group.frame;
+}
+
 CalculatorRuntime::CalculatorRuntime(Definition definition, Surface& surface)
     : m_def(std::move(definition)), m_surface(surface) {
     if (const QStringList found = problems(m_def); !found.isEmpty())
         qFatal("%s: %s", qPrintable(m_def.className), qPrintable(found.join(QStringLiteral("; "))));
     if (m_def.load.firstBox.isEmpty() && !m_def.inputs.empty())
         m_def.load.firstBox = m_def.inputs.front().box;
-    for (int g = 0; g < int(m_def.choices.size()); ++g)
+    for (int g = 0; g < int(m_def.choices.size()); ++g) {
+        m_before.push_back(optionCount());
         m_groupOf.insert(m_groupOf.end(), m_def.choices[size_t(g)].options.size(), g);
+    }
+}
+
+int CalculatorRuntime::groupNamed(const QString& name) const {
+    for (int g = 0; g < int(m_def.choices.size()); ++g)
+        if (name.isEmpty() || nameOf(m_def.choices[size_t(g)]) == name)
+            return g;
+    qFatal("%s has no choice group named %s", qPrintable(m_def.className), qPrintable(name));
+}
+
+int CalculatorRuntime::numberOf(const QString& group, int option) const {
+    const int g = groupNamed(group);
+    if (option < 1 || option > int(m_def.choices[size_t(g)].options.size()))
+        qFatal("%s has no option %d in the group %s", qPrintable(m_def.className), option,
+               qPrintable(nameOf(m_def.choices[size_t(g)])));
+    return m_before[size_t(g)] + option;
+}
+
+int CalculatorRuntime::chosenIn(size_t group) const {
+    for (int option = 1; option <= int(m_def.choices[group].options.size()); ++option)
+        if (m_surface.isSelected(m_before[group] + option))
+            return option;
+    return 0;
 }
 
 const Option& CalculatorRuntime::optionDefinition(int n) const {
-    const auto first = std::find(m_groupOf.begin(), m_groupOf.end(), groupOf(n));
-    return m_def.choices[size_t(groupOf(n))].options[size_t(n - 1 - (first - m_groupOf.begin()))];
+    return m_def.choices[size_t(groupOf(n))].options[size_t(n - 1 - m_before[size_t(groupOf(n))])];
 }
 
 // Where the window shows more than one selection's prompts: a layout hook or solve-for options.
@@ -96,16 +123,10 @@ void CalculatorRuntime::load() {
     m_surface.enableCommands(false);
     // The option each group starts with, unless selecting in an earlier group has already chosen
     // in this one too.
-    for (int n = 1; n <= optionCount(); ++n) {
-        const int g = groupOf(n);
-        if (n > 1 && groupOf(n - 1) == g)
-            continue;
-        const int initial = m_def.choices[size_t(g)].chosenAtLoad;
-        bool chosen = false;
-        for (int i = n; i <= optionCount() && groupOf(i) == g; ++i)
-            chosen = chosen || isSelected(i);
-        if (!chosen && initial > 0)
-            select(n + initial - 1);
+    for (size_t g = 0; g < m_def.choices.size(); ++g) {
+        const int initial = m_def.choices[g].chosenAtLoad;
+        if (initial > 0 && chosenIn(g) == 0)
+            selectNumbered(m_before[g] + initial);
     }
     // The window opens with the cursor in the first box of the tab order (which need not be the
     // box that enables Ok).
@@ -168,7 +189,7 @@ Layout CalculatorRuntime::currentLayout() const {
         return layout;
     }
     for (int n = 1; n <= optionCount(); ++n)
-        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && isSelected(n))
+        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && m_surface.isSelected(n))
             return optionDefinition(n).layout;
     for (const ChoiceGroup& group : m_def.choices)
         if (group.role == ChoiceGroup::Role::SolveFor && !group.options.empty())
@@ -179,7 +200,7 @@ Layout CalculatorRuntime::currentLayout() const {
 std::vector<int> CalculatorRuntime::solvedFor() const {
     std::vector<int> selected;
     for (int n = 1; n <= optionCount(); ++n)
-        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && isSelected(n))
+        if (m_def.choices[size_t(groupOf(n))].role == ChoiceGroup::Role::SolveFor && m_surface.isSelected(n))
             selected.push_back(n);
     return selected;
 }
@@ -203,18 +224,13 @@ void CalculatorRuntime::optionClicked(int n) {
         o.onClick(*this);
 }
 
-void CalculatorRuntime::select(int n) {
-    if (n < 1 || n > optionCount() || isSelected(n))
+void CalculatorRuntime::selectNumbered(int n) {
+    if (n < 1 || n > optionCount())
+        qFatal("%s has no option %d", qPrintable(m_def.className), n);
+    if (m_surface.isSelected(n))
         return;
     m_surface.checkOption(n);
     optionClicked(n);
-}
-
-int CalculatorRuntime::selectedOption() const {
-    for (int n = 1; n <= optionCount() && groupOf(n) == 0; ++n)
-        if (isSelected(n))
-            return n;
-    return 0;
 }
 
 void CalculatorRuntime::trapped(const Formula& formula, const Trap& trap) {
@@ -245,7 +261,7 @@ void CalculatorRuntime::ok() {
             if (m_def.solve)
                 m_def.solve(*this);
             for (int n = 1; n <= optionCount(); ++n)
-                if (isSelected(n) && optionDefinition(n).solve)
+                if (m_surface.isSelected(n) && optionDefinition(n).solve)
                     optionDefinition(n).solve(*this);
         },
         m_def.trap);

@@ -23,6 +23,8 @@ QStringList labelNames(const Definition& d);
 // The unit label the window adds after a result box that has a unit (on its row or in a layout)
 // and no unit label of its own ("Text4Unit"); empty where it adds none.
 QString unitLabelOf(const Definition& d, const ResultRow& row);
+// The name formulas give the choice group: its frame's, or its own where it has no frame.
+QString nameOf(const ChoiceGroup& group);
 
 // What the student sees of a calculator, as the runtime reads and changes it. Boxes and labels
 // are named as the definition names them; options are numbered from 1 across all the choice
@@ -67,13 +69,16 @@ class CalculatorRuntime : public Sheet {
     // surface must outlive the runtime; nothing is shown before load().
     CalculatorRuntime(Definition definition, Surface& surface);
     const Definition& definition() const { return m_def; }
-    // The options of all the choice groups, numbered from 1.
+    // The options of all the choice groups, numbered from 1 in the order the window lists them, as
+    // it names their controls (opt1, opt2, ...).
     int optionCount() const { return int(m_groupOf.size()); }
 
     // The load step: every box empty, the captions and layout of the first selection, Ok and
     // Print disabled, each group's first option selected, the cursor in the first input box,
     // then what the definition does besides.
     void load();
+    // Selects option n; its click runs only when that changes the selection.
+    void selectNumbered(int n);
     // Option n's click (the option is already selected): the boxes emptied where its group says
     // so (and the result rows and worked formula whenever the click changes what is solved for),
     // its layout shown, then its own click behaviour.
@@ -104,15 +109,19 @@ class CalculatorRuntime : public Sheet {
     void setCaption(const QString& label, const QString& caption) override {
         m_surface.setCaption(label, caption);
     }
-    bool isSelected(int n) const override { return m_surface.isSelected(n); }
-    void select(int n) override;
-    void setOptionEnabled(int n, bool enabled) override { m_surface.setOptionEnabled(n, enabled); }
-    int selectedOption() const override;
+    int chosen(const QString& group) const override { return chosenIn(size_t(groupNamed(group))); }
+    using Sheet::select;
+    void select(const QString& group, int option) override { selectNumbered(numberOf(group, option)); }
+    void setOptionEnabled(const QString& group, int option, bool enabled) override {
+        m_surface.setOptionEnabled(numberOf(group, option), enabled);
+    }
+    void setOptionCaption(const QString& group, int option, const QString& caption) override {
+        m_surface.setOptionCaption(numberOf(group, option), caption);
+    }
     void say(const Message& message) override { m_surface.say(message); }
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formula.box; }
     ResultFormat resultFormat(const QString& box) const override;
-    void setOptionCaption(int n, const QString& caption) override { m_surface.setOptionCaption(n, caption); }
     void focusBox(const QString& box) override { m_surface.focusBox(box); }
     void enableCommands(bool enabled) override { m_surface.enableCommands(enabled); }
 
@@ -120,6 +129,12 @@ class CalculatorRuntime : public Sheet {
     int groupOf(int n) const { return m_groupOf[size_t(n - 1)]; }
 
   private:
+    // The group of that name, numbered from 0, and the number of its option; an unknown group or
+    // option stops the program.
+    int groupNamed(const QString& name) const;
+    int numberOf(const QString& group, int option) const;
+    // The option chosen in the group, from 1 within it; 0: none.
+    int chosenIn(size_t group) const;
     const Option& optionDefinition(int n) const;
     bool hasLayouts() const;
     // Shows the layout: prompts, visible boxes, result prefix, captions, units.
@@ -138,6 +153,7 @@ class CalculatorRuntime : public Sheet {
     Definition m_def;
     Surface& m_surface;
     std::vector<int> m_groupOf;   // the choice group of each option, in number order
+    std::vector<int> m_before;    // the number of the options before each group
     std::vector<int> m_solvedFor; // solvedFor() at the last option click
 };
 

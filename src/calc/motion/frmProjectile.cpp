@@ -9,8 +9,10 @@ namespace {
 using num::plain;
 using num::Single;
 
+// The launch type's group and the sought quantity's, with their options.
+constexpr auto launchGroup = "Frame1", soughtGroup = "Frame2";
 enum { Horizontal = 1, Angled = 2 };
-enum { Distance = 3, Velocity = 4, AngleOf = 5, Time = 6, Height = 7 };
+enum { Distance = 1, Velocity = 2, AngleOf = 3, Time = 4, Height = 5 };
 
 // The three inputs serve every pair, with the prompts of each.
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
@@ -61,11 +63,11 @@ Layout layoutFor(int launch, int quantity) {
 }
 
 int launchType(const Sheet& w) {
-    return w.isSelected(Angled) ? Angled : Horizontal;
+    return w.chosen(launchGroup) == Angled ? Angled : Horizontal;
 }
 
 int quantity(const Sheet& w) {
-    const int n = w.selectedIn(Distance, Height - Distance + 1);
+    const int n = w.chosen(soughtGroup);
     return n ? n : Distance;
 }
 
@@ -87,18 +89,19 @@ Definition frmProjectile() {
     d.formula = QStringLiteral("Text6");
     // Switching options keeps what was typed.
     d.choices = {
-        {.caption = "Select one of the following options",
+        {.frame = launchGroup,
+         .caption = "Select one of the following options",
          .options = {{.caption = "Launched horizontally",
                       .onClick =
                           [](Sheet& w) {
-                              w.setOptionEnabled(AngleOf, false);
-                              w.select(Distance);
+                              w.setOptionEnabled(soughtGroup, AngleOf, false);
+                              w.select(soughtGroup, Distance);
                           },
                       .tooltip = "Assume constant velocity."},
                      {.caption = "Launched  at an angle",
-                      .onClick = [](Sheet& w) { w.setOptionEnabled(AngleOf, true); }}},
+                      .onClick = [](Sheet& w) { w.setOptionEnabled(soughtGroup, AngleOf, true); }}},
          .clickEmptiesBoxes = false},
-        {.frame = "Frame2",
+        {.frame = soughtGroup,
          .caption = "Now select one of these options",
          .options =
              {

@@ -10,31 +10,32 @@ namespace {
 
 constexpr auto measurement = "Text1", converted = "Text2";
 
-// The quantity choice, then the From and To groups of ten prefixes each. Both groups list the
-// prefixes in the order they stand, two rows of five: Nano, Milli, Deci, Deka, Mega above, Micro,
-// Centi, the base unit, Kilo, Giga below.
-constexpr int Prefixes = 10, FirstFrom = 4, FirstTo = FirstFrom + Prefixes, Base = 7;
+// The quantity choice (a row without a frame), then the From and To groups of ten prefixes each.
+// Both groups list the prefixes in the order they stand, two rows of five: Nano, Milli, Deci,
+// Deka, Mega above, Micro, Centi, the base unit (the eighth), Kilo, Giga below.
+constexpr auto quantityGroup = "Quantity", fromGroup = "Frame1", toGroup = "Frame2";
+constexpr int Prefixes = 10, Base = 8;
 constexpr std::array<int, Prefixes> exponent = {-9, -3, -1, 1, 6, -6, -2, 0, 3, 9};
 constexpr std::array<const char*, Prefixes> prefix = {"Nano",  "Milli", "Deci",  "Deka", "Mega",
                                                       "Micro", "Centi", nullptr, "Kilo", "Giga"};
 constexpr std::array<int, Prefixes> fromName = {1, 3, 5, 7, 9, 2, 4, 6, 8, 10}; // Option1 ... Option10
 
-// The power of ten of the prefix chosen in the group starting at option first (Ok's checks have
-// made sure there is one).
-int chosenExponent(const Sheet& w, int first) {
-    return exponent[size_t(w.selectedIn(first, Prefixes) - first)];
+// The power of ten of the prefix chosen in the group (Ok's checks have made sure there is one).
+int chosenExponent(const Sheet& w, const char* group) {
+    return exponent[size_t(w.chosen(group) - 1)];
 }
 
 // The base unit's caption in both groups.
 void baseUnit(Sheet& w, const QString& caption) {
-    w.setOptionCaption(FirstFrom + Base, caption);
-    w.setOptionCaption(FirstTo + Base, caption);
+    w.setOptionCaption(fromGroup, Base, caption);
+    w.setOptionCaption(toGroup, Base, caption);
 }
 
+// Every target prefix but the one excepted (0: none) is enabled.
 void enableTo(Sheet& w, int except) {
-    for (int i = 0; i < Prefixes; ++i)
-        if (i != except)
-            w.setOptionEnabled(FirstTo + i, true);
+    for (int k = 1; k <= Prefixes; ++k)
+        if (k != except)
+            w.setOptionEnabled(toGroup, k, true);
 }
 
 // The From or the To group: the ten prefixes in two rows of five, none chosen at first.
@@ -45,19 +46,19 @@ ChoiceGroup prefixGroup(bool from) {
                  .name = QStringLiteral("Option%1").arg(from ? fromName[size_t(i)] : 11 + i)};
         if (from) {
             // The same prefix cannot be the target; every other prefix can be chosen.
-            o.onClick = [i](Sheet& w) {
-                for (int j = 0; j < Prefixes; ++j)
-                    if (j != i)
-                        w.setOptionEnabled(FirstFrom + j, true);
-                enableTo(w, i);
-                w.setOptionEnabled(FirstTo + i, false);
+            o.onClick = [k = i + 1](Sheet& w) {
+                for (int j = 1; j <= Prefixes; ++j)
+                    if (j != k)
+                        w.setOptionEnabled(fromGroup, j, true);
+                enableTo(w, k);
+                w.setOptionEnabled(toGroup, k, false);
             };
         } else {
-            o.onClick = [i](Sheet& w) { enableTo(w, i); };
+            o.onClick = [k = i + 1](Sheet& w) { enableTo(w, k); };
         }
         options.push_back(std::move(o));
     }
-    return {.frame = from ? "Frame1" : "Frame2",
+    return {.frame = from ? fromGroup : toGroup,
             .caption = from ? "From" : "To",
             .options = std::move(options),
             .role = ChoiceGroup::Role::Setting,
@@ -77,6 +78,7 @@ Definition frmMetrics() {
     };
     d.choices = {
         {.frame = "",
+         .name = quantityGroup,
          .options = {quantity("Distance", "Meters"), quantity("Mass", "Grams"), quantity("Volume", "Liters")},
          .role = ChoiceGroup::Role::Setting,
          .perRow = 3,
@@ -84,9 +86,9 @@ Definition frmMetrics() {
         prefixGroup(true),
         prefixGroup(false),
     };
-    const auto demand = [](const char* text, int first, int count) -> Check {
-        return [text, first, count](Sheet& w) {
-            if (w.selectedIn(first, count))
+    const auto demand = [](const char* text, const char* group) -> Check {
+        return [text, group](Sheet& w) {
+            if (w.chosen(group))
                 return true;
             w.say({text});
             return false;
@@ -94,18 +96,18 @@ Definition frmMetrics() {
     };
     d.checks = {
         required({measurement}, {"You must enter a valid number."}),
-        demand("You must select one of the three options.", 1, 3),
-        demand("You must select one of the FROM options", FirstFrom, Prefixes),
-        demand("You must select one of the TO options", FirstTo, Prefixes),
+        demand("You must select one of the three options.", quantityGroup),
+        demand("You must select one of the FROM options", fromGroup),
+        demand("You must select one of the TO options", toGroup),
     };
     // The same prefix in both groups gives the measurement itself.
     d.solve = [](Sheet& w) {
         const num::Double value = w.real(measurement);
-        const int from = chosenExponent(w, FirstFrom), to = chosenExponent(w, FirstTo);
+        const int from = chosenExponent(w, fromGroup), to = chosenExponent(w, toGroup);
         w.setText(converted, num::plain(math::convertMetric(value, from, to)));
     };
     // Clear keeps the quantity and its base unit, and makes every target prefix available again.
-    d.clear.then = [](Sheet& w) { enableTo(w, -1); };
+    d.clear.then = [](Sheet& w) { enableTo(w, 0); };
     d.buttons.ok.name = QStringLiteral("cmdOK");
     d.close.show = QStringLiteral("frmGeneralChoice");
     d.help->text = concat({

@@ -10,11 +10,3 @@ Definition frmDeviations();
 Definition frmVariation();
 Definition frmError();
 } // namespace calc
-
-class Form;
-
-// The windows that explain a procedure step by step.
-namespace statistics {
-Form* frmMedian();
-Form* frmMode();
-} // namespace statistics

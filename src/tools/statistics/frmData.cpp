@@ -101,8 +101,8 @@ void DataWindow::cmdOk_Click() {
         say(this, why);
         return;
     }
-    ListTotals t;
-    if (msg::errorTrap([&] { t = totals(m.values); })) {
+    Totals t;
+    if (msg::errorTrap([&] { t = totalsOf(m.values); })) {
         say(this, QStringLiteral("The squares of these measurements are too large to add up."));
         return;
     }
@@ -121,7 +121,7 @@ void DataWindow::cmdOk_Click() {
     Unload();
 }
 
-Form* frmData() {
+Form* newDataWindow() {
     return new DataWindow;
 }
 

@@ -38,7 +38,7 @@ class DataWindow : public Form {
     DataTarget m_target;
 };
 
-Form* frmData();
+Form* newDataWindow();
 // Shows the data window by the window-instance rule, writing for the target's boxes from now on.
 void openData(const DataTarget& target);
 

@@ -3,14 +3,14 @@
 // formula box of this window.
 #include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
-#include "tools/statistics/totals.h"
+#include "tools/statistics/totalscalculator.h"
 
 namespace calc {
 
 using statistics::count, statistics::sum, statistics::sumOfSquares;
 
 Definition frmDeviations() {
-    Definition d = statistics::totalsWindow({
+    Definition d = statistics::totalsCalculator({
         .className = "frmDeviations",
         .caption = "Standard Deviation",
         .heading = "To calculate standard deviation:",

@@ -1,10 +1,9 @@
 // The steps of finding the median by hand.
-#include "tools/statistics/calculators.h"
 #include "tools/statistics/steps.h"
 
 namespace statistics {
 
-Form* frmMedian() {
+Form* newMedianWindow() {
     return new StepsWindow({
         "frmMedian",
         "Median",

@@ -1,10 +1,9 @@
 // The steps of finding the mode by hand.
-#include "tools/statistics/calculators.h"
 #include "tools/statistics/steps.h"
 
 namespace statistics {
 
-Form* frmMode() {
+Form* newModeWindow() {
     return new StepsWindow({
         "frmMode",
         "Mode",

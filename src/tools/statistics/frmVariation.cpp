@@ -2,7 +2,7 @@
 // sum of their squares, with the arithmetic written out.
 #include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
-#include "tools/statistics/totals.h"
+#include "tools/statistics/totalscalculator.h"
 
 namespace calc {
 
@@ -11,7 +11,7 @@ using num::Single;
 using statistics::count, statistics::sum, statistics::sumOfSquares;
 
 Definition frmVariation() {
-    Definition d = statistics::totalsWindow({
+    Definition d = statistics::totalsCalculator({
         .className = "frmVariation",
         .caption = "Variation",
         .heading = "To calculate variation:",

@@ -12,7 +12,7 @@ num::Single mean(num::Single sum, num::Single count) {
     return sum / count;
 }
 
-num::Double variance(std::int16_t n, num::Double sum, num::Double sumOfSquares) {
+num::Double variance(std::int64_t n, num::Double sum, num::Double sumOfSquares) {
     const num::Double count(n);
     const num::Double m = sum / count;
     const num::Double squareOfMean = m * m;
@@ -28,7 +28,7 @@ num::Double variance(std::int16_t n, num::Double sum, num::Double sumOfSquares) 
     return difference;
 }
 
-num::Double standardDeviation(std::int16_t n, num::Double sum, num::Double sumOfSquares) {
+num::Double standardDeviation(std::int64_t n, num::Double sum, num::Double sumOfSquares) {
     return num::sqrt(variance(n, sum, sumOfSquares));
 }
 
@@ -77,8 +77,8 @@ QString refusal(const Measurements& m) {
     return {};
 }
 
-ListTotals totals(const std::vector<double>& values) {
-    ListTotals t;
+Totals totalsOf(const std::vector<double>& values) {
+    Totals t;
     for (const double v : values) {
         ++t.count;
         t.sum += v;

@@ -23,10 +23,10 @@ num::Single mean(num::Single sum, num::Single count);
 // within that double rounding, a few parts in 10^16 of the mean squared, is zero. Any larger one
 // is a real spread and is kept, however small beside the mean (1000 and 1001 have 0.25). Totals
 // that no data can give (the sum of squares too small for the sum) stay negative.
-num::Double variance(std::int16_t n, num::Double sum, num::Double sumOfSquares);
+num::Double variance(std::int64_t n, num::Double sum, num::Double sumOfSquares);
 
 // The standard deviation: the square root of the variance (a negative variance fails).
-num::Double standardDeviation(std::int16_t n, num::Double sum, num::Double sumOfSquares);
+num::Double standardDeviation(std::int64_t n, num::Double sum, num::Double sumOfSquares);
 
 // The percent of error of a measured value against the correct one, signed: below the correct
 // value is negative.
@@ -47,14 +47,15 @@ Measurements readMeasurements(const QString& text);
 // than a count box takes), as the message that says so; empty when it can.
 QString refusal(const Measurements& m);
 
-// What the totals windows are given: the count, the sum and the sum of squares, in double
-// precision (a sum beyond its range fails with "Overflow").
-struct ListTotals {
+// The three totals the standard deviation and variation work from: how many measurements, their
+// sum and the sum of their squares, in double precision.
+struct Totals {
     std::int64_t count = 0;
     num::Double sum;
     num::Double sumOfSquares;
 };
-ListTotals totals(const std::vector<double>& values);
+// The totals of a list of measurements (a sum beyond the double range fails with "Overflow").
+Totals totalsOf(const std::vector<double>& values);
 
 // The most measurements a count box takes: the windows read the count as a 16-bit integer.
 inline constexpr std::int64_t MostMeasurements = 32767;

@@ -29,4 +29,8 @@ class StepsWindow : public Form {
     Steps m_steps;
 };
 
+// The windows that explain the median and the mode step by step.
+Form* newMedianWindow();
+Form* newModeWindow();
+
 } // namespace statistics

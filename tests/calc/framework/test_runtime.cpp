@@ -91,6 +91,12 @@ const std::vector<Spoilt>& spoilt() {
         {"a group starting with an option it lacks",
          [](Definition& d) { d.choices[0].chosenAtLoad = 3; },
          {"the group Frame1 starts with option 3 of 2"}},
+        {"a group named besides its frame",
+         [](Definition& d) { d.choices[0].name = QStringLiteral("Kind"); },
+         {"the group Frame1 is also named Kind"}},
+        {"two groups of one name",
+         [](Definition& d) { d.choices.push_back({.options = {{"Z"}}}); },
+         {"two groups are named Frame1"}},
     };
     return all;
 }
@@ -329,6 +335,26 @@ class TestRuntime : public QObject {
         QCOMPARE(s.caption("Label3"), QStringLiteral("Tinier"));
         s.click(4);
         QVERIFY(!s.isShown("Text2"));
+    }
+
+    // Formulas name a group by its frame, or by its own name where it has none, and an option by
+    // its place in its group; an unnamed group is the first.
+    void optionsByGroup() {
+        Definition d = pairedCalculator();
+        d.choices[0].frame.clear();
+        d.choices[0].name = QStringLiteral("Kind");
+        HeadlessCalculator s(std::move(d));
+        Sheet& w = s.sheet();
+        QCOMPARE(QString::number(w.chosen("Kind")) + QString::number(w.chosen("Frame2")),
+                 QStringLiteral("11"));
+        w.select("Frame2", 2);
+        QVERIFY(s.isSelected(1) && s.isSelected(5) && s.isShown("Text2"));
+        w.select(3);
+        QCOMPARE(w.chosen("Kind"), 3);
+        w.setOptionEnabled("Frame2", 1, false);
+        w.setOptionCaption("Kind", 1, "Alpha");
+        QVERIFY(!s.isOptionEnabled(4) && s.isOptionEnabled(3));
+        QCOMPARE(s.optionCaption(1), QStringLiteral("Alpha"));
     }
 
     void wideRangeResult() {

@@ -107,24 +107,24 @@ inline Definition converterCalculator() {
                  .morePerRow = 2};
     d.lines = {{"Line2", "cmdInverse"}};
     d.layouts = {{.resultPrefix = "Half is "}};
-    d.choices = {
-        {.options = {{.caption = "Plain", .onClick = [](Sheet& w) { w.setOptionCaption(2, "Fancier"); }},
-                     {.caption = "Fancy"}},
-         .role = ChoiceGroup::Role::Setting,
-         .clickEmptiesBoxes = false}};
+    d.choices = {{.options = {{.caption = "Plain",
+                               .onClick = [](Sheet& w) { w.setOptionCaption("Frame1", 2, "Fancier"); }},
+                              {.caption = "Fancy"}},
+                  .role = ChoiceGroup::Role::Setting,
+                  .clickEmptiesBoxes = false}};
     return d;
 }
 
-// The layout of a pair: the first group gives the first result's unit (none for C), the second
-// the prompts, the result prefix and the second result's unit.
-inline Layout pairLayout(int first, bool speed) {
+// The layout of a pair: the first group gives the first result's unit (A kilograms, B hertz, C or
+// none chosen no unit), the second the prompts, the result prefix and the second result's unit.
+inline Layout pairLayout(Unit first, bool speed) {
     Layout l{.prompts = {{"Text1", "Mass"}},
              .resultPrefix = speed ? "Tinier" : "Tiny",
              .units = {{"Text4", speed ? Unit::Second : Unit::Metre}}};
     if (speed)
         l.prompts << std::pair<QString, QString>("Text2", "Speed");
-    if (first < 3)
-        l.units << std::pair<QString, Unit>("Text3", first == 1 ? Unit::Kilogram : Unit::Hertz);
+    if (first != Unit::None)
+        l.units << std::pair<QString, Unit>("Text3", first);
     return l;
 }
 
@@ -143,9 +143,13 @@ inline Definition pairedCalculator() {
     d.choices = {{.options = {{.caption = "A"}, {.caption = "B"}, {.caption = "C"}}, .perRow = 2},
                  {.frame = "Frame2", .options = {{.caption = "X"}, {.caption = "Y"}}}};
     d.layout = [](const Sheet& s) {
-        return pairLayout(s.isSelected(1) ? 1 : s.isSelected(2) ? 2 : 3, s.isSelected(5));
+        const int first = s.selectedOption();
+        return pairLayout(first == 1   ? Unit::Kilogram
+                          : first == 2 ? Unit::Hertz
+                                       : Unit::None,
+                          s.chosen("Frame2") == 2);
     };
-    for (int first = 1; first <= 3; ++first)
+    for (Unit first : {Unit::Kilogram, Unit::Hertz, Unit::None})
         for (bool speed : {false, true})
             d.layouts.push_back(pairLayout(first, speed));
     d.solve = [](Sheet& s) {

@@ -164,7 +164,7 @@ class TestStatistics : public QObject {
         QVERIFY2(m.notANumber.isEmpty(), qPrintable(m.notANumber));
         const std::vector<double> values = statistics::sorted(m.values);
         QCOMPARE(written(values), sorted);
-        const statistics::ListTotals t = statistics::totals(m.values);
+        const statistics::Totals t = statistics::totalsOf(m.values);
         QCOMPARE(t.count, std::int64_t(count));
         QVERIFY(qAbs(t.sum.value() - sum) <= 1e-12 * qAbs(sum));
         QVERIFY(qAbs(t.sumOfSquares.value() - sumOfSquares) <= 1e-12 * sumOfSquares);
@@ -175,8 +175,8 @@ class TestStatistics : public QObject {
     // The textbook's data set through the windows: the totals as written into the boxes, read
     // back as the windows read them, give a mean of 5 and a standard deviation of 2.
     void textbookDataThroughTheTotals() {
-        const statistics::ListTotals t =
-            statistics::totals(statistics::readMeasurements("2 4 4 4 5 5 7 9").values);
+        const statistics::Totals t =
+            statistics::totalsOf(statistics::readMeasurements("2 4 4 4 5 5 7 9").values);
         const auto n = num::toInteger(statistics::typed(double(t.count)));
         const QString sum = statistics::typed(t.sum.value());
         const QString squares = statistics::typed(t.sumOfSquares.value());
@@ -206,7 +206,7 @@ class TestStatistics : public QObject {
             QStringLiteral("The statistics windows take at most 32767 measurements; this list has 32768."));
         QVERIFY(!statistics::median({}));
         // Squares beyond the double range.
-        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::totals({1e200, 1e200}));
+        QVERIFY_THROWS_EXCEPTION(CalcError, statistics::totalsOf({1e200, 1e200}));
     }
 
     // The totals are written so that the boxes read back what the window can hold.

@@ -1,4 +1,4 @@
-#include "tools/statistics/totals.h"
+#include "tools/statistics/totalscalculator.h"
 
 #include "tools/statistics/frmData.h"
 
@@ -6,7 +6,7 @@ namespace statistics {
 
 using calc::Profile;
 
-calc::Definition totalsWindow(const TotalsWindow& w) {
+calc::Definition totalsCalculator(const TotalsCalculator& w) {
     calc::Definition d{.className = w.className, .caption = w.caption};
     d.heading = {"Label1", w.heading};
     d.inputs = {

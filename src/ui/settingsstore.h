@@ -1,8 +1,9 @@
 #pragma once
-// The system registry, read only: the About window looks up the system-information program
-// there. This desktop has no registry; the stand-in answers the one key the About window reads
-// first with the first system-information program installed, and knows no other key. Tests put
-// a registry of their own in its place.
+// The system's settings store (the registry of keys and values some desktops keep), read only:
+// the About window looks up the system-information program there. This desktop has no such
+// store; the stand-in answers the one key the About window reads first with the first
+// system-information program installed, and knows no other key. Tests put a store of their own in
+// its place.
 
 #include <QByteArray>
 #include <QString>
@@ -24,24 +25,24 @@ struct RegistryValue {
     QByteArray data; // the value's bytes as the registry stores them
 };
 
-class Registry {
+class SettingsStore {
   public:
-    virtual ~Registry() = default;
+    virtual ~SettingsStore() = default;
     // The named value of the key under the root; nothing when the key or the value is missing.
     virtual std::optional<RegistryValue> read(RegistryRoot root, const QString& subKey,
                                               const QString& valueName) = 0;
 };
 
-Registry& registry();
+SettingsStore& settingsStore();
 // nullptr puts the desktop's stand-in back. The caller keeps ownership.
-void setRegistry(Registry* r);
+void setSettingsStore(SettingsStore* s);
 
 // Where the system-information program is registered, and the programs that can play its part.
 inline const char* const SystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 inline const char* const SystemInfoValue = "PATH";
 QStringList systemInfoPrograms();
 
-class DesktopRegistry : public Registry {
+class DesktopSettingsStore : public SettingsStore {
   public:
     // Only SystemInfoKey's PATH under the local machine: the first of systemInfoPrograms() that
     // the launcher finds installed.

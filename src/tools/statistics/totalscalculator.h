@@ -6,13 +6,15 @@
 // to the Statistics window. "Data..." opens the data window, which fills in the three totals.
 
 #include "calc/framework/definition.h"
+#include "tools/statistics/statistics.h"
 
 namespace statistics {
 
 // The boxes, named once for both windows.
 inline constexpr auto count = "Text2", sum = "Text3", sumOfSquares = "Text4";
 
-struct TotalsWindow {
+// What sets the two windows apart.
+struct TotalsCalculator {
     QString className;
     QString caption;
     QString heading;
@@ -21,16 +23,11 @@ struct TotalsWindow {
     QString resultPrefix;
 };
 
-calc::Definition totalsWindow(const TotalsWindow& w);
+calc::Definition totalsCalculator(const TotalsCalculator& w);
 
-// The totals as Ok reads them: the count as a whole number (halves to even), the two sums as typed,
-// in double precision, so that no single rounding of theirs passes for a spread. Like every number
-// of these windows, a sum beyond the single-precision range is an overflow.
-struct Totals {
-    std::int16_t n;
-    num::Double sum;
-    num::Double sumOfSquares;
-};
+// The totals as Ok reads them: the count as a 16-bit whole number (halves to even), the two sums as
+// typed, in double precision, so that no single rounding of theirs passes for a spread. Like every
+// number of these windows, a sum beyond the single-precision range is an overflow.
 Totals readTotals(const calc::Sheet& w);
 
 } // namespace statistics

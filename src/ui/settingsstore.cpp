@@ -1,21 +1,21 @@
-#include "ui/registry.h"
+#include "ui/settingsstore.h"
 
 #include "ui/platform.h"
 
 namespace platform {
 namespace {
 
-DesktopRegistry desktopRegistry;
-Registry* currentRegistry = &desktopRegistry;
+DesktopSettingsStore desktopStore;
+SettingsStore* currentStore = &desktopStore;
 
 } // namespace
 
-Registry& registry() {
-    return *currentRegistry;
+SettingsStore& settingsStore() {
+    return *currentStore;
 }
 
-void setRegistry(Registry* r) {
-    currentRegistry = r ? r : &desktopRegistry;
+void setSettingsStore(SettingsStore* s) {
+    currentStore = s ? s : &desktopStore;
 }
 
 QStringList systemInfoPrograms() {
@@ -23,8 +23,8 @@ QStringList systemInfoPrograms() {
             QStringLiteral("gnome-system-monitor")};
 }
 
-std::optional<RegistryValue> DesktopRegistry::read(RegistryRoot root, const QString& subKey,
-                                                   const QString& valueName) {
+std::optional<RegistryValue> DesktopSettingsStore::read(RegistryRoot root, const QString& subKey,
+                                                        const QString& valueName) {
     if (root != RegistryRoot::LocalMachine ||
         subKey.compare(QLatin1String(SystemInfoKey), Qt::CaseInsensitive) != 0 ||
         valueName.compare(QLatin1String(SystemInfoValue), Qt::CaseInsensitive) != 0)

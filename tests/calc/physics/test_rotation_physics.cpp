@@ -104,4 +104,4 @@ class TestRotation : public QObject {
 };
 
 QTEST_GUILESS_MAIN(TestRotation)
-#include "test_rotation.moc"
+#include "test_rotation_physics.moc"

@@ -57,4 +57,4 @@ class TestVectors : public QObject {
 };
 
 QTEST_GUILESS_MAIN(TestVectors)
-#include "test_vectors.moc"
+#include "test_vector_physics.moc"
