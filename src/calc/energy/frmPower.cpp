@@ -13,8 +13,8 @@ constexpr auto force = "Text5", distance = "Text1", time = "Text2";
 
 Definition frmPower() {
     Definition d{.className = "frmPower", .caption = "Power"};
-    // The force comes first on screen and in the tab order; the distance box enables Ok and takes
-    // the cursor on Clear. All three boxes take numbers only.
+    // The force comes first on screen and in the tab order; the distance box (Text1, the first
+    // input box) enables Ok and takes the cursor on Clear. All three boxes take numbers only.
     d.inputs = {
         {force, "Label4", Profile::K1, "Enter the force."},
         {distance, "Label1", Profile::K1, "Enter the distance."},
@@ -27,7 +27,6 @@ Definition frmPower() {
         const Single f = w.single(force), x = w.single(distance), t = w.single(time);
         w.showResult(physics::power(f, x, t));
     };
-    d.load.firstBox = QString::fromLatin1(distance);
     d.help->text = concat({
         "Power is defined as work divided by the change in time. Work in turn is simply force time distance. ",
     });

@@ -2,6 +2,13 @@
 
 namespace calc {
 
+QString firstInputBox(const Definition& d) {
+    for (const NumberInput& in : d.inputs)
+        if (in.box == QLatin1String("Text1"))
+            return in.box;
+    return d.inputs.empty() ? QString() : d.inputs.front().box;
+}
+
 Check required(QStringList boxes, Message message) {
     return [boxes = std::move(boxes), message = std::move(message)](Sheet& w) {
         for (const QString& b : boxes) {

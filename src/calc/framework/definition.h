@@ -249,9 +249,6 @@ struct ButtonRow {
 };
 
 struct OnLoad {
-    // The box the problem starts from: its first change enables Ok and Print, and Clear puts the
-    // cursor in it; by default the first input.
-    QString firstBox;
     // What loading does besides, once the window shows its first selection.
     Formula then;
 };
@@ -261,7 +258,7 @@ struct OnClear {
     // Puts back the selected option's layout (prompts, shown boxes, units).
     bool restoresLayout = false;
     Formula then; // what Clear does besides
-    // The box Clear puts the cursor in, where it is not the first box (OnLoad::firstBox).
+    // The box Clear puts the cursor in, where it is not the first input box (firstInputBox()).
     QString focus;
 };
 
@@ -295,8 +292,7 @@ struct Definition {
     std::vector<NumberInput> inputs;
     std::vector<ResultRow> results;
     std::vector<Separator> lines;
-    FormulaBox formula;      // the worked-formula box, if the window has one
-    QStringList unusedBoxes; // boxes the window holds but never shows or writes
+    FormulaBox formula; // the worked-formula box, if the window has one
     std::vector<ChoiceGroup> choices;
     // Where the layout depends on more than the clicked option (two solve-for groups).
     std::function<Layout(const Sheet&)> layout;
@@ -315,6 +311,11 @@ struct Definition {
     OnClose close;
     std::optional<Help> help = Help{};
 };
+
+// The first input box, whose first change enables Ok and Print and where Clear puts the cursor:
+// the input named Text1 wherever it stands in the tab order, else the first input (where Text1 is
+// the worked-formula box); empty for a calculator without inputs.
+QString firstInputBox(const Definition& d);
 
 // Text assembled from literal pieces, in order, with nothing between them.
 inline QString concat(std::initializer_list<const char*> pieces) {

@@ -6,8 +6,6 @@ HeadlessCalculator::HeadlessCalculator(Definition definition) : m_runtime(std::m
     const Definition& d = m_runtime.definition();
     for (const QString& name : boxNames(d))
         m_boxes.insert(name, {});
-    for (const QString& name : d.unusedBoxes)
-        m_boxes[name].shown = false;
     for (const QString& name : labelNames(d))
         m_captions.insert(name, {});
     if (!d.heading.label.isEmpty())

@@ -35,8 +35,6 @@ QStringList problems(const Definition& d) {
 
     if (d.layout && d.layouts.empty())
         found << QStringLiteral("a layout hook without the list of the layouts it gives");
-    if (!d.load.firstBox.isEmpty() && !boxes.contains(d.load.firstBox))
-        found << QStringLiteral("the first box %1 is not a box").arg(d.load.firstBox);
     if (!d.clear.focus.isEmpty() && !boxes.contains(d.clear.focus))
         found << QStringLiteral("Clear puts the cursor in %1, which is not a box").arg(d.clear.focus);
 

@@ -32,7 +32,7 @@ QStringList boxNames(const Definition& d) {
         names << r.box;
     if (!d.formula.box.isEmpty())
         names << d.formula.box;
-    return names + d.unusedBoxes;
+    return names;
 }
 
 QStringList labelNames(const Definition& d) {
@@ -65,8 +65,7 @@ CalculatorRuntime::CalculatorRuntime(Definition definition, Surface& surface)
     : m_def(std::move(definition)), m_surface(surface) {
     if (const QStringList found = problems(m_def); !found.isEmpty())
         qFatal("%s: %s", qPrintable(m_def.className), qPrintable(found.join(QStringLiteral("; "))));
-    if (m_def.load.firstBox.isEmpty() && !m_def.inputs.empty())
-        m_def.load.firstBox = m_def.inputs.front().box;
+    m_firstBox = firstInputBox(m_def);
     for (int g = 0; g < int(m_def.choices.size()); ++g) {
         m_before.push_back(optionCount());
         m_groupOf.insert(m_groupOf.end(), m_def.choices[size_t(g)].options.size(), g);
@@ -271,7 +270,7 @@ void CalculatorRuntime::clear() {
     m_surface.emptyBoxes();
     if (m_def.clear.restoresLayout && hasLayouts())
         applyLayout(currentLayout());
-    const QString cursor = m_def.clear.focus.isEmpty() ? m_def.load.firstBox : m_def.clear.focus;
+    const QString cursor = m_def.clear.focus.isEmpty() ? m_firstBox : m_def.clear.focus;
     if (!cursor.isEmpty() && m_def.clear.focusesFirstBox)
         focusBox(cursor);
     if (m_def.clear.then)
@@ -286,7 +285,7 @@ void CalculatorRuntime::press(const QString& button) {
 }
 
 void CalculatorRuntime::boxChanged(const QString& box) {
-    if (box == m_def.load.firstBox)
+    if (box == m_firstBox)
         m_surface.enableCommands(true);
 }
 

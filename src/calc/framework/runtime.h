@@ -152,6 +152,7 @@ class CalculatorRuntime : public Sheet {
 
     Definition m_def;
     Surface& m_surface;
+    QString m_firstBox;           // firstInputBox()
     std::vector<int> m_groupOf;   // the choice group of each option, in number order
     std::vector<int> m_before;    // the number of the options before each group
     std::vector<int> m_solvedFor; // solvedFor() at the last option click

@@ -20,7 +20,8 @@ Definition frmVelocity() {
         {fourth, "Label4", Profile::K4},
     };
     d.results = {{.label = "Label5", .box = "Text6", .unit = Unit::MetrePerSecond}};
-    d.unusedBoxes = {QStringLiteral("Text1")};
+    // The worked-formula box, which the window never writes.
+    d.formula = QStringLiteral("Text1");
     d.choices = {{.options = {
                       {.caption = "Average Velocity",
                        .layout = {.prompts = {{first, "Enter the final position"},

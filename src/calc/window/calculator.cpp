@@ -218,8 +218,6 @@ void CalculatorWindow::buildBoxes(QBoxLayout* outer) {
         appearance::styleHelpButton(help);
         (firstResultStrip ? firstResultStrip : strips.front())->addWidget(help);
     }
-    for (const QString& name : definition().unusedBoxes)
-        addBox(name, false)->hide();
     outer->addLayout(grid);
     sizeLabels(rowStarts, besidePrompts);
 }

@@ -74,9 +74,6 @@ const std::vector<Spoilt>& spoilt() {
              d.lines = {{"Line1", "cmdTan"}};
          },
          {"the line Line1 follows cmdTan, which is neither a box nor an extra button in a row of its own"}},
-        {"a first box that is no box",
-         [](Definition& d) { d.load.firstBox = QStringLiteral("Text9"); },
-         {"the first box Text9 is not a box"}},
         {"a unit for an input box",
          [](Definition& d) {
              d.choices[0].options[1].layout.units = {{"Text1", Unit::Metre}};
@@ -321,17 +318,17 @@ class TestRuntime : public QObject {
         QCOMPARE(c.optionCaption(2), QStringLiteral("Fancier"));
     }
 
-    // The layout hook decides from both groups; the box never shown stays hidden.
-    void layoutHookAndUnusedBoxes() {
+    // The layout hook decides from both groups.
+    void layoutHook() {
         HeadlessCalculator s(pairedCalculator());
         QVERIFY(s.isSelected(1) && s.isSelected(4));
-        QVERIFY(!s.isShown("Text2") && !s.isShown("Text8"));
+        QVERIFY(!s.isShown("Text2"));
         QCOMPARE(s.caption("Label3"), QStringLiteral("Tiny"));
         s.click(5);
         QVERIFY(s.isSelected(1) && s.isShown("Text2"));
         QCOMPARE(s.caption("Label2"), QStringLiteral("Speed"));
         s.click(2);
-        QVERIFY(s.isShown("Text2") && !s.isShown("Text8"));
+        QVERIFY(s.isShown("Text2"));
         QCOMPARE(s.caption("Label3"), QStringLiteral("Tinier"));
         s.click(4);
         QVERIFY(!s.isShown("Text2"));
@@ -365,20 +362,32 @@ class TestRuntime : public QObject {
         QCOMPARE(s.text("Text4"), QStringLiteral("0.000")); // the result rule
     }
 
-    // Ok waits for the box the definition names; Clear puts the cursor there, then writes its default.
+    // Ok and Print wait for the first input box: Text1 wherever the tab order puts it, else the
+    // first input (where Text1 is the worked-formula box). Clear puts the cursor there, then does
+    // what the declaration adds.
     void firstBoxAndClearThen() {
-        HeadlessCalculator s(pairedCalculator());
-        QCOMPARE(s.caption("Label9"), QStringLiteral("Pick a pair."));
-        QCOMPARE(s.focus(), QStringLiteral("Text1"));
-        s.setText("Text1", "5");
-        QVERIFY(!s.commandsEnabled());
+        Definition d = testCalculator();
+        std::swap(d.inputs[0], d.inputs[1]);
+        HeadlessCalculator s(std::move(d));
+        QCOMPARE(s.focus(), QStringLiteral("Text2")); // the first of the tab order
         s.setText("Text2", "5");
+        QVERIFY(!s.commandsEnabled());
+        s.setText("Text1", "5");
         QVERIFY(s.commandsEnabled());
-        s.ok();
         s.clear();
-        QCOMPARE(s.focus(), QStringLiteral("Text2"));
-        QCOMPARE(s.text("Text1"), QStringLiteral("1"));
-        QVERIFY(s.text("Text2").isEmpty() && s.text("Text3").isEmpty());
+        QCOMPARE(s.focus(), QStringLiteral("Text1"));
+
+        HeadlessCalculator t(typedOutputs());
+        t.setText("Text2", "4");
+        QVERIFY(t.commandsEnabled());
+
+        HeadlessCalculator p(pairedCalculator());
+        QCOMPARE(p.caption("Label9"), QStringLiteral("Pick a pair."));
+        p.setText("Text1", "5");
+        p.ok();
+        p.clear();
+        QCOMPARE(p.text("Text1"), QStringLiteral("1"));
+        QVERIFY(p.text("Text3").isEmpty());
     }
 
     // The mistakes a declaration can make.

@@ -130,8 +130,7 @@ inline Layout pairLayout(Unit first, bool speed) {
 
 // A heading; two solve-for groups, the first three options two to a row, whose pair decides the
 // layout through the layout hook; a line below the first row; a result in the wide-range form
-// beside one by the result rule; a box never shown; Ok enabled by the second box; a Clear that
-// writes a default; Close leading the button row.
+// beside one by the result rule; a Clear that writes a default; Close leading the button row.
 inline Definition pairedCalculator() {
     Definition d{.className = "frmTestPaired", .caption = "Paired"};
     d.heading = {"Label9", "Pick a pair."};
@@ -139,7 +138,6 @@ inline Definition pairedCalculator() {
     d.results = {{.label = "Label3", .box = "Text3", .format = ResultFormat::WideRange},
                  {.label = "Label4", .box = "Text4"}};
     d.lines = {{"Line1", "Text1"}};
-    d.unusedBoxes = {"Text8"};
     d.choices = {{.options = {{.caption = "A"}, {.caption = "B"}, {.caption = "C"}}, .perRow = 2},
                  {.frame = "Frame2", .options = {{.caption = "X"}, {.caption = "Y"}}}};
     d.layout = [](const Sheet& s) {
@@ -157,7 +155,6 @@ inline Definition pairedCalculator() {
         s.showResult(tiny);
         s.showResult("Text4", tiny);
     };
-    d.load.firstBox = QStringLiteral("Text2");
     d.clear.then = [](Sheet& s) { s.setText("Text1", "1"); };
     d.buttons.order = {Standard::Close, Standard::Print, Standard::Clear, Standard::Ok};
     return d;
