@@ -12,8 +12,16 @@ Definition frmCalculateDisplacement() {
     const QString where = QStringLiteral("This refers to an object's postion on a coordinate scale.");
     Definition d{.className = "frmCalculateDisplacement", .caption = "Displacement"};
     d.inputs = {
-        {finalPosition, "Label1", Profile::K3, "Enter the final  position", where},
-        {initialPosition, "Label2", Profile::K3, "Enter the initial  position", where},
+        {.box = finalPosition,
+         .label = "Label1",
+         .filter = Profile::K3,
+         .prompt = "Enter the final  position",
+         .tooltip = where},
+        {.box = initialPosition,
+         .label = "Label2",
+         .filter = Profile::K3,
+         .prompt = "Enter the initial  position",
+         .tooltip = where},
     };
     d.results = {
         {.label = "Label3", .box = displacement, .prefix = "The displacement is", .unit = Unit::Metre}};

@@ -15,9 +15,16 @@ constexpr auto yours = "Text1", correct = "Text2";
 Definition frmError() {
     Definition d{.className = "frmError", .caption = "Percent Of Error"};
     d.inputs = {
-        {yours, "Label2", Profile::K14, "Enter your value", "Enter the value you actually received."},
-        {correct, "Label3", Profile::K14, "Enter the correct value",
-         "Enter the value you were supposed to get."},
+        {.box = yours,
+         .label = "Label2",
+         .filter = Profile::K14,
+         .prompt = "Enter your value",
+         .tooltip = "Enter the value you actually received."},
+        {.box = correct,
+         .label = "Label3",
+         .filter = Profile::K14,
+         .prompt = "Enter the correct value",
+         .tooltip = "Enter the value you were supposed to get."},
     };
     d.results = {
         {.label = "Label4", .box = "Text3", .prefix = "The percent of error is:", .unit = Unit::Percent}};

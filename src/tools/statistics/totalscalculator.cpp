@@ -10,11 +10,21 @@ calc::Definition totalsCalculator(const TotalsCalculator& w) {
     calc::Definition d{.className = w.className, .caption = w.caption};
     d.heading = {"Label1", w.heading};
     d.inputs = {
-        {count, "Label2", Profile::K13, "Enter the number of measurements.", w.countTooltip},
-        {sum, "Label3", Profile::K13, "Add all measurements together and enter here.",
-         "Enter the sum of all the measurements."},
-        {sumOfSquares, "Label4", Profile::K13,
-         "Square each measurement, add them all together and enter here.", w.squaresTooltip},
+        {.box = count,
+         .label = "Label2",
+         .filter = Profile::K13,
+         .prompt = "Enter the number of measurements.",
+         .tooltip = w.countTooltip},
+        {.box = sum,
+         .label = "Label3",
+         .filter = Profile::K13,
+         .prompt = "Add all measurements together and enter here.",
+         .tooltip = "Enter the sum of all the measurements."},
+        {.box = sumOfSquares,
+         .label = "Label4",
+         .filter = Profile::K13,
+         .prompt = "Square each measurement, add them all together and enter here.",
+         .tooltip = w.squaresTooltip},
     };
     d.results = {
         {.label = "Label5",
