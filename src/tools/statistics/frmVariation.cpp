@@ -25,7 +25,7 @@ Definition frmVariation() {
     d.solve = [](Sheet& w) {
         const auto [n, sx, sx2] = statistics::readTotals(w);
         const Single variation = num::narrow(statistics::variance(n, sx, sx2));
-        const Single mean = statistics::mean(num::narrow(sx), Single(n));
+        const Single mean = statistics::mean(num::narrow(sx), Single(static_cast<float>(n)));
         w.showResult(variation);
         w.showFormula(plain(num::narrow(sx2)) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
     };

@@ -13,7 +13,7 @@ num::Single mean(num::Single sum, num::Single count) {
 }
 
 num::Double variance(std::int64_t n, num::Double sum, num::Double sumOfSquares) {
-    const num::Double count(n);
+    const num::Double count(static_cast<double>(n)); // exact: a count is at most 32767
     const num::Double m = sum / count;
     const num::Double squareOfMean = m * m;
     const num::Double meanOfSquares = sumOfSquares / count;
