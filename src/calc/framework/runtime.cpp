@@ -7,21 +7,18 @@
 namespace calc {
 namespace {
 
-// The unit the list gives the box; Unit::None where it names none.
-Unit unitIn(const Units& units, const QString& box) {
-    for (const auto& [key, unit] : units)
-        if (key == box)
-            return unit;
-    return Unit::None;
+// The value the list gives the name; the value type's default where it names none.
+template <typename Value> Value valueIn(const QList<std::pair<QString, Value>>& list, const QString& name) {
+    for (const auto& [key, value] : list)
+        if (key == name)
+            return value;
+    return Value{};
 }
 
 } // namespace
 
 QString captionOf(const Captions& captions, const QString& name) {
-    for (const auto& [key, caption] : captions)
-        if (key == name)
-            return caption;
-    return {};
+    return valueIn(captions, name);
 }
 
 QStringList boxNames(const Definition& d) {
@@ -166,7 +163,7 @@ Unit CalculatorRuntime::unitOf(const ResultRow& row) const {
 Unit CalculatorRuntime::unitOf(const ResultRow& row, const Layout& layout) const {
     if (!isShown(row.box))
         return Unit::None;
-    return row.unit != Unit::None ? row.unit : unitIn(layout.units, row.box);
+    return row.unit != Unit::None ? row.unit : valueIn(layout.units, row.box);
 }
 
 void CalculatorRuntime::showUnits(const Layout& layout) {
