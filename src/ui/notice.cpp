@@ -68,7 +68,10 @@ class Notice : public QFrame {
             m_icon->show();
         }
         QWidget* window = parentWidget();
+        // On one line where the window is wide enough, wrapped within it where not.
         setMaximumWidth(std::max(box->width(), window->width() - 8));
+        m_text->setMinimumWidth(
+            std::min(m_text->fontMetrics().horizontalAdvance(text), window->width() - 40));
         adjustSize();
         // Below the box, or above it where the window has no room below; within the window.
         const QPoint at = box->mapTo(window, QPoint(0, 0));
