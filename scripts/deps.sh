@@ -20,6 +20,9 @@ packages=(
   qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian
   # The accessibility bus and a client of it: the walk test reads the windows as a screen reader.
   at-spi2-core dbus-daemon python3-pyatspi
+  # A screen reader with its speech service, and a typist on the virtual display: the screen-reader
+  # test hears what Orca says while keys are typed as a person would.
+  orca speech-dispatcher xdotool
 )
 
 missing=()

@@ -60,4 +60,22 @@ bool accepts(Profile p, QChar ch, bool boxEnabled) {
     return k.extras.contains(ch);
 }
 
+bool passesUnfiltered(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return true;
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace keys

@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <QString>
+#include <Qt>
 
 namespace keys {
 
@@ -47,5 +48,11 @@ const KeyProfile& keyProfile(Profile p);
 
 // Whether the profile lets ch through into a box that is enabled or not.
 bool accepts(Profile p, QChar ch, bool boxEnabled = true);
+
+// Keys that edit or move in a box rather than type into it never reach a filter: chords with Ctrl,
+// Alt or Meta (copy, paste, undo, select all, access keys), the arrows with or without Shift, Home,
+// End, Delete and Backspace. What a chord puts into a box (a paste, an undo) is met by Ok, as text
+// pasted with the mouse is.
+bool passesUnfiltered(int key, Qt::KeyboardModifiers modifiers);
 
 } // namespace keys

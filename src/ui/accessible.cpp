@@ -109,9 +109,21 @@ class OutputBoxInterface : public QAccessibleWidget, public QAccessibleTextInter
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+const char* const notificationProperty = "quellorinNotification";
+const char* const announcementName = "quellorinAnnouncement";
+
+// A notification: Qt has no widget that presents itself as one.
+class NotificationInterface : public QAccessibleWidget {
+  public:
+    explicit NotificationInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (auto* form = qobject_cast<Form*>(object); form && form->isWindow())
         return new WindowInterface(form);
+    if (auto* widget = qobject_cast<QWidget*>(object);
+        widget && widget->property(notificationProperty).toBool())
+        return new NotificationInterface(widget);
     if (className == QLatin1String("QLineEdit"))
         if (auto* box = qobject_cast<QLineEdit*>(object); box && box->isReadOnly())
             return new OutputBoxInterface(box);
@@ -140,6 +152,30 @@ void decorative(QWidget* picture) {
     if (!picture->parentWidget() || !picture->parentWidget()->isWindow())
         qFatal("The picture %s is not a child of a window", qPrintable(picture->objectName()));
     picture->setProperty(decorativeProperty, true);
+}
+
+void notification(QWidget* widget, const QString& title, const QString& text) {
+    widget->setProperty(notificationProperty, true);
+    widget->setAccessibleName(plainText(title));
+    widget->setAccessibleDescription(plainText(text));
+}
+
+void announce(QWidget* window, const QString& text) {
+    auto* announcement =
+        window->findChild<QWidget*>(QLatin1String(announcementName), Qt::FindDirectChildrenOnly);
+    if (!announcement) {
+        announcement = new QWidget(window);
+        notification(announcement, text, QString());
+        announcement->setObjectName(QLatin1String(announcementName));
+        announcement->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcement->setFocusPolicy(Qt::NoFocus);
+        announcement->setGeometry(0, 0, 1, 1);
+        announcement->hide();
+    }
+    // Shown anew each time, so that the same answer twice is said twice; it draws nothing.
+    announcement->hide();
+    notification(announcement, text, QString());
+    announcement->show();
 }
 
 void presentWindows() {

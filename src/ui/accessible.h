@@ -4,7 +4,8 @@
 // label's text whenever that changes. Controls without such a label are given a name of their own.
 // The program's windows are presented as frames named by their titles, output boxes as read-only
 // text (Qt reports each text written into a box, so a result is heard as it is written), and
-// pictures that only decorate are left out.
+// pictures that only decorate are left out. Notices and answers are said as notifications, which
+// screen readers speak without the focus moving to them.
 
 class QLabel;
 class QString;
@@ -28,6 +29,15 @@ void plainName(QLabel* label);
 // A picture that only decorates its window: assistive technology does not see it. The picture
 // must be a child of the window itself.
 void decorative(QWidget* picture);
+
+// The widget is presented as a notification: the desktop's alert that does not take the keyboard,
+// which screen readers speak when it shows, by its name (the title) and then the description (the
+// text). Set before the widget is first shown.
+void notification(QWidget* widget, const QString& title, const QString& text);
+
+// Says the text to screen readers without moving the focus or changing what the window shows: the
+// window holds an invisible notification that is shown anew with the text each time.
+void announce(QWidget* window, const QString& text);
 
 // From the first call on, every window of the program is presented as a frame named by its title,
 // without its decorative pictures, and every box that is read-only when it is first presented (a

@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "ui/accessible.h"
 #include "ui/appearance.h"
+#include "ui/notice.h"
 #include "ui/platform.h"
 #include "ui/windows.h"
 
@@ -126,8 +127,10 @@ bool Form::Control_KeyPress(QWidget* control, QChar ch) {
     const auto it = m_keyFilters.constFind(control);
     if (it == m_keyFilters.constEnd() || keys::accepts(*it, ch, control->isEnabled()))
         return false;
+    // The refusal is a notice at the box, which leaves the keyboard where it is: what is typed
+    // next goes into the box.
     const keys::KeyProfile& p = keys::keyProfile(*it);
-    platform::message(p.title, p.message, platform::Icon::None, this);
+    platform::messages().notice(control, p.title, p.message, platform::Icon::None);
     return true;
 }
 
@@ -142,9 +145,10 @@ void Form::underErrorTrap(const std::function<void()>& handler, const QString& t
     });
     if (!caught)
         return;
-    platform::message(caught->message.title, caught->message.text, caught->message.icon, this);
     if (auto* box = caught->box.isEmpty() ? nullptr : findChild<QWidget*>(caught->box))
-        selectBox(box);
+        sayAbout(box, caught->message.title, caught->message.text, caught->message.icon);
+    else
+        platform::message(caught->message.title, caught->message.text, caught->message.icon, this);
 }
 
 void Form::selectBox(QWidget* box) {
@@ -162,7 +166,10 @@ QString Form::promptOf(const QWidget* box) const {
 }
 
 void Form::sayAbout(QWidget* box, const QString& title, const QString& text, platform::Icon icon) {
-    platform::message(title, text, icon, this);
+    // The second line names the box by its prompt, unless the message already does.
+    const QString prompt = accessible::plainText(promptOf(box));
+    platform::messages().showAbout(this, title, text, icon,
+                                   text.simplified().contains(prompt.simplified()) ? QString() : prompt);
     selectBox(box);
 }
 
@@ -227,12 +234,23 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (ch.isNull())
+    if (ch.isNull()) {
+        notice::dismiss();
         return false;
+    }
     if (m_keyPreview && Form_KeyPress(ch))
         return true;
     auto* control = qobject_cast<QWidget*>(watched);
-    return control && control != this && Control_KeyPress(control, ch);
+    if (control && control != this && !keys::passesUnfiltered(key->key(), key->modifiers()) &&
+        Control_KeyPress(control, ch))
+        return true;
+    // An Alt chord that no access key took types nothing into a filtered box.
+    if (m_keyFilters.contains(control) && (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+        !(key->modifiers() & Qt::ControlModifier) && ch.isPrint())
+        return true;
+    // A key the box takes ends the notice of a key it refused before.
+    notice::dismiss();
+    return false;
 }
 
 bool Form::moveInGroup(QAbstractButton* option, int key) {

@@ -5,8 +5,9 @@
 // focused control's own filter (Control_KeyPress). Enter presses the focused button or else the
 // default button, and on an item of a list or tree opens it as a double click does; Esc presses
 // the cancel button. A box bound to a key filter profile refuses the characters its profile does
-// not accept, with the profile's message. The focused button shows a ring, so that the keyboard's
-// place can be seen.
+// not accept, with the profile's message in a notice at the box that leaves it the keyboard; keys
+// that edit rather than type (keys::passesUnfiltered) are never refused. The focused button shows a
+// ring, so that the keyboard's place can be seen.
 
 #include "core/keyfilters.h"
 #include "core/numbers.h"
@@ -87,7 +88,8 @@ class Form : public QWidget {
     static void selectBox(QWidget* box);
     // The caption of the label that prompts for the box (its buddy), or an empty one.
     QString promptOf(const QWidget* box) const;
-    // Shows the message about the box, then puts the cursor in it (selectBox).
+    // Shows the message about the box, with a second line that names the box by its prompt (where
+    // the message does not already), then puts the cursor in it (selectBox).
     void sayAbout(QWidget* box, const QString& title, const QString& text,
                   platform::Icon icon = platform::Icon::None);
 

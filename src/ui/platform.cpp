@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include "ui/notice.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -29,10 +31,15 @@ namespace {
 class DesktopMessages : public MessageBoxes {
   public:
     void show(QWidget* owner, const QString& title, const QString& text, Icon icon) override {
+        showAbout(owner, title, text, icon, QString());
+    }
+    void showAbout(QWidget* owner, const QString& title, const QString& text, Icon icon,
+                   const QString& about) override {
         QMessageBox box(owner ? owner : QApplication::activeWindow());
         box.setWindowTitle(title);
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
+        box.setInformativeText(about);
         switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -49,6 +56,9 @@ class DesktopMessages : public MessageBoxes {
         }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
+    }
+    void notice(QWidget* box, const QString& title, const QString& text, Icon icon) override {
+        notice::show(box, title, text, icon);
     }
 };
 
@@ -106,6 +116,10 @@ void setLauncher(Launcher* l) {
 }
 void setProgramFolder(ProgramFolder* f) {
     currentFolder = f ? f : &applicationFolder;
+}
+
+void MessageBoxes::notice(QWidget* box, const QString& title, const QString& text, Icon icon) {
+    show(box ? box->window() : nullptr, title, text, icon);
 }
 
 void message(const QString& title, const QString& text, Icon icon, QWidget* owner) {

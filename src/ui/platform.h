@@ -20,6 +20,17 @@ class MessageBoxes {
     virtual ~MessageBoxes() = default;
     // A modal box with an OK button; returns once it has been closed.
     virtual void show(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
+    // The same, with a second line that says what the message is about (the prompt of a box);
+    // none when it is empty. Stand-ins that record messages record the message alone.
+    virtual void showAbout(QWidget* owner, const QString& title, const QString& text, Icon icon,
+                           const QString& about) {
+        Q_UNUSED(about);
+        show(owner, title, text, icon);
+    }
+    // The same title, text and icon as a notice at the box that leaves the keyboard where it is:
+    // it goes at the next key the box takes, when the focus moves, or after a few seconds.
+    // Stand-ins that record messages record it as a message.
+    virtual void notice(QWidget* box, const QString& title, const QString& text, Icon icon);
 };
 
 class Printer {

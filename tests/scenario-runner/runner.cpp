@@ -104,8 +104,34 @@ bool itemsOf(QObject* o, QStringList* texts) {
     return false;
 }
 
-bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch) {
+// A key as the keyboard names it: "Enter", "Home", a quoted character, or a chord such as "Ctrl+V",
+// "Alt+X" or "Shift+Left" (Ctrl, Alt and Shift before a letter or a named key). A chord with Ctrl
+// sends the letter's control character, as the keyboard does; one with Alt the letter itself.
+bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch, Qt::KeyboardModifiers* modifiers) {
     *ch = QChar();
+    *modifiers = Qt::NoModifier;
+    if (!w.quoted && w.text.contains(u'+') && w.text.size() > 1) {
+        QStringList parts = w.text.split(u'+');
+        const QString last = parts.takeLast();
+        static const QHash<QString, Qt::KeyboardModifier> held = {
+            {"Ctrl", Qt::ControlModifier}, {"Alt", Qt::AltModifier}, {"Shift", Qt::ShiftModifier}};
+        for (const QString& part : std::as_const(parts)) {
+            if (!held.contains(part))
+                return false;
+            *modifiers |= held.value(part);
+        }
+        if (last.size() == 1 && last[0].isLetter()) {
+            const QChar letter = last[0].toUpper();
+            *key = Qt::Key(letter.unicode());
+            if (*modifiers & Qt::ControlModifier)
+                *ch = QChar(letter.unicode() - u'A' + 1);
+            else
+                *ch = *modifiers & Qt::ShiftModifier ? letter : letter.toLower();
+            return true;
+        }
+        Qt::KeyboardModifiers none;
+        return keyFromWord(Word{last, false}, key, ch, &none) && ch->isNull();
+    }
     if (w.quoted) {
         if (w.text.size() != 1)
             return false;
@@ -117,7 +143,7 @@ bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch) {
         {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},          {"F1", Qt::Key_F1},
         {"Tab", Qt::Key_Tab},      {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
         {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},           {"Left", Qt::Key_Left},
-        {"Right", Qt::Key_Right},
+        {"Right", Qt::Key_Right},  {"Home", Qt::Key_Home},           {"End", Qt::Key_End},
     };
     const auto it = named.constFind(w.text);
     if (it == named.constEnd())
@@ -127,7 +153,7 @@ bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch) {
 }
 
 // One key press and release as the keyboard sends it, through the window's key handling.
-void sendKey(QWidget* target, Qt::Key key, QChar ch) {
+void sendKey(QWidget* target, Qt::Key key, QChar ch, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QString text;
     if (!ch.isNull())
         text = ch;
@@ -140,11 +166,18 @@ void sendKey(QWidget* target, Qt::Key key, QChar ch) {
     else if (key == Qt::Key_Tab)
         text = QStringLiteral("\t");
     QPointer<QWidget> guard(target);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    // A chord goes first to the window's shortcuts (access keys among them), as the keyboard's do.
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) {
+        QTest::sendKeyEvent(QTest::Press, target, key, text, modifiers);
+        if (guard)
+            QTest::sendKeyEvent(QTest::Release, target, key, text, modifiers);
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QSpontaneKeyEvent::setSpontaneous(&press);
     QApplication::sendEvent(target, &press);
     if (guard) {
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
         QApplication::sendEvent(target, &release);
     }
 }
@@ -322,10 +355,11 @@ bool closeWindow(Step& s) {
 bool pressKey(Step& s) {
     Qt::Key key;
     QChar ch;
-    if (!keyFromWord(s.w[2], &key, &ch))
+    Qt::KeyboardModifiers modifiers;
+    if (!keyFromWord(s.w[2], &key, &ch, &modifiers))
         return s.unreadable(
-            QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, an arrow (Up, Down, Left, "
-                           "Right) or one quoted character)"),
+            QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, Home, End, an arrow (Up, Down, "
+                           "Left, Right), one quoted character, or a chord such as Ctrl+V or Shift+Left)"),
             s.text(2));
     QWidget* target = nullptr;
     if (s.text(1).contains(u'.')) {
@@ -341,7 +375,7 @@ bool pressKey(Step& s) {
             return false;
         target = form->focusWidget() ? form->focusWidget() : form;
     }
-    sendKey(target, key, ch);
+    sendKey(target, key, ch, modifiers);
     return true;
 }
 

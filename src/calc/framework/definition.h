@@ -79,7 +79,7 @@ class Sheet {
         return num::inBox(box, [&] { return num::toDouble(text(box)); });
     }
     // A message about one box: said, then the cursor is put in the box with its text selected.
-    void sayAbout(const QString& box, const Message& message) {
+    virtual void sayAbout(const QString& box, const Message& message) {
         say(message);
         focusBox(box);
     }

@@ -234,11 +234,12 @@ void CalculatorRuntime::trapped(const Formula& formula, const Trap& trap) {
                                             [this](const QString& box) { return promptOf(box); });
     if (!caught)
         return;
-    say(caught->message);
-    // A box that could not be read gets the cursor, ready to be typed over; a failure of the
-    // formula itself leaves the cursor where it was.
-    if (!caught->box.isEmpty())
-        focusBox(caught->box);
+    // A box that could not be read is named and gets the cursor, ready to be typed over; a
+    // failure of the formula itself leaves the cursor where it was.
+    if (caught->box.isEmpty())
+        say(caught->message);
+    else
+        sayAbout(caught->box, caught->message);
 }
 
 QString CalculatorRuntime::promptOf(const QString& box) const {

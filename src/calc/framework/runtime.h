@@ -61,6 +61,12 @@ class Surface {
     // Ok (where the window has one) and Print.
     virtual void enableCommands(bool enabled) = 0;
     virtual void say(const Message& message) = 0;
+    // A message about one box, then the cursor in the box (focusBox); a window names the box in
+    // the message by its prompt.
+    virtual void sayAbout(const QString& box, const Message& message) {
+        say(message);
+        focusBox(box);
+    }
 };
 
 class CalculatorRuntime : public Sheet {
@@ -119,6 +125,7 @@ class CalculatorRuntime : public Sheet {
         m_surface.setOptionCaption(numberOf(group, option), caption);
     }
     void say(const Message& message) override { m_surface.say(message); }
+    void sayAbout(const QString& box, const Message& message) override { m_surface.sayAbout(box, message); }
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formula.box; }
     ResultFormat resultFormat(const QString& box) const override;

@@ -385,6 +385,8 @@ QString CalculatorWindow::text(const QString& name) const {
 
 void CalculatorWindow::setText(const QString& name, const QString& text) {
     box(name)->setText(text);
+    if (m_answered)
+        m_answered->append(name);
 }
 
 void CalculatorWindow::setCaption(const QString& name, const QString& caption) {
@@ -412,6 +414,29 @@ QString CalculatorWindow::caption(const QString& name) const {
 
 void CalculatorWindow::say(const Message& m) {
     platform::message(m.title, m.text, m.icon, this);
+}
+
+void CalculatorWindow::sayAbout(const QString& name, const Message& m) {
+    Form::sayAbout(box(name), m.title, m.text, m.icon);
+}
+
+void CalculatorWindow::cmdOk_Click() {
+    m_answered.emplace();
+    m_runtime.ok();
+    // Each row Ok wrote, read as the window shows it: its words, the answer and its unit.
+    QStringList rows;
+    for (const ResultRow& r : definition().results) {
+        const QLineEdit* b = box(r.box);
+        if (!m_answered->contains(r.box) || b->text().isEmpty() || !b->isVisibleTo(this))
+            continue;
+        QString unit = r.unitLabel.isEmpty() ? unitLabelOf(definition(), r) : r.unitLabel;
+        unit = unit.isEmpty() ? QString() : label(unit)->text();
+        const QString words = r.label.isEmpty() ? QString() : label(r.label)->text();
+        rows << QStringList{words, b->text(), unit}.join(u' ').simplified();
+    }
+    m_answered.reset();
+    if (!rows.isEmpty())
+        accessible::announce(this, rows.join(QStringLiteral(". ")));
 }
 
 QLineEdit* CalculatorWindow::box(const QString& name) const {

@@ -7,6 +7,9 @@
 #include "ui/form.h"
 
 #include <QHash>
+#include <QStringList>
+
+#include <optional>
 
 class QBoxLayout;
 class QFrame;
@@ -36,7 +39,8 @@ class CalculatorWindow : public Form, public Surface {
 
     // The window's event handlers.
     void opt_Click(int n) { m_runtime.optionClicked(n); }
-    void cmdOk_Click() { m_runtime.ok(); }
+    // Ok; the answers it writes are said to screen readers, the focus staying where it is.
+    void cmdOk_Click();
     void cmdClear_Click() { m_runtime.clear(); }
     void cmdClose_Click();
     void cmdPrint_Click();
@@ -59,6 +63,7 @@ class CalculatorWindow : public Form, public Surface {
     void setOptionCaption(int n, const QString& caption) override;
     void enableCommands(bool enabled) override;
     void say(const Message& message) override;
+    void sayAbout(const QString& box, const Message& message) override;
 
   protected:
     void Form_Load() override { m_runtime.load(); }
@@ -78,6 +83,8 @@ class CalculatorWindow : public Form, public Surface {
     QList<QRadioButton*> m_options; // every group, in number order
     QPushButton* m_ok = nullptr;
     QPushButton* m_print = nullptr;
+    // The result boxes written since Ok was pressed, while it runs.
+    std::optional<QStringList> m_answered;
     CalculatorRuntime m_runtime;
 };
 

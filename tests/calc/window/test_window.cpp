@@ -195,9 +195,9 @@ class TestWindow : public QObject {
             QCOMPARE(m.icon, platform::Icon::None);
         }
         QCOMPARE(box("Text1")->text(), QStringLiteral("-1.5E+3"));
-        // Editing shortcuts send control characters, which are refused too.
-        QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(rec.messages.take().text, QStringLiteral("You must enter a valid number"));
+        // Editing shortcuts are no typing: they pass the filter.
+        QTest::keyClick(box("Text1"), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(rec.messages.messages.isEmpty());
         // Keys that send no character pass: the cursor moves and Delete deletes.
         QTest::keyClick(box("Text1"), Qt::Key_Left);
         QTest::keyClick(box("Text1"), Qt::Key_Delete);
