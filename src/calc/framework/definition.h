@@ -11,6 +11,7 @@
 #include "core/keyfilters.h"
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "core/working.h"
 
 #include <QList>
 #include <QString>
@@ -158,6 +159,20 @@ struct ResultRow {
 // The unit of each result box named, keyed by the box.
 using Units = QList<std::pair<QString, Unit>>;
 
+// One step of how an answer is worked out: the relation, the boxes its given quantities are read
+// from (in the relation's order), and the result box it answers in (the first one where empty).
+// After a successful Ok the worked-formula box shows each step as a line of working, and the
+// result box shows the relation's unit.
+struct Step {
+    Step(const working::Relation& relation, QStringList from, QString result = QString())
+        : relation(&relation), from(std::move(from)), result(std::move(result)) {}
+    const working::Relation* relation;
+    QStringList from;
+    QString result;
+
+    friend bool operator==(const Step&, const Step&) = default;
+};
+
 // What the window shows for a selection.
 struct Layout {
     // The prompt of each input box that is shown; an input not named here is hidden.
@@ -172,6 +187,8 @@ struct Layout {
     // result rows); every such label not named here is emptied.
     Captions captions;
     QStringList hiddenResults; // result boxes of further rows that this selection hides
+    // How Ok's answer is worked out, step by step.
+    std::vector<Step> working;
 
     friend bool operator==(const Layout&, const Layout&) = default;
 };

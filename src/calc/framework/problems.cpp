@@ -22,6 +22,10 @@ std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row) {
         for (const auto& [box, unit] : layout->units)
             if (box == row.box)
                 units.push_back(unit);
+    for (const Layout* layout : possibleLayouts(d))
+        for (const Step& step : layout->working)
+            if (answerBox(d, step) == row.box && step.relation->result != Unit::None)
+                units.push_back(step.relation->result);
     return units;
 }
 
@@ -90,6 +94,21 @@ QStringList problems(const Definition& d) {
         for (const QString& name : layout->hiddenResults)
             if (!boxes.contains(name))
                 found << QStringLiteral("a layout hides %1, which is not a box").arg(name);
+        for (const Step& step : layout->working) {
+            if (d.formula.box.isEmpty())
+                found << QStringLiteral("a layout works its answer out, but there is no worked-formula box");
+            if (!results.contains(answerBox(d, step)))
+                found << QStringLiteral("a step answers in %1, which is not a result box")
+                             .arg(answerBox(d, step));
+            if (step.from.size() != step.relation->givenCount())
+                found << QStringLiteral("a step reads %1 boxes for the %2 quantities of %3")
+                             .arg(step.from.size())
+                             .arg(step.relation->givenCount())
+                             .arg(QString::fromUtf8(step.relation->written));
+            for (const QString& name : step.from)
+                if (!boxes.contains(name))
+                    found << QStringLiteral("a step reads %1, which is not a box").arg(name);
+        }
         for (const QString& name : layout->shown.value_or(QStringList()))
             if (!boxes.contains(name))
                 found << QStringLiteral("a layout shows %1, which is not a box").arg(name);

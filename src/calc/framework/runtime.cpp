@@ -54,6 +54,12 @@ QString unitLabelOf(const Definition& d, const ResultRow& row) {
                                                                      : QString();
 }
 
+QString answerBox(const Definition& d, const Step& step) {
+    if (!step.result.isEmpty() || d.results.empty())
+        return step.result;
+    return d.results.front().box;
+}
+
 QString nameOf(const ChoiceGroup& group) {
     return group.frame.isEmpty() ? group.name : group.frame;
 }
@@ -163,7 +169,14 @@ Unit CalculatorRuntime::unitOf(const ResultRow& row) const {
 Unit CalculatorRuntime::unitOf(const ResultRow& row, const Layout& layout) const {
     if (!isShown(row.box))
         return Unit::None;
-    return row.unit != Unit::None ? row.unit : valueIn(layout.units, row.box);
+    if (row.unit != Unit::None)
+        return row.unit;
+    if (const Unit unit = valueIn(layout.units, row.box); unit != Unit::None)
+        return unit;
+    for (const Step& step : layout.working)
+        if (answerBox(m_def, step) == row.box)
+            return step.relation->result;
+    return Unit::None;
 }
 
 void CalculatorRuntime::showUnits(const Layout& layout) {
@@ -249,6 +262,7 @@ QString CalculatorRuntime::promptOf(const QString& box) const {
 }
 
 void CalculatorRuntime::ok() {
+    m_said = false;
     trapped(
         [this](Sheet&) {
             for (const Check& check : m_def.checks)
@@ -259,8 +273,27 @@ void CalculatorRuntime::ok() {
             for (int n = 1; n <= optionCount(); ++n)
                 if (m_surface.isSelected(n) && optionDefinition(n).solve)
                     optionDefinition(n).solve(*this);
+            // An answer that a formula refused to give (and said why) has no working.
+            if (!m_said)
+                showWorking(currentLayout());
         },
         m_def.trap);
+}
+
+void CalculatorRuntime::showWorking(const Layout& layout) {
+    if (layout.working.empty())
+        return;
+    QStringList lines;
+    for (const Step& step : layout.working) {
+        const QString answer = text(answerBox(m_def, step));
+        if (answer.isEmpty())
+            return;
+        QStringList numbers;
+        for (const QString& box : step.from)
+            numbers << text(box);
+        lines << working::line(*step.relation, numbers, answer);
+    }
+    showFormula(lines.join(QStringLiteral("; ")));
 }
 
 void CalculatorRuntime::clear() {

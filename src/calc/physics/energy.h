@@ -4,10 +4,13 @@
 // in degrees, converted with the program's own 3.14159265.
 
 #include "core/numbers.h"
+#include "core/working.h"
 
 namespace physics {
 
 using num::Single;
+using units::Unit;
+using working::Relation;
 
 // W = F d cos(theta): the work of a force acting at theta degrees to the displacement.
 Single work(Single force, Single displacement, Single degrees);
@@ -20,10 +23,18 @@ Single power(Single force, Single distance, Single time);
 
 // KE = 1/2 m v^2
 Single kineticEnergy(Single mass, Single velocity);
+inline constexpr Relation kineticEnergyRelation{
+    "KE = ½ m v²", "½ × {m} × {v}²", {{{"m", Unit::Kilogram}, {"v", Unit::MetrePerSecond}}}, Unit::Joule};
 // m = 2 KE / v^2
 Single massFromKineticEnergy(Single energy, Single velocity);
+inline constexpr Relation massFromKineticEnergyRelation{
+    "m = 2 KE / v²", "2 × {KE} / {v}²", {{{"KE", Unit::Joule}, {"v", Unit::MetrePerSecond}}}, Unit::Kilogram};
 // v = sqrt(2 KE / m): a negative energy has no speed (invalid argument).
 Single speedFromKineticEnergy(Single energy, Single mass);
+inline constexpr Relation speedFromKineticEnergyRelation{"v = √(2 KE / m)",
+                                                         "√(2 × {KE} / {m})",
+                                                         {{{"KE", Unit::Joule}, {"m", Unit::Kilogram}}},
+                                                         Unit::MetrePerSecond};
 
 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the total kinetic energy of two objects. Half of each mass is
 // taken in single precision, the squares and the sum in double.

@@ -1,6 +1,6 @@
-#include "calc/framework/units.h"
+#include "core/units.h"
 
-namespace calc {
+namespace units {
 
 QString symbol(Unit unit) {
     switch (unit) {
@@ -56,4 +56,12 @@ QString symbol(Unit unit) {
     return {};
 }
 
-} // namespace calc
+QString after(Unit unit) {
+    if (unit == Unit::None)
+        return {};
+    if (unit == Unit::Degree || unit == Unit::Percent)
+        return symbol(unit);
+    return QLatin1Char(' ') + symbol(unit);
+}
+
+} // namespace units
