@@ -320,6 +320,8 @@ struct Definition {
 
     std::vector<Check> checks; // Ok's checks, in order
     Formula solve;             // the formula of a window without solve-for options
+    // How the answer of a window without solve-for options is worked out, step by step.
+    std::vector<Step> working;
     Trap trap;
 
     ButtonRow buttons;

@@ -14,6 +14,13 @@ std::vector<const Layout*> possibleLayouts(const Definition& d) {
     return all;
 }
 
+std::vector<const std::vector<Step>*> possibleWorkings(const Definition& d) {
+    std::vector<const std::vector<Step>*> all = {&d.working};
+    for (const Layout* layout : possibleLayouts(d))
+        all.push_back(&layout->working);
+    return all;
+}
+
 std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row) {
     if (row.unit != Unit::None)
         return {row.unit};
@@ -22,8 +29,8 @@ std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row) {
         for (const auto& [box, unit] : layout->units)
             if (box == row.box)
                 units.push_back(unit);
-    for (const Layout* layout : possibleLayouts(d))
-        for (const Step& step : layout->working)
+    for (const std::vector<Step>* working : possibleWorkings(d))
+        for (const Step& step : *working)
             if (answerBox(d, step) == row.box && step.relation->result != Unit::None)
                 units.push_back(step.relation->result);
     return units;
@@ -94,9 +101,14 @@ QStringList problems(const Definition& d) {
         for (const QString& name : layout->hiddenResults)
             if (!boxes.contains(name))
                 found << QStringLiteral("a layout hides %1, which is not a box").arg(name);
-        for (const Step& step : layout->working) {
+        for (const QString& name : layout->shown.value_or(QStringList()))
+            if (!boxes.contains(name))
+                found << QStringLiteral("a layout shows %1, which is not a box").arg(name);
+    }
+    for (const std::vector<Step>* working : possibleWorkings(d))
+        for (const Step& step : *working) {
             if (d.formula.box.isEmpty())
-                found << QStringLiteral("a layout works its answer out, but there is no worked-formula box");
+                found << QStringLiteral("an answer is worked out, but there is no worked-formula box");
             if (!results.contains(answerBox(d, step)))
                 found << QStringLiteral("a step answers in %1, which is not a result box")
                              .arg(answerBox(d, step));
@@ -109,10 +121,6 @@ QStringList problems(const Definition& d) {
                 if (!boxes.contains(name))
                     found << QStringLiteral("a step reads %1, which is not a box").arg(name);
         }
-        for (const QString& name : layout->shown.value_or(QStringList()))
-            if (!boxes.contains(name))
-                found << QStringLiteral("a layout shows %1, which is not a box").arg(name);
-    }
     found.removeDuplicates();
     return found;
 }

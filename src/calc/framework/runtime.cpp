@@ -121,7 +121,7 @@ void CalculatorRuntime::load() {
     if (hasLayouts())
         applyLayout(currentLayout());
     else
-        showUnits({});
+        showUnits(currentLayout());
     m_surface.enableCommands(false);
     // The option each group starts with, unless selecting in an earlier group has already chosen
     // in this one too.
@@ -203,7 +203,7 @@ Layout CalculatorRuntime::currentLayout() const {
     for (const ChoiceGroup& group : m_def.choices)
         if (group.role == ChoiceGroup::Role::SolveFor && !group.options.empty())
             return group.options.front().layout;
-    return {};
+    return {.working = m_def.working};
 }
 
 std::vector<int> CalculatorRuntime::solvedFor() const {
