@@ -14,12 +14,30 @@ using working::Relation;
 
 // W = F d cos(theta): the work of a force acting at theta degrees to the displacement.
 Single work(Single force, Single displacement, Single degrees);
+inline constexpr Relation workRelation{"W = F d cos θ",
+                                       "{F} × {d} × cos({θ})",
+                                       {{{"F", Unit::Newton}, {"d", Unit::Metre}, {"θ", Unit::Degree}}},
+                                       Unit::Joule};
 // W = F d cos(theta) solved for d or F: the work over the other of the two and the cosine. At 90
 // degrees (and 270) the cosine is exactly 0: a division by zero.
 Single workFactor(Single work, Single known, Single degrees);
+inline constexpr Relation displacementFromWorkRelation{
+    "d = W / (F cos θ)",
+    "{W} / ({F} × cos({θ}))",
+    {{{"W", Unit::Joule}, {"F", Unit::Newton}, {"θ", Unit::Degree}}},
+    Unit::Metre};
+inline constexpr Relation forceFromWorkRelation{
+    "F = W / (d cos θ)",
+    "{W} / ({d} × cos({θ}))",
+    {{{"W", Unit::Joule}, {"d", Unit::Metre}, {"θ", Unit::Degree}}},
+    Unit::Newton};
 
 // P = F d / t: the power of a force moving through a distance in a time.
 Single power(Single force, Single distance, Single time);
+inline constexpr Relation powerRelation{"P = F d / t",
+                                        "{F} × {d} / {t}",
+                                        {{{"F", Unit::Newton}, {"d", Unit::Metre}, {"t", Unit::Second}}},
+                                        Unit::Watt};
 
 // KE = 1/2 m v^2
 Single kineticEnergy(Single mass, Single velocity);
@@ -39,10 +57,22 @@ inline constexpr Relation speedFromKineticEnergyRelation{"v = √(2 KE / m)",
 // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the total kinetic energy of two objects. Half of each mass is
 // taken in single precision, the squares and the sum in double.
 num::Double kineticEnergyOfBoth(Single m1, num::Double v1, Single m2, num::Double v2);
+inline constexpr Relation kineticEnergyOfBothRelation{"KE = ½ m1 v1² + ½ m2 v2²",
+                                                      "½ × {m1} × {v1}² + ½ × {m2} × {v2}²",
+                                                      {{{"m1", Unit::Kilogram},
+                                                        {"v1", Unit::MetrePerSecond},
+                                                        {"m2", Unit::Kilogram},
+                                                        {"v2", Unit::MetrePerSecond}}},
+                                                      Unit::Joule};
 
 // PE = m g h: the gravitational potential energy of a mass at a height.
 Single gravitationalEnergy(Single mass, Single g, Single height);
+// The calculator's g is 9.81 m/s².
+inline constexpr Relation gravitationalEnergyRelation{
+    "PE = m g h", "{m} × 9.81 m/s² × {h}", {{{"m", Unit::Kilogram}, {"h", Unit::Metre}}}, Unit::Joule};
 // PE = 1/2 k x^2: the elastic potential energy of a spring stretched or compressed by x.
 Single elasticEnergy(Single k, Single x);
+inline constexpr Relation elasticEnergyRelation{
+    "PE = ½ k x²", "½ × {k} × {x}²", {{{"k", Unit::NewtonPerMetre}, {"x", Unit::Metre}}}, Unit::Joule};
 
 } // namespace physics
