@@ -52,6 +52,12 @@ QString symbol(Unit unit) {
         return QStringLiteral("\u00b0");
     case Unit::Percent:
         return QStringLiteral("%");
+    case Unit::DegreeCelsius:
+        return QStringLiteral("\u00b0C");
+    case Unit::DegreeFahrenheit:
+        return QStringLiteral("\u00b0F");
+    case Unit::Kelvin:
+        return QStringLiteral("K");
     }
     return {};
 }

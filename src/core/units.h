@@ -31,6 +31,9 @@ enum class Unit {
     RadianPerSecondSquared,
     Degree,
     Percent,
+    DegreeCelsius,
+    DegreeFahrenheit,
+    Kelvin,
 };
 
 // "J", "m/s²", "°"; empty for Unit::None.

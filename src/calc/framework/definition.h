@@ -63,6 +63,9 @@ class Sheet {
     virtual ResultFormat resultFormat(const QString& box) const = 0;
     // Moves the keyboard focus to the box, with its text selected.
     virtual void focusBox(const QString& box) = 0;
+    // Shows the unit of the result box's answer, where the window's own buttons decide it; it must
+    // be one the declaration's layouts give the box.
+    virtual void showUnit(const QString& box, Unit unit) = 0;
     // Ok (where the window has one) and Print.
     virtual void enableCommands(bool enabled) = 0;
 
@@ -240,6 +243,8 @@ struct ExtraButton {
     QString caption;
     Formula onClick;
     Trap trap;
+    // How its answer is worked out, step by step, as a layout's is for Ok.
+    std::vector<Step> working;
 };
 
 // A standard button: its control's name and its caption.

@@ -18,6 +18,8 @@ std::vector<const std::vector<Step>*> possibleWorkings(const Definition& d) {
     std::vector<const std::vector<Step>*> all = {&d.working};
     for (const Layout* layout : possibleLayouts(d))
         all.push_back(&layout->working);
+    for (const ExtraButton& extra : d.buttons.more)
+        all.push_back(&extra.working);
     return all;
 }
 

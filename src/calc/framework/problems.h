@@ -13,7 +13,7 @@ namespace calc {
 
 // Every layout a calculator can show: each option's, and those its layout hook can give.
 std::vector<const Layout*> possibleLayouts(const Definition& d);
-// Every working a calculator can show: the window's own, and each layout's.
+// Every working a calculator can show: the window's own, each layout's and each extra button's.
 std::vector<const std::vector<Step>*> possibleWorkings(const Definition& d);
 // Every unit a result row can show: its own, each one a layout gives its box, and the result unit
 // of each step that answers in it.

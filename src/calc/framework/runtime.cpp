@@ -275,16 +275,16 @@ void CalculatorRuntime::ok() {
                     optionDefinition(n).solve(*this);
             // An answer that a formula refused to give (and said why) has no working.
             if (!m_said)
-                showWorking(currentLayout());
+                showWorking(currentLayout().working);
         },
         m_def.trap);
 }
 
-void CalculatorRuntime::showWorking(const Layout& layout) {
-    if (layout.working.empty())
+void CalculatorRuntime::showWorking(const std::vector<Step>& working) {
+    if (working.empty())
         return;
     QStringList lines;
-    for (const Step& step : layout.working) {
+    for (const Step& step : working) {
         const QString answer = text(answerBox(m_def, step));
         if (answer.isEmpty())
             return;
@@ -309,8 +309,16 @@ void CalculatorRuntime::clear() {
 
 void CalculatorRuntime::press(const QString& button) {
     for (const ExtraButton& extra : m_def.buttons.more)
-        if (extra.name == button)
-            return trapped(extra.onClick, extra.trap);
+        if (extra.name == button) {
+            m_said = false;
+            return trapped(
+                [&](Sheet& sheet) {
+                    extra.onClick(sheet);
+                    if (!m_said)
+                        showWorking(extra.working);
+                },
+                extra.trap);
+        }
     qFatal("%s has no button named %s", qPrintable(m_def.className), qPrintable(button));
 }
 
@@ -328,6 +336,22 @@ QString CalculatorRuntime::resultBox() const {
     if (m_def.results.empty())
         qFatal("%s has no result box", qPrintable(m_def.className));
     return m_def.results.front().box;
+}
+
+void CalculatorRuntime::showUnit(const QString& box, Unit unit) {
+    for (const ResultRow& r : m_def.results) {
+        if (r.box != box)
+            continue;
+        const std::vector<Unit> possible = possibleUnits(m_def, r);
+        if (unit != Unit::None && std::find(possible.begin(), possible.end(), unit) == possible.end())
+            qFatal("%s: no layout gives %s the unit %s", qPrintable(m_def.className), qPrintable(box),
+                   qPrintable(symbol(unit)));
+        if (const QString label = unitLabelOf(m_def, r); !label.isEmpty())
+            setCaption(label, symbol(unit));
+        m_surface.describeBox(r.box, symbol(unit));
+        return;
+    }
+    qFatal("%s has no result box named %s", qPrintable(m_def.className), qPrintable(box));
 }
 
 ResultFormat CalculatorRuntime::resultFormat(const QString& name) const {

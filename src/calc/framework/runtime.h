@@ -128,6 +128,7 @@ class CalculatorRuntime : public Sheet {
     QString formulaBox() const override { return m_def.formula.box; }
     ResultFormat resultFormat(const QString& box) const override;
     void focusBox(const QString& box) override { m_surface.focusBox(box); }
+    void showUnit(const QString& box, Unit unit) override;
     void enableCommands(bool enabled) override { m_surface.enableCommands(enabled); }
 
     // The group of option n, numbered from 0.
@@ -150,9 +151,8 @@ class CalculatorRuntime : public Sheet {
     // Runs a formula under the error trap: a failing calculation says its description, and one
     // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);
-    // The layout's working, step by step, in the worked-formula box (where every step has its
-    // answer).
-    void showWorking(const Layout& layout);
+    // The working, step by step, in the worked-formula box (where every step has its answer).
+    void showWorking(const std::vector<Step>& working);
     // The prompt the box shows now; empty for a box without one.
     QString promptOf(const QString& box) const;
     // The selected options of the solve-for groups: what Ok computes.
