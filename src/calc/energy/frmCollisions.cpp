@@ -44,15 +44,16 @@ void bothFinalVelocities(Sheet& w) {
 }
 
 // The prompts of an option, the masses first.
-Layout velocities(const char* left, const char* right, const char* last, const char* resultPrefix) {
+Layout velocities(const char* left, const char* right, const char* last, const char* resultPrefix,
+                  const working::Relation& relation) {
     return {.prompts = {{mass1, "Mass of object 1."},
                         {mass2, "Mass of object 2."},
                         {third, left},
                         {fourth, right},
                         {fifth, last}},
             .resultPrefix = resultPrefix,
-            .units = {{result, Unit::MetrePerSecond}},
-            .hiddenResults = {secondResult}};
+            .hiddenResults = {secondResult},
+            .working = {{relation, {mass1, mass2, third, fourth, fifth}}}};
 }
 
 } // namespace
@@ -77,12 +78,14 @@ Definition frmCollisions() {
                  {
                      {.caption = "Initial Velocity of Object 1",
                       .layout = velocities("Initial velocity of object 2.", "Final velocity of object 2.",
-                                           "Final velocity of object 1.", "Initial velocity of object 1 is "),
+                                           "Final velocity of object 1.", "Initial velocity of object 1 is ",
+                                           physics::initialVelocity1Relation),
                       .solve = velocityOf(1, fifth, fourth, third),
                       .name = "opt3"},
                      {.caption = "Initial Velocity of Object 2",
                       .layout = velocities("Initial velocity of object 1.", "Final velocity of object 1.",
-                                           "Final velocity of object 2.", "Initial velocity of object 2 is "),
+                                           "Final velocity of object 2.", "Initial velocity of object 2 is ",
+                                           physics::initialVelocity2Relation),
                       .solve = velocityOf(2, fourth, fifth, third),
                       .name = "opt4"},
                      // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2: the squares and the sum in double precision. The
@@ -93,8 +96,9 @@ Definition frmCollisions() {
                                              {third, "Velocity of object 1."},
                                              {fourth, "Velocity of object 2."}},
                                  .resultPrefix = "The total kinetic energy is ",
-                                 .units = {{result, Unit::Joule}},
-                                 .hiddenResults = {secondResult}},
+                                 .hiddenResults = {secondResult},
+                                 .working = {{physics::kineticEnergyOfBothRelation,
+                                              {mass1, third, mass2, fourth}}}},
                       .solve =
                           [](Sheet& w) {
                               w.showResult(physics::kineticEnergyOfBoth(w.single(mass1), w.widened(third),
@@ -103,12 +107,14 @@ Definition frmCollisions() {
                       .name = "opt7"},
                      {.caption = "Final Velocity of Object 1",
                       .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
-                                           "Final velocity of object 2.", "Final velocity of object 1 is "),
+                                           "Final velocity of object 2.", "Final velocity of object 1 is ",
+                                           physics::finalVelocity1Relation),
                       .solve = velocityOf(1, third, fourth, fifth),
                       .name = "opt5"},
                      {.caption = "Final Velocity of Object 2",
                       .layout = velocities("Initial velocity of object 1.", "Initial velocity of object 2.",
-                                           "Final velocity of object 1.", "Final velocity of object 2 is "),
+                                           "Final velocity of object 1.", "Final velocity of object 2 is ",
+                                           physics::finalVelocity2Relation),
                       .solve = velocityOf(2, third, fourth, fifth),
                       .name = "opt6"},
                      // Both velocities after the collision from the masses and both velocities before

@@ -14,10 +14,10 @@ using num::Single;
 constexpr auto first = "Text1", second = "Text2", third = "Text3", fourth = "Text4";
 constexpr auto result = "Text8";
 
-Layout prompts(const char* one, const char* three, const char* four, const char* resultPrefix, Unit unit) {
+Layout prompts(const char* one, const char* three, const char* four, const char* resultPrefix, Step step) {
     return {.prompts = {{first, one}, {second, "Mass of object 2."}, {third, three}, {fourth, four}},
             .resultPrefix = resultPrefix,
-            .units = {{result, unit}}};
+            .working = {std::move(step)}};
 }
 
 } // namespace
@@ -38,9 +38,9 @@ Definition frmInelastic() {
         {.options =
              {
                  {.caption = "Mass of Object 1",
-                  .layout =
-                      prompts("Velocity of object 1.", "Velocity of object 2.",
-                              "Final velocity of both objects.", "The mass of object 1 is ", Unit::Kilogram),
+                  .layout = prompts("Velocity of object 1.", "Velocity of object 2.",
+                                    "Final velocity of both objects.", "The mass of object 1 is ",
+                                    {physics::massBeforeStickingRelation, {first, second, third, fourth}}),
                   .solve =
                       [](Sheet& w) {
                           const Single v1 = w.single(first), m2 = w.single(second);
@@ -51,7 +51,8 @@ Definition frmInelastic() {
                  {.caption = "Velocity of Object 1",
                   .layout =
                       prompts("Mass of object 1.", "Final velocity of both objects.", "Velocity of object 2.",
-                              "The velocity of object 1 is ", Unit::MetrePerSecond),
+                              "The velocity of object 1 is ",
+                              {physics::velocityBeforeStickingRelation, {first, second, fourth, third}}),
                   .solve =
                       [](Sheet& w) {
                           const Single m1 = w.single(first), m2 = w.single(second);
@@ -62,7 +63,8 @@ Definition frmInelastic() {
                  // KE = 1/2 m1 v1^2 + 1/2 m2 v2^2, the squares and the sum in double precision.
                  {.caption = "Kinetic Energy",
                   .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
-                                    "The kinetic energy  is ", Unit::Joule),
+                                    "The kinetic energy  is ",
+                                    {physics::kineticEnergyOfBothRelation, {first, third, second, fourth}}),
                   .solve =
                       [](Sheet& w) {
                           w.showResult(physics::kineticEnergyOfBoth(w.single(first), w.widened(third),
@@ -71,7 +73,8 @@ Definition frmInelastic() {
                   .name = "opt7"},
                  {.caption = "Final Velocity",
                   .layout = prompts("Mass of object 1.", "Velocity of object 1.", "Velocity of object 2.",
-                                    "The final velocity  is ", Unit::MetrePerSecond),
+                                    "The final velocity  is ",
+                                    {physics::commonVelocityRelation, {first, third, second, fourth}}),
                   .solve =
                       [](Sheet& w) {
                           const Single m1 = w.single(first), m2 = w.single(second);

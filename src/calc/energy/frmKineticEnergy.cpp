@@ -22,37 +22,40 @@ Definition frmKineticEnergy() {
     };
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
-    d.choices = {{.options =
-                      {
-                          {.caption = "Kinetic Energy",
-                           .layout = {.prompts = {{first, mass}, {second, velocity}},
-                                      .resultPrefix = "The Kinetic Energy is ",
-                                      .units = {{result, Unit::Joule}}},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single m = w.single(first), v = w.single(second);
-                                   w.showResult(physics::kineticEnergy(m, v));
-                               }},
-                          {.caption = "Mass",
-                           .layout = {.prompts = {{first, energy}, {second, velocity}},
-                                      .resultPrefix = "The mass is ",
-                                      .units = {{result, Unit::Kilogram}}},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single ke = w.single(first), v = w.single(second);
-                                   w.showResult(physics::massFromKineticEnergy(ke, v));
-                               }},
-                          {.caption = "Velocity",
-                           .layout = {.prompts = {{first, energy}, {second, mass}},
-                                      .resultPrefix = "The velocity is ",
-                                      .units = {{result, Unit::MetrePerSecond}}},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single ke = w.single(first), m = w.single(second);
-                                   w.showResult(physics::speedFromKineticEnergy(ke, m));
-                               }},
-                      },
-                  .perRow = 3}};
+    d
+        .choices = {{.options =
+                         {
+                             {.caption = "Kinetic Energy",
+                              .layout = {.prompts = {{first, mass}, {second, velocity}},
+                                         .resultPrefix = "The Kinetic Energy is ",
+                                         .working = {{physics::kineticEnergyRelation, {first, second}}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single m = w.single(first), v = w.single(second);
+                                      w.showResult(physics::kineticEnergy(m, v));
+                                  }},
+                             {.caption = "Mass",
+                              .layout = {.prompts = {{first, energy}, {second, velocity}},
+                                         .resultPrefix = "The mass is ",
+                                         .working = {{physics::massFromKineticEnergyRelation,
+                                                      {first, second}}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single ke = w.single(first), v = w.single(second);
+                                      w.showResult(physics::massFromKineticEnergy(ke, v));
+                                  }},
+                             {.caption = "Velocity",
+                              .layout = {.prompts = {{first, energy}, {second, mass}},
+                                         .resultPrefix = "The velocity is ",
+                                         .working = {{physics::speedFromKineticEnergyRelation,
+                                                      {first, second}}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single ke = w.single(first), m = w.single(second);
+                                      w.showResult(physics::speedFromKineticEnergy(ke, m));
+                                  }},
+                         },
+                     .perRow = 3}};
     d.checks = {required({first, second}, {"You must enter a value."})};
     d.help->text = concat({
         "Kinetic energy is the energy of motion. Its formula is 1/2 mv^2 where m is the mass and v is the  ",

@@ -22,7 +22,8 @@ Definition frmPotentialenergy() {
              {
                  {.caption = "Gravitational Potential ",
                   .layout = {.prompts = {{first, "Enter the mass."}, {second, "Enter the height in meters."}},
-                             .resultPrefix = "The Gravitational PE is"},
+                             .resultPrefix = "The Gravitational PE is",
+                             .working = {{physics::gravitationalEnergyRelation, {first, second}}}},
                   .solve =
                       [](Sheet& w) {
                           const Single m = w.single(first), h = w.single(second);
@@ -31,7 +32,8 @@ Definition frmPotentialenergy() {
                  {.caption = "Elastic Potential",
                   .layout = {.prompts = {{first, "Enter the spring constant (k)."},
                                          {second, "Enter the distance in meters."}},
-                             .resultPrefix = "The elastic PE is "},
+                             .resultPrefix = "The elastic PE is ",
+                             .working = {{physics::elasticEnergyRelation, {first, second}}}},
                   .solve =
                       [](Sheet& w) {
                           const Single k = w.single(first), x = w.single(second);

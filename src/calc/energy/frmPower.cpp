@@ -22,6 +22,7 @@ Definition frmPower() {
     };
     d.results = {{.label = "Label3", .box = "Text3", .prefix = "The power is ", .unit = Unit::Watt}};
     d.formula = QStringLiteral("Text4");
+    d.working = {{physics::powerRelation, {force, distance, time}}};
     d.checks = {validData({distance, time, force})};
     d.solve = [](Sheet& w) {
         const Single f = w.single(force), x = w.single(distance), t = w.single(time);

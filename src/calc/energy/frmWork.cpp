@@ -29,35 +29,36 @@ Definition frmWork() {
     };
     d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
-    d.choices = {{.options =
-                      {
-                          {.caption = "Work",
-                           .layout = {.prompts = {{first, "Enter the force."},
-                                                  {second, "Enter the displacement"},
-                                                  {angle, "Enter the angle."}},
-                                      .resultPrefix = "The work is ",
-                                      .units = {{result, Unit::Joule}}},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single force = w.single(first), displacement = w.single(second);
-                                   w.showResult(physics::work(force, displacement, w.single(angle)));
-                               }},
-                          {.caption = "Displacement",
-                           .layout = {.prompts = {{first, "Enter the work."},
-                                                  {second, "Enter the force."},
-                                                  {angle, "Enter the angle"}},
-                                      .resultPrefix = "The displacement is ",
-                                      .units = {{result, Unit::Metre}}},
-                           .solve = workOverOther},
-                          {.caption = "Force",
-                           .layout = {.prompts = {{first, "Enter the work."},
-                                                  {second, "Enter the displacement."},
-                                                  {angle, "Enter the angle"}},
-                                      .resultPrefix = "The force is ",
-                                      .units = {{result, Unit::Newton}}},
-                           .solve = workOverOther},
-                      },
-                  .perRow = 3}};
+    d.choices =
+        {{.options =
+              {
+                  {.caption = "Work",
+                   .layout = {.prompts = {{first, "Enter the force."},
+                                          {second, "Enter the displacement"},
+                                          {angle, "Enter the angle."}},
+                              .resultPrefix = "The work is ",
+                              .working = {{physics::workRelation, {first, second, angle}}}},
+                   .solve =
+                       [](Sheet& w) {
+                           const Single force = w.single(first), displacement = w.single(second);
+                           w.showResult(physics::work(force, displacement, w.single(angle)));
+                       }},
+                  {.caption = "Displacement",
+                   .layout = {.prompts = {{first, "Enter the work."},
+                                          {second, "Enter the force."},
+                                          {angle, "Enter the angle"}},
+                              .resultPrefix = "The displacement is ",
+                              .working = {{physics::displacementFromWorkRelation, {first, second, angle}}}},
+                   .solve = workOverOther},
+                  {.caption = "Force",
+                   .layout = {.prompts = {{first, "Enter the work."},
+                                          {second, "Enter the displacement."},
+                                          {angle, "Enter the angle"}},
+                              .resultPrefix = "The force is ",
+                              .working = {{physics::forceFromWorkRelation, {first, second, angle}}}},
+                   .solve = workOverOther},
+              },
+          .perRow = 3}};
     d.checks = {validData({first, second, angle})};
     // Clear goes back to the Work option with its prompts.
     d.clear.then = [](Sheet& w) { w.select(1); };

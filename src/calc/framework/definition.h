@@ -11,6 +11,7 @@
 #include "core/keyfilters.h"
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "core/working.h"
 
 #include <QList>
 #include <QString>
@@ -62,6 +63,9 @@ class Sheet {
     virtual ResultFormat resultFormat(const QString& box) const = 0;
     // Moves the keyboard focus to the box, with its text selected.
     virtual void focusBox(const QString& box) = 0;
+    // Shows the unit of the result box's answer, where the window's own buttons decide it; it must
+    // be one the declaration's layouts give the box.
+    virtual void showUnit(const QString& box, Unit unit) = 0;
     // Ok (where the window has one) and Print.
     virtual void enableCommands(bool enabled) = 0;
 
@@ -158,6 +162,20 @@ struct ResultRow {
 // The unit of each result box named, keyed by the box.
 using Units = QList<std::pair<QString, Unit>>;
 
+// One step of how an answer is worked out: the relation, the boxes its given quantities are read
+// from (in the relation's order), and the result box it answers in (the first one where empty).
+// After a successful Ok the worked-formula box shows each step as a line of working, and the
+// result box shows the relation's unit.
+struct Step {
+    Step(const working::Relation& relation, QStringList from, QString result = QString())
+        : relation(&relation), from(std::move(from)), result(std::move(result)) {}
+    const working::Relation* relation;
+    QStringList from;
+    QString result;
+
+    friend bool operator==(const Step&, const Step&) = default;
+};
+
 // What the window shows for a selection.
 struct Layout {
     // The prompt of each input box that is shown; an input not named here is hidden.
@@ -172,6 +190,8 @@ struct Layout {
     // result rows); every such label not named here is emptied.
     Captions captions;
     QStringList hiddenResults; // result boxes of further rows that this selection hides
+    // How Ok's answer is worked out, step by step.
+    std::vector<Step> working;
 
     friend bool operator==(const Layout&, const Layout&) = default;
 };
@@ -223,6 +243,8 @@ struct ExtraButton {
     QString caption;
     Formula onClick;
     Trap trap;
+    // How its answer is worked out, step by step, as a layout's is for Ok.
+    std::vector<Step> working;
 };
 
 // A standard button: its control's name and its caption.
@@ -303,6 +325,8 @@ struct Definition {
 
     std::vector<Check> checks; // Ok's checks, in order
     Formula solve;             // the formula of a window without solve-for options
+    // How the answer of a window without solve-for options is worked out, step by step.
+    std::vector<Step> working;
     Trap trap;
 
     ButtonRow buttons;

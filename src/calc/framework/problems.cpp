@@ -14,6 +14,15 @@ std::vector<const Layout*> possibleLayouts(const Definition& d) {
     return all;
 }
 
+std::vector<const std::vector<Step>*> possibleWorkings(const Definition& d) {
+    std::vector<const std::vector<Step>*> all = {&d.working};
+    for (const Layout* layout : possibleLayouts(d))
+        all.push_back(&layout->working);
+    for (const ExtraButton& extra : d.buttons.more)
+        all.push_back(&extra.working);
+    return all;
+}
+
 std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row) {
     if (row.unit != Unit::None)
         return {row.unit};
@@ -22,6 +31,10 @@ std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row) {
         for (const auto& [box, unit] : layout->units)
             if (box == row.box)
                 units.push_back(unit);
+    for (const std::vector<Step>* working : possibleWorkings(d))
+        for (const Step& step : *working)
+            if (answerBox(d, step) == row.box && step.relation->result != Unit::None)
+                units.push_back(step.relation->result);
     return units;
 }
 
@@ -94,6 +107,22 @@ QStringList problems(const Definition& d) {
             if (!boxes.contains(name))
                 found << QStringLiteral("a layout shows %1, which is not a box").arg(name);
     }
+    for (const std::vector<Step>* working : possibleWorkings(d))
+        for (const Step& step : *working) {
+            if (d.formula.box.isEmpty())
+                found << QStringLiteral("an answer is worked out, but there is no worked-formula box");
+            if (!results.contains(answerBox(d, step)))
+                found << QStringLiteral("a step answers in %1, which is not a result box")
+                             .arg(answerBox(d, step));
+            if (step.from.size() != step.relation->givenCount())
+                found << QStringLiteral("a step reads %1 boxes for the %2 quantities of %3")
+                             .arg(step.from.size())
+                             .arg(step.relation->givenCount())
+                             .arg(QString::fromUtf8(step.relation->written));
+            for (const QString& name : step.from)
+                if (!boxes.contains(name))
+                    found << QStringLiteral("a step reads %1, which is not a box").arg(name);
+        }
     found.removeDuplicates();
     return found;
 }

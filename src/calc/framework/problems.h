@@ -13,7 +13,10 @@ namespace calc {
 
 // Every layout a calculator can show: each option's, and those its layout hook can give.
 std::vector<const Layout*> possibleLayouts(const Definition& d);
-// Every unit a result row can show: its own, or each one a layout gives its box.
+// Every working a calculator can show: the window's own, each layout's and each extra button's.
+std::vector<const std::vector<Step>*> possibleWorkings(const Definition& d);
+// Every unit a result row can show: its own, each one a layout gives its box, and the result unit
+// of each step that answers in it.
 std::vector<Unit> possibleUnits(const Definition& d, const ResultRow& row);
 
 // One line of text for each mistake; none for a sound declaration.

@@ -54,6 +54,12 @@ QString unitLabelOf(const Definition& d, const ResultRow& row) {
                                                                      : QString();
 }
 
+QString answerBox(const Definition& d, const Step& step) {
+    if (!step.result.isEmpty() || d.results.empty())
+        return step.result;
+    return d.results.front().box;
+}
+
 QString nameOf(const ChoiceGroup& group) {
     return group.frame.isEmpty() ? group.name : group.frame;
 }
@@ -115,7 +121,7 @@ void CalculatorRuntime::load() {
     if (hasLayouts())
         applyLayout(currentLayout());
     else
-        showUnits({});
+        showUnits(currentLayout());
     m_surface.enableCommands(false);
     // The option each group starts with, unless selecting in an earlier group has already chosen
     // in this one too.
@@ -163,7 +169,14 @@ Unit CalculatorRuntime::unitOf(const ResultRow& row) const {
 Unit CalculatorRuntime::unitOf(const ResultRow& row, const Layout& layout) const {
     if (!isShown(row.box))
         return Unit::None;
-    return row.unit != Unit::None ? row.unit : valueIn(layout.units, row.box);
+    if (row.unit != Unit::None)
+        return row.unit;
+    if (const Unit unit = valueIn(layout.units, row.box); unit != Unit::None)
+        return unit;
+    for (const Step& step : layout.working)
+        if (answerBox(m_def, step) == row.box)
+            return step.relation->result;
+    return Unit::None;
 }
 
 void CalculatorRuntime::showUnits(const Layout& layout) {
@@ -190,7 +203,7 @@ Layout CalculatorRuntime::currentLayout() const {
     for (const ChoiceGroup& group : m_def.choices)
         if (group.role == ChoiceGroup::Role::SolveFor && !group.options.empty())
             return group.options.front().layout;
-    return {};
+    return {.working = m_def.working};
 }
 
 std::vector<int> CalculatorRuntime::solvedFor() const {
@@ -250,6 +263,7 @@ QString CalculatorRuntime::promptOf(const QString& box) const {
 }
 
 void CalculatorRuntime::ok() {
+    m_said = false;
     trapped(
         [this](Sheet&) {
             for (const Check& check : m_def.checks)
@@ -260,8 +274,27 @@ void CalculatorRuntime::ok() {
             for (int n = 1; n <= optionCount(); ++n)
                 if (m_surface.isSelected(n) && optionDefinition(n).solve)
                     optionDefinition(n).solve(*this);
+            // An answer that a formula refused to give (and said why) has no working.
+            if (!m_said)
+                showWorking(currentLayout().working);
         },
         m_def.trap);
+}
+
+void CalculatorRuntime::showWorking(const std::vector<Step>& working) {
+    if (working.empty())
+        return;
+    QStringList lines;
+    for (const Step& step : working) {
+        const QString answer = text(answerBox(m_def, step));
+        if (answer.isEmpty())
+            return;
+        QStringList numbers;
+        for (const QString& box : step.from)
+            numbers << text(box);
+        lines << working::line(*step.relation, numbers, answer);
+    }
+    showFormula(lines.join(QStringLiteral("; ")));
 }
 
 void CalculatorRuntime::clear() {
@@ -277,8 +310,16 @@ void CalculatorRuntime::clear() {
 
 void CalculatorRuntime::press(const QString& button) {
     for (const ExtraButton& extra : m_def.buttons.more)
-        if (extra.name == button)
-            return trapped(extra.onClick, extra.trap);
+        if (extra.name == button) {
+            m_said = false;
+            return trapped(
+                [&](Sheet& sheet) {
+                    extra.onClick(sheet);
+                    if (!m_said)
+                        showWorking(extra.working);
+                },
+                extra.trap);
+        }
     qFatal("%s has no button named %s", qPrintable(m_def.className), qPrintable(button));
 }
 
@@ -296,6 +337,22 @@ QString CalculatorRuntime::resultBox() const {
     if (m_def.results.empty())
         qFatal("%s has no result box", qPrintable(m_def.className));
     return m_def.results.front().box;
+}
+
+void CalculatorRuntime::showUnit(const QString& box, Unit unit) {
+    for (const ResultRow& r : m_def.results) {
+        if (r.box != box)
+            continue;
+        const std::vector<Unit> possible = possibleUnits(m_def, r);
+        if (unit != Unit::None && std::find(possible.begin(), possible.end(), unit) == possible.end())
+            qFatal("%s: no layout gives %s the unit %s", qPrintable(m_def.className), qPrintable(box),
+                   qPrintable(symbol(unit)));
+        if (const QString label = unitLabelOf(m_def, r); !label.isEmpty())
+            setCaption(label, symbol(unit));
+        m_surface.describeBox(r.box, symbol(unit));
+        return;
+    }
+    qFatal("%s has no result box named %s", qPrintable(m_def.className), qPrintable(box));
 }
 
 ResultFormat CalculatorRuntime::resultFormat(const QString& name) const {

@@ -23,6 +23,8 @@ QStringList labelNames(const Definition& d);
 // The unit label the window adds after a result box that has a unit (on its row or in a layout)
 // and no unit label of its own ("Text4Unit"); empty where it adds none.
 QString unitLabelOf(const Definition& d, const ResultRow& row);
+// The result box the step answers in.
+QString answerBox(const Definition& d, const Step& step);
 // The name formulas give the choice group: its frame's, or its own where it has no frame.
 QString nameOf(const ChoiceGroup& group);
 
@@ -124,12 +126,19 @@ class CalculatorRuntime : public Sheet {
     void setOptionCaption(const QString& group, int option, const QString& caption) override {
         m_surface.setOptionCaption(numberOf(group, option), caption);
     }
-    void say(const Message& message) override { m_surface.say(message); }
-    void sayAbout(const QString& box, const Message& message) override { m_surface.sayAbout(box, message); }
+    void say(const Message& message) override {
+        m_said = true;
+        m_surface.say(message);
+    }
+    void sayAbout(const QString& box, const Message& message) override {
+        m_said = true;
+        m_surface.sayAbout(box, message);
+    }
     QString resultBox() const override;
     QString formulaBox() const override { return m_def.formula.box; }
     ResultFormat resultFormat(const QString& box) const override;
     void focusBox(const QString& box) override { m_surface.focusBox(box); }
+    void showUnit(const QString& box, Unit unit) override;
     void enableCommands(bool enabled) override { m_surface.enableCommands(enabled); }
 
     // The group of option n, numbered from 0.
@@ -152,6 +161,8 @@ class CalculatorRuntime : public Sheet {
     // Runs a formula under the error trap: a failing calculation says its description, and one
     // about a box puts the cursor in that box.
     void trapped(const Formula& formula, const Trap& trap);
+    // The working, step by step, in the worked-formula box (where every step has its answer).
+    void showWorking(const std::vector<Step>& working);
     // The prompt the box shows now; empty for a box without one.
     QString promptOf(const QString& box) const;
     // The selected options of the solve-for groups: what Ok computes.
@@ -163,6 +174,7 @@ class CalculatorRuntime : public Sheet {
     std::vector<int> m_groupOf;   // the choice group of each option, in number order
     std::vector<int> m_before;    // the number of the options before each group
     std::vector<int> m_solvedFor; // solvedFor() at the last option click
+    bool m_said = false;          // whether a message was said since Ok was pressed
 };
 
 } // namespace calc

@@ -1,39 +1,9 @@
 #pragma once
-// The units results are given in, written beside the answer as a student writes them: SI, and
-// angles in degrees.
+// The units of the calculators' results (they are the program's, in core).
 
-#include <QString>
+#include "core/units.h"
 
 namespace calc {
-
-enum class Unit {
-    None, // a count, a ratio, a plain number
-    Metre,
-    SquareMetre,
-    CubicMetre,
-    Second,
-    Hertz,
-    Kilogram,
-    MetrePerSecond,
-    MetrePerSecondSquared,
-    Newton,
-    NewtonPerMetre,
-    NewtonMetre,
-    Pascal,
-    Joule,
-    Watt,
-    KilogramMetrePerSecond,
-    KilogramPerCubicMetre,
-    KilogramMetreSquared,
-    KilogramMetreSquaredPerSecond,
-    Radian,
-    RadianPerSecond,
-    RadianPerSecondSquared,
-    Degree,
-    Percent,
-};
-
-// "J", "m/s²", "°"; empty for Unit::None.
-QString symbol(Unit unit);
-
+using units::symbol;
+using units::Unit;
 } // namespace calc

@@ -11,10 +11,11 @@ using num::Single;
 constexpr auto initial = "Text1", second = "Text2", third = "Text3";
 constexpr auto result = "Text4";
 
-Layout prompts(const char* two, const char* three, const char* resultPrefix, Unit unit) {
+Layout prompts(const char* two, const char* three, const char* resultPrefix,
+               const working::Relation& relation) {
     return {.prompts = {{initial, "Initial angular speed"}, {second, two}, {third, three}},
             .resultPrefix = resultPrefix,
-            .units = {{result, unit}}};
+            .working = {{relation, {initial, second, third}}}};
 }
 
 } // namespace
@@ -33,7 +34,7 @@ Definition frmAngularAcceleration() {
         {.caption = "Choose one of the following",
          .options = {{.caption = "Acceleration",
                       .layout = prompts("Final angular speed", "Time interval",
-                                        "The angular acceleration is ", Unit::RadianPerSecondSquared),
+                                        "The angular acceleration is ", physics::angularAccelerationRelation),
                       .solve =
                           [](Sheet& w) {
                               const Single w0 = w.single(initial), w1 = w.single(second);
@@ -41,7 +42,8 @@ Definition frmAngularAcceleration() {
                               w.showResult(physics::angularAcceleration(w0, w1, t));
                           }},
                      {.caption = "Time Change",
-                      .layout = prompts("Final angular speed", "Acceleration", "The time is ", Unit::Second),
+                      .layout = prompts("Final angular speed", "Acceleration", "The time is ",
+                                        physics::accelerationTimeRelation),
                       .solve =
                           [](Sheet& w) {
                               const Single w0 = w.single(initial), w1 = w.single(second);
@@ -50,7 +52,7 @@ Definition frmAngularAcceleration() {
                           }},
                      {.caption = "Final Speed",
                       .layout = prompts("Change in time", "Acceleration", "The final speed is ",
-                                        Unit::RadianPerSecond),
+                                        physics::finalAngularSpeedRelation),
                       .solve =
                           [](Sheet& w) {
                               const Single w0 = w.single(initial), t = w.single(second);

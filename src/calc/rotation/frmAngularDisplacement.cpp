@@ -1,5 +1,6 @@
 // Angular displacement: theta = s / r, the arc length over the distance from the axis, solved for
 // any of the three.
+#include "calc/physics/rotation.h"
 #include "calc/rotation/calculators.h"
 
 namespace calc {
@@ -21,7 +22,7 @@ Definition frmAngularDisplacement() {
         {.options = {{.caption = "Displacement",
                       .layout = {.prompts = {{first, "Change in arc length"}, {second, "Distance from axis"}},
                                  .resultPrefix = "The displacement is ",
-                                 .units = {{result, Unit::Radian}}},
+                                 .working = {{physics::angleOfArcRelation, {first, second}}}},
                       .solve =
                           [](Sheet& w) {
                               const Single s = w.single(first), r = w.single(second);
@@ -30,7 +31,7 @@ Definition frmAngularDisplacement() {
                      {.caption = "Arc Length",
                       .layout = {.prompts = {{first, "Angular displacement"}, {second, "Distance from axis"}},
                                  .resultPrefix = "The arc length is ",
-                                 .units = {{result, Unit::Metre}}},
+                                 .working = {{physics::arcLengthRelation, {first, second}}}},
                       .solve =
                           [](Sheet& w) {
                               const Single theta = w.single(first), r = w.single(second);
@@ -40,7 +41,7 @@ Definition frmAngularDisplacement() {
                       .layout = {.prompts = {{first, "Change in arc length"},
                                              {second, "Angular displacement"}},
                                  .resultPrefix = "The radius is ",
-                                 .units = {{result, Unit::Metre}}},
+                                 .working = {{physics::radiusOfArcRelation, {first, second}}}},
                       .solve =
                           [](Sheet& w) {
                               const Single s = w.single(first), theta = w.single(second);

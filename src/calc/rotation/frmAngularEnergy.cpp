@@ -29,7 +29,7 @@ Definition frmAngularEnergy() {
                                              {radius, "Enter the radius."},
                                              {third, "Enter the speed in radians."}},
                                  .resultPrefix = "The kinetic energy is ",
-                                 .units = {{result, Unit::Joule}}},
+                                 .working = {{physics::rotationalEnergyRelation, {first, radius, third}}}},
                       .solve =
                           [](Sheet& w) {
                               const Single m = w.single(first), r = w.single(radius), omega = w.single(third);
@@ -38,7 +38,7 @@ Definition frmAngularEnergy() {
                      {.caption = "Moment",
                       .layout = {.prompts = {{first, "Enter the mass."}, {radius, "Enter the radius."}},
                                  .resultPrefix = "The moment of inertia is ",
-                                 .units = {{result, Unit::KilogramMetreSquared}}},
+                                 .working = {{physics::discInertiaRelation, {first, radius}}}},
                       .solve =
                           [](Sheet& w) {
                               const Single m = w.single(first), r = w.single(radius);
@@ -49,7 +49,8 @@ Definition frmAngularEnergy() {
                                              {radius, "Enter the radius."},
                                              {third, "Enter the mass."}},
                                  .resultPrefix = "The speed is ",
-                                 .units = {{result, Unit::RadianPerSecond}}},
+                                 .working = {{physics::angularSpeedFromEnergyRelation,
+                                              {first, radius, third}}}},
                       .solve =
                           [](Sheet& w) {
                               const Single ke = w.single(first), r = w.single(radius), m = w.single(third);

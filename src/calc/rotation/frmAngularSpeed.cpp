@@ -1,5 +1,6 @@
 // Angular speed: omega = theta / t, the angular displacement in radians over the time, solved for
 // any of the three.
+#include "calc/physics/rotation.h"
 #include "calc/rotation/calculators.h"
 
 namespace calc {
@@ -27,7 +28,7 @@ Definition frmAngularSpeed() {
                                .layout = {.prompts = {{first, "Angular displacement in radians"},
                                                       {second, "Time interval"}},
                                           .resultPrefix = "The angular speed is ",
-                                          .units = {{result, Unit::RadianPerSecond}}},
+                                          .working = {{physics::angularSpeedRelation, {first, second}}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Single theta = w.single(first), t = w.single(second);
@@ -37,7 +38,7 @@ Definition frmAngularSpeed() {
                               {.caption = "Displacement",
                                .layout = {.prompts = {{first, "Speed"}, {second, "Time interval"}},
                                           .resultPrefix = "The displacement is ",
-                                          .units = {{result, Unit::Radian}}},
+                                          .working = {{physics::angleTurnedRelation, {first, second}}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Single omega = w.single(first), t = w.single(second);
@@ -46,7 +47,7 @@ Definition frmAngularSpeed() {
                               {.caption = "Time Interval",
                                .layout = {.prompts = {{first, "Speed"}, {second, "Displacement"}},
                                           .resultPrefix = "The time is ",
-                                          .units = {{result, Unit::Second}}},
+                                          .working = {{physics::timeToTurnRelation, {first, second}}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Single omega = w.single(first), theta = w.single(second);

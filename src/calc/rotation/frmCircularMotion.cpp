@@ -26,7 +26,7 @@ Definition frmCircularMotion() {
         {.options = {{.caption = "Centripetal Acceleration",
                       .layout = {.prompts = {{first, "Enter the speed."}, {radius, "Enter the radius."}},
                                  .resultPrefix = "The centripetal acceleration is ",
-                                 .units = {{result, Unit::MetrePerSecondSquared}}},
+                                 .working = {{physics::centripetalAccelerationRelation, {first, radius}}}},
                       .solve =
                           [](Sheet& w) {
                               const Double v = w.widened(first), r = w.widened(radius);
@@ -37,7 +37,7 @@ Definition frmCircularMotion() {
                                              {radius, "Enter the radius."},
                                              {speed, "Enter the speed."}},
                                  .resultPrefix = "The circular force is ",
-                                 .units = {{result, Unit::Newton}}},
+                                 .working = {{physics::centripetalForceRelation, {first, radius, speed}}}},
                       .solve =
                           [](Sheet& w) {
                               const Double m = w.widened(first), r = w.widened(radius), v = w.widened(speed);

@@ -23,7 +23,7 @@ Definition frmPendulum() {
                                .layout = {.prompts = {{first, "Enter the length of the pendulum."},
                                                       {second, "Enter the acceleration."}},
                                           .resultPrefix = "The period is ",
-                                          .units = {{result, Unit::Second}}},
+                                          .working = {{physics::pendulumPeriodRelation, {first, second}}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double length = w.widened(first), g = w.widened(second);
@@ -32,13 +32,13 @@ Definition frmPendulum() {
                               {.caption = "Frequency",
                                .layout = {.prompts = {{first, "Enter the period of the pendulum."}},
                                           .resultPrefix = "The frequency is ",
-                                          .units = {{result, Unit::Hertz}}},
+                                          .working = {{physics::frequencyRelation, {first}}}},
                                .solve = [](Sheet& w) { w.showResult(num::Single(1.0f) / w.single(first)); }},
                               {.caption = "Length",
                                .layout = {.prompts = {{first, "Enter the period of the pendulum."},
                                                       {second, "Enter the acceleration."}},
                                           .resultPrefix = "The length is ",
-                                          .units = {{result, Unit::Metre}}},
+                                          .working = {{physics::pendulumLengthRelation, {first, second}}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double period = w.widened(first), g = w.widened(second);
@@ -48,7 +48,7 @@ Definition frmPendulum() {
                                .layout = {.prompts = {{first, "Enter the period of the pendulum."},
                                                       {second, "Enter the length of the pendulum."}},
                                           .resultPrefix = "The acceleration is ",
-                                          .units = {{result, Unit::MetrePerSecondSquared}}},
+                                          .working = {{physics::pendulumGravityRelation, {first, second}}}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double period = w.widened(first), length = w.widened(second);

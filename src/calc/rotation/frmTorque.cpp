@@ -22,54 +22,54 @@ Definition frmTorque() {
     d.results = {{.label = "Label4", .box = result}};
     d.formula = QStringLiteral("Text5");
     // Switching options keeps what was typed: the next Ok works the new formula on it.
-    d.choices = {{.options = {{.caption = "Torque",
-                               .layout = {.prompts = {{first, "Enter the applied force."},
-                                                      {second, "Enter the distance."},
-                                                      {third, "Enter the angle."}},
-                                          .resultPrefix = "The torque is ",
-                                          .units = {{result, Unit::NewtonMetre}}},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Double force = w.widened(first), arm = w.widened(second);
-                                       w.showResult(physics::torque(force, arm, w.widened(third)));
-                                   }},
-                              {.caption = "Distance",
-                               .layout = {.prompts = {{first, "Enter the torque."},
-                                                      {second, "Enter the force."},
-                                                      {third, "Enter the angle."}},
-                                          .resultPrefix = "The distance is ",
-                                          .units = {{result, Unit::Metre}}},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Double tau = w.widened(first), force = w.widened(second);
-                                       w.showResult(physics::torqueFactor(tau, force, w.widened(third)));
-                                   }},
-                              {.caption = "Force",
-                               .layout = {.prompts = {{first, "Enter the torque."},
-                                                      {second, "Enter the distance."},
-                                                      {third, "Enter the angle."}},
-                                          .resultPrefix = "The force is ",
-                                          .units = {{result, Unit::Newton}}},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Double tau = w.widened(first), arm = w.widened(second);
-                                       w.showResult(physics::torqueFactor(tau, arm, w.widened(third)));
-                                   }},
-                              // A torque of exactly F d acts at 90 degrees; one beyond it at no angle.
-                              {.caption = "Angle",
-                               .layout = {.prompts = {{first, "Enter the torque."},
-                                                      {second, "Enter the force."},
-                                                      {third, "Enter the distance."}},
-                                          .resultPrefix = "The angle is ",
-                                          .units = {{result, Unit::Degree}}},
-                               .solve =
-                                   [](Sheet& w) {
-                                       const Double tau = w.real(first), force = w.real(second),
-                                                    arm = w.real(third);
-                                       w.showResult(physics::leverAngle(tau, force, arm));
-                                   }}},
-                  .perRow = 4,
-                  .clickEmptiesBoxes = false}};
+    d.choices = {
+        {.options = {{.caption = "Torque",
+                      .layout = {.prompts = {{first, "Enter the applied force."},
+                                             {second, "Enter the distance."},
+                                             {third, "Enter the angle."}},
+                                 .resultPrefix = "The torque is ",
+                                 .working = {{physics::torqueRelation, {first, second, third}}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Double force = w.widened(first), arm = w.widened(second);
+                              w.showResult(physics::torque(force, arm, w.widened(third)));
+                          }},
+                     {.caption = "Distance",
+                      .layout = {.prompts = {{first, "Enter the torque."},
+                                             {second, "Enter the force."},
+                                             {third, "Enter the angle."}},
+                                 .resultPrefix = "The distance is ",
+                                 .working = {{physics::armFromTorqueRelation, {first, second, third}}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Double tau = w.widened(first), force = w.widened(second);
+                              w.showResult(physics::torqueFactor(tau, force, w.widened(third)));
+                          }},
+                     {.caption = "Force",
+                      .layout = {.prompts = {{first, "Enter the torque."},
+                                             {second, "Enter the distance."},
+                                             {third, "Enter the angle."}},
+                                 .resultPrefix = "The force is ",
+                                 .working = {{physics::forceFromTorqueRelation, {first, second, third}}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Double tau = w.widened(first), arm = w.widened(second);
+                              w.showResult(physics::torqueFactor(tau, arm, w.widened(third)));
+                          }},
+                     // A torque of exactly F d acts at 90 degrees; one beyond it at no angle.
+                     {.caption = "Angle",
+                      .layout = {.prompts = {{first, "Enter the torque."},
+                                             {second, "Enter the force."},
+                                             {third, "Enter the distance."}},
+                                 .resultPrefix = "The angle is ",
+                                 .working = {{physics::leverAngleRelation, {first, second, third}}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const Double tau = w.real(first), force = w.real(second), arm = w.real(third);
+                              w.showResult(physics::leverAngle(tau, force, arm));
+                          }}},
+         .perRow = 4,
+         .clickEmptiesBoxes = false}};
     d.checks = {validData({first, second, third}, Icon::Information)};
     d.trap.icon = Icon::Information;
     d.help->text = concat({

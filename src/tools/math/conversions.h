@@ -3,6 +3,7 @@
 // temperature scales, and between angles in degrees and their sine, cosine and tangent.
 
 #include "core/numbers.h"
+#include "core/working.h"
 
 namespace math {
 
@@ -32,12 +33,21 @@ Double sine(Double degrees);
 Double cosine(Double degrees);
 Double tangent(Double degrees);
 bool hasTangent(Double degrees);
+inline constexpr working::Relation sineRelation{"sin θ", "sin({θ})", {{{"θ", units::Unit::Degree}}}};
+inline constexpr working::Relation cosineRelation{"cos θ", "cos({θ})", {{{"θ", units::Unit::Degree}}}};
+inline constexpr working::Relation tangentRelation{"tan θ", "tan({θ})", {{{"θ", units::Unit::Degree}}}};
 // The angle in degrees with this sine (from -90 to 90) or cosine (from 0 to 180), as the
 // arctangent of v / sqrt(1 - v^2); at -1 and 1 that quotient is infinite and the arctangent is a
 // right angle. A value beyond -1 or 1 has no angle (invalid argument).
 Double angleFromSine(Double v);
+inline constexpr working::Relation angleFromSineRelation{
+    "θ = asin x", "asin({x})", {{{"x"}}}, units::Unit::Degree};
 Double angleFromCosine(Double v);
+inline constexpr working::Relation angleFromCosineRelation{
+    "θ = acos x", "acos({x})", {{{"x"}}}, units::Unit::Degree};
 // The angle in degrees with this tangent, from -90 to 90.
 Double angleFromTangent(Double v);
+inline constexpr working::Relation angleFromTangentRelation{
+    "θ = atan x", "atan({x})", {{{"x"}}}, units::Unit::Degree};
 
 } // namespace math

@@ -8,7 +8,7 @@
 namespace calc {
 namespace {
 
-constexpr auto measurement = "Text1", converted = "Text2";
+constexpr auto measurement = "Text1", converted = "Text2", working = "Text3";
 
 // The quantity choice (a row without a frame), then the From and To groups of ten prefixes each.
 // Both groups list the prefixes in the order they stand, two rows of five: Nano, Milli, Deci,
@@ -23,6 +23,14 @@ constexpr std::array<int, Prefixes> fromName = {1, 3, 5, 7, 9, 2, 4, 6, 8, 10}; 
 // The power of ten of the prefix chosen in the group (Ok's checks have made sure there is one).
 int chosenExponent(const Sheet& w, const char* group) {
     return exponent[size_t(w.chosen(group) - 1)];
+}
+
+// The unit chosen in the group, in words: "Kilometers", "Milligrams", "Liters".
+QString unitName(const Sheet& w, const char* group) {
+    static constexpr std::array<const char*, 3> base = {"Meters", "Grams", "Liters"};
+    const QString quantity = QString::fromLatin1(base[size_t(w.chosen(quantityGroup) - 1)]);
+    const char* chosen = prefix[size_t(w.chosen(group) - 1)];
+    return chosen ? QString::fromLatin1(chosen) + quantity.toLower() : quantity;
 }
 
 // The base unit's caption in both groups.
@@ -73,6 +81,7 @@ Definition frmMetrics() {
     Definition d{.className = "frmMetrics", .caption = "Metric Conversion"};
     d.inputs = {{measurement, "Label1", Profile::K21, "Enter a metric measurement."}};
     d.results = {{.label = "Label2", .box = converted, .prefix = "The new measurement is"}};
+    d.formula = QString::fromLatin1(working);
     const auto quantity = [](const char* caption, const char* base) {
         return Option{.caption = caption, .onClick = [base](Sheet& w) { baseUnit(w, base); }};
     };
@@ -104,7 +113,12 @@ Definition frmMetrics() {
     d.solve = [](Sheet& w) {
         const num::Double value = w.real(measurement);
         const int from = chosenExponent(w, fromGroup), to = chosenExponent(w, toGroup);
-        w.setText(converted, num::plain(math::convertMetric(value, from, to)));
+        const QString answer = num::plain(math::convertMetric(value, from, to));
+        w.setText(converted, answer);
+        // The working: "5 Kilometers = 5 × 10^3 Meters = 5000 Meters".
+        const QString typed = w.text(measurement), toName = unitName(w, toGroup);
+        w.showFormula(typed + ' ' + unitName(w, fromGroup) + " = " + typed + " × 10^" +
+                      QString::number(from - to) + ' ' + toName + " = " + answer + ' ' + toName);
     };
     // Clear keeps the quantity and its base unit, and makes every target prefix available again.
     d.clear.then = [](Sheet& w) { enableTo(w, 0); };

@@ -5,7 +5,7 @@
 namespace calc {
 namespace {
 
-constexpr auto number = "Text1", count = "Text2";
+constexpr auto number = "Text1", count = "Text2", working = "Text3";
 
 } // namespace
 
@@ -18,6 +18,7 @@ Definition frmSignificantFigures() {
                   .prefix = "There are ",
                   .unitLabel = "Label3",
                   .unitLabelCaption = "Significant digits"}};
+    d.formula = QString::fromLatin1(working);
     d.checks = {required({number}, {"You must enter valid data into the input box.", "Significant Figures"})};
     d.solve = [](Sheet& w) {
         const math::SigFigCount counted = math::CalculateSigFigs(w.text(number));
@@ -25,6 +26,14 @@ Definition frmSignificantFigures() {
         if (!counted.failure.isEmpty())
             w.sayAbout(number, {counted.failure, "frmSignificantFigures", Icon::Information});
         w.setText(count, QString::number(counted.count));
+        // The working: the digits that count, one by one ("0.00450: 4 5 0 = 3").
+        if (counted.failure.isEmpty()) {
+            QStringList digits;
+            for (const QChar digit : counted.digits)
+                digits << QString(digit);
+            w.showFormula(w.text(number) + QStringLiteral(": ") + digits.join(QLatin1Char(' ')) +
+                          QStringLiteral(" = ") + QString::number(counted.count));
+        }
     };
     d.trap = {"Significant Figures", Icon::Information, "Data Entry Error"};
     d.buttons.ok.name = QStringLiteral("cmdCalculate");

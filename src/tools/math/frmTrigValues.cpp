@@ -15,7 +15,7 @@ const Message invalid{"You must enter valid data.", "Trig Values", Icon::Informa
 // A button that reads one box and shows what the function makes of it, with the words before it
 // and the unit after it.
 ExtraButton trig(const char* name, const char* caption, const char* box, Double (*f)(Double),
-                 const char* words, const char* unitCaption,
+                 const char* words, const char* unitCaption, const working::Relation& relation,
                  std::function<bool(Sheet&, Double)> refuses = {}) {
     return {name,
             caption,
@@ -32,7 +32,8 @@ ExtraButton trig(const char* name, const char* caption, const char* box, Double 
                 w.setCaption(unit, unitCaption);
                 w.setText(answer, num::fixedResult(result, 5));
             },
-            {"Trig Values", Icon::Information, "You must enter a valid numeric value,"}};
+            {"Trig Values", Icon::Information, "You must enter a valid numeric value,"},
+            {{relation, {box}, answer}}};
 }
 
 // No angle has a sine or cosine beyond 1 (1 itself is the sine of 90 degrees and the cosine of 0).
@@ -50,6 +51,7 @@ Definition frmTrigValues() {
     d.inputs = {{angle, "Label1", Profile::K20, "Enter an angle in degrees."},
                 {value, "Label3", Profile::None, "Enter a sin, cos or tan value for an angle."}};
     d.results = {{.label = answerIs, .box = answer, .unitLabel = unit}};
+    d.formula = QStringLiteral("Text4");
     // The words of every button, so that the window keeps its width whichever was pressed.
     d.layouts = {{.resultPrefix = "The sine is "},
                  {.resultPrefix = "The cosine is "},
@@ -60,9 +62,9 @@ Definition frmTrigValues() {
     d.buttons.order = {Standard::Print, Standard::Close, Standard::Clear};
     d.buttons.morePerRow = 3;
     d.buttons.more = {
-        trig("cmdSin", "Sine", angle, math::sine, "The sine is ", ""),
-        trig("cmdCos", "Cosine", angle, math::cosine, "The cosine is ", ""),
-        trig("cmdTan", "Tangent", angle, math::tangent, "The tangent is ", "",
+        trig("cmdSin", "Sine", angle, math::sine, "The sine is ", "", math::sineRelation),
+        trig("cmdCos", "Cosine", angle, math::cosine, "The cosine is ", "", math::cosineRelation),
+        trig("cmdTan", "Tangent", angle, math::tangent, "The tangent is ", "", math::tangentRelation,
              [](Sheet& w, Double v) {
                  if (math::hasTangent(v))
                      return false;
@@ -71,6 +73,7 @@ Definition frmTrigValues() {
                  return true;
              }),
         trig("cmdInvSin", "Angle from sine", value, math::angleFromSine, "The angle is ", "degrees",
+             math::angleFromSineRelation,
              [](Sheet& w, Double v) {
                  if (aboveOne(w, v))
                      return true;
@@ -80,8 +83,9 @@ Definition frmTrigValues() {
                  return true;
              }),
         trig("cmdInvCos", "Angle from cosine", value, math::angleFromCosine, "The angle is ", "degrees",
-             aboveOne),
-        trig("cmdInvTan", "Angle from tangent", value, math::angleFromTangent, "The angle is ", "degrees"),
+             math::angleFromCosineRelation, aboveOne),
+        trig("cmdInvTan", "Angle from tangent", value, math::angleFromTangent, "The angle is ", "degrees",
+             math::angleFromTangentRelation),
     };
     // Clear empties the words and the unit too, and leaves the cursor where it is.
     d.clear = {.focusesFirstBox = false, .then = [](Sheet& w) {

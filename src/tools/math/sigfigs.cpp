@@ -45,9 +45,11 @@ SigFigCount CalculateSigFigs(const QString& number) {
                 continue;
             if (digitAt(number, p) > 0) {
                 ++result.count;
+                result.digits += number[p - 1];
                 nonZeroSeen = true;
             } else if (CheckZero(number, p, decimalSeen, nonZeroSeen)) {
                 ++result.count;
+                result.digits += number[p - 1];
             }
         }
     } catch (const num::CalcError& e) {

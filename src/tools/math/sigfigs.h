@@ -9,6 +9,7 @@ namespace math {
 
 struct SigFigCount {
     int count = 0;
+    QString digits; // the digits that count, in order
     // Why the counting stopped early (a character that is not a digit, such as a second point);
     // empty when every digit was judged. The count is then the count reached so far.
     QString failure;

@@ -1,6 +1,6 @@
-#include "calc/framework/units.h"
+#include "core/units.h"
 
-namespace calc {
+namespace units {
 
 QString symbol(Unit unit) {
     switch (unit) {
@@ -52,8 +52,22 @@ QString symbol(Unit unit) {
         return QStringLiteral("\u00b0");
     case Unit::Percent:
         return QStringLiteral("%");
+    case Unit::DegreeCelsius:
+        return QStringLiteral("\u00b0C");
+    case Unit::DegreeFahrenheit:
+        return QStringLiteral("\u00b0F");
+    case Unit::Kelvin:
+        return QStringLiteral("K");
     }
     return {};
 }
 
-} // namespace calc
+QString after(Unit unit) {
+    if (unit == Unit::None)
+        return {};
+    if (unit == Unit::Degree || unit == Unit::Percent)
+        return symbol(unit);
+    return QLatin1Char(' ') + symbol(unit);
+}
+
+} // namespace units
