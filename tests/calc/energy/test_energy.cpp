@@ -24,6 +24,9 @@ class TestEnergy : public textbook::Test {
         // A mower pushed 30 m with its handle at 60 degrees: 3.83E3 J of work took a 255 N push.
         row("force from work", calc::frmWork, 3, {{"Text1", "3825"}, {"Text2", "30"}, {"Text3", "60"}},
             "Text4", 255, figures);
+        // Whole turns count for nothing: the same push at 1E10 degrees acts as at 280.
+        row("work at 1E10 degrees", calc::frmWork, 1, {{"Text1", "75"}, {"Text2", "25"}, {"Text3", "1E10"}},
+            "Text4", 325.590, 1e-5);
         // A 60.0 kg woman (588 N) climbs 3.00 m of stairs in 3.50 s: 504 W to lift herself.
         row("power to climb stairs", calc::frmPower, 0, {{"Text5", "588"}, {"Text1", "3"}, {"Text2", "3.5"}},
             "Text3", 504, figures);
