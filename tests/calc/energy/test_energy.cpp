@@ -70,6 +70,10 @@ class TestEnergy : public textbook::Test {
         row("kinetic energy after", calc::frmCollisions, 3, with(puck, "-3", "1", ""), "Text8", 4, figures);
         row("both after: the puck", calc::frmCollisions, 6, with(puck, "4", "0", ""), "Text8", -3, figures);
         row("both after: the cube", calc::frmCollisions, 6, with(puck, "4", "0", ""), "Text10", 1, figures);
+        // Masses of 1E38 kg: products beyond single precision on the way, ordinary answers.
+        const Entries heavy = {{"Text1", "1E38"}, {"Text2", "1E38"}, {"Text3", "1"}, {"Text4", "2"}};
+        row("both after: heavy first", calc::frmCollisions, 6, heavy, "Text8", 2, 0);
+        row("both after: heavy second", calc::frmCollisions, 6, heavy, "Text10", 1, 0);
         // A 1000 kg car at 20 m/s and a 3000 kg truck at 20 m/s the other way lock together:
         // -10 m/s, with the truck; 8.0E5 J of kinetic energy before the crash.
         const Entries crash = {{"Text1", "1000"}, {"Text2", "3000"}, {"Text3", "20"}, {"Text4", "-20"}};
