@@ -27,7 +27,8 @@ Definition frmKineticEnergy() {
                           {.caption = "Kinetic Energy",
                            .layout = {.prompts = {{first, mass}, {second, velocity}},
                                       .resultPrefix = "The Kinetic Energy is ",
-                                      .units = {{result, Unit::Joule}}},
+                                      .units = {{result, Unit::Joule}},
+                                      .magnitudes = {first}},
                            .solve =
                                [](Sheet& w) {
                                    const Single m = w.single(first), v = w.single(second);
@@ -45,7 +46,8 @@ Definition frmKineticEnergy() {
                           {.caption = "Velocity",
                            .layout = {.prompts = {{first, energy}, {second, mass}},
                                       .resultPrefix = "The velocity is ",
-                                      .units = {{result, Unit::MetrePerSecond}}},
+                                      .units = {{result, Unit::MetrePerSecond}},
+                                      .magnitudes = {second}},
                            .solve =
                                [](Sheet& w) {
                                    const Single ke = w.single(first), m = w.single(second);

@@ -45,7 +45,8 @@ Definition frmMomentum() {
                               .layout = {.prompts = {{first, "Enter the mass."},
                                                      {second, "Enter the velocity."}},
                                          .resultPrefix = "The momentum is ",
-                                         .units = {{result, Unit::KilogramMetrePerSecond}}},
+                                         .units = {{result, Unit::KilogramMetrePerSecond}},
+                                         .magnitudes = {first}},
                               .solve = product(first, second),
                               .onClick = emptying(all)},
                              {.caption = "Mass",
@@ -59,7 +60,8 @@ Definition frmMomentum() {
                               .layout = {.prompts = {{first, "Enter the momentum."},
                                                      {second, "Enter the mass."}},
                                          .resultPrefix = "The velocity is ",
-                                         .units = {{result, Unit::MetrePerSecond}}},
+                                         .units = {{result, Unit::MetrePerSecond}},
+                                         .magnitudes = {second}},
                               .solve = quotient(first, second),
                               .onClick = emptying(all)},
                              // The two momenta first, then their difference, then the division.
@@ -67,7 +69,8 @@ Definition frmMomentum() {
                                  .caption = "Net force",
                                  .layout = {.prompts = {{first, "Enter the mass."}, {second, "Enter the initial velocity."}, {finalVelocity, "Enter the final velocity."}, {time, "Enter the change in time."}},
                                             .resultPrefix = "The force is ",
-                                            .units = {{result, Unit::Newton}}},
+                                            .units = {{result, Unit::Newton}},
+                                            .magnitudes = {first}},
                                  .solve =
                                      [](Sheet& w) {
                                          const Single m = w.single(first), vi = w.single(second);

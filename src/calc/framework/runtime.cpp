@@ -254,6 +254,8 @@ void CalculatorRuntime::ok() {
             for (const Check& check : m_def.checks)
                 if (!check(*this))
                     return;
+            if (!notNegative(magnitudes())(*this))
+                return;
             if (m_def.solve)
                 m_def.solve(*this);
             for (int n = 1; n <= optionCount(); ++n)
@@ -295,6 +297,16 @@ QString CalculatorRuntime::resultBox() const {
     if (m_def.results.empty())
         qFatal("%s has no result box", qPrintable(m_def.className));
     return m_def.results.front().box;
+}
+
+QStringList CalculatorRuntime::magnitudes() const {
+    QStringList boxes;
+    for (const NumberInput& in : m_def.inputs)
+        if (in.magnitude)
+            boxes << in.box;
+    if (hasLayouts())
+        boxes << currentLayout().magnitudes;
+    return boxes;
 }
 
 ResultFormat CalculatorRuntime::resultFormat(const QString& name) const {

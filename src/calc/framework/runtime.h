@@ -101,6 +101,9 @@ class CalculatorRuntime : public Sheet {
     Layout currentLayout() const;
     // The unit of the result row for the selection (none while its box is hidden).
     Unit unitOf(const ResultRow& row) const;
+    // The input boxes that hold magnitudes in the selection: those marked on their input, and
+    // those its layout marks.
+    QStringList magnitudes() const;
 
     // Sheet: what formulas and checks read and write, on the surface.
     QString text(const QString& box) const override { return m_surface.text(box); }

@@ -21,7 +21,8 @@ Definition frmAngularDisplacement() {
         {.options = {{.caption = "Displacement",
                       .layout = {.prompts = {{first, "Change in arc length"}, {second, "Distance from axis"}},
                                  .resultPrefix = "The displacement is ",
-                                 .units = {{result, Unit::Radian}}},
+                                 .units = {{result, Unit::Radian}},
+                                 .magnitudes = {second}},
                       .solve =
                           [](Sheet& w) {
                               const Single s = w.single(first), r = w.single(second);
@@ -30,7 +31,8 @@ Definition frmAngularDisplacement() {
                      {.caption = "Arc Length",
                       .layout = {.prompts = {{first, "Angular displacement"}, {second, "Distance from axis"}},
                                  .resultPrefix = "The arc length is ",
-                                 .units = {{result, Unit::Metre}}},
+                                 .units = {{result, Unit::Metre}},
+                                 .magnitudes = {second}},
                       .solve =
                           [](Sheet& w) {
                               const Single theta = w.single(first), r = w.single(second);

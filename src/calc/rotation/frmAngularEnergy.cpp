@@ -17,7 +17,7 @@ Definition frmAngularEnergy() {
     Definition d{.className = "frmAngularEnergy", .caption = "Rotational Kinetic Energy"};
     d.inputs = {
         {first, "Label1", Profile::K1},
-        {radius, "Label2", Profile::K1},
+        {.box = radius, .label = "Label2", .filter = Profile::K1, .magnitude = true},
         {third, "Label3", Profile::K1},
     };
     d.results = {{.label = "Label4", .box = result}};
@@ -29,7 +29,8 @@ Definition frmAngularEnergy() {
                                              {radius, "Enter the radius."},
                                              {third, "Enter the speed in radians."}},
                                  .resultPrefix = "The kinetic energy is ",
-                                 .units = {{result, Unit::Joule}}},
+                                 .units = {{result, Unit::Joule}},
+                                 .magnitudes = {first}},
                       .solve =
                           [](Sheet& w) {
                               const Single m = w.single(first), r = w.single(radius), omega = w.single(third);
@@ -38,7 +39,8 @@ Definition frmAngularEnergy() {
                      {.caption = "Moment",
                       .layout = {.prompts = {{first, "Enter the mass."}, {radius, "Enter the radius."}},
                                  .resultPrefix = "The moment of inertia is ",
-                                 .units = {{result, Unit::KilogramMetreSquared}}},
+                                 .units = {{result, Unit::KilogramMetreSquared}},
+                                 .magnitudes = {first}},
                       .solve =
                           [](Sheet& w) {
                               const Single m = w.single(first), r = w.single(radius);
@@ -49,7 +51,8 @@ Definition frmAngularEnergy() {
                                              {radius, "Enter the radius."},
                                              {third, "Enter the mass."}},
                                  .resultPrefix = "The speed is ",
-                                 .units = {{result, Unit::RadianPerSecond}}},
+                                 .units = {{result, Unit::RadianPerSecond}},
+                                 .magnitudes = {third}},
                       .solve =
                           [](Sheet& w) {
                               const Single ke = w.single(first), r = w.single(radius), m = w.single(third);

@@ -30,7 +30,8 @@ Definition frmAngularMomentum() {
                                              {second, "Enter the radius."},
                                              {third, "Enter the speed."}},
                                  .resultPrefix = "The angular momentum is ",
-                                 .units = {{result, Unit::KilogramMetreSquaredPerSecond}}},
+                                 .units = {{result, Unit::KilogramMetreSquaredPerSecond}},
+                                 .magnitudes = {first, second}},
                       .solve =
                           [](Sheet& w) {
                               const Double m = w.widened(first), r = w.widened(second), v = w.widened(third);
@@ -41,7 +42,8 @@ Definition frmAngularMomentum() {
                                              {second, "Enter the speed."},
                                              {third, "Enter the radius."}},
                                  .resultPrefix = "The moment of inertia is",
-                                 .units = {{result, Unit::KilogramMetreSquared}}},
+                                 .units = {{result, Unit::KilogramMetreSquared}},
+                                 .magnitudes = {third}},
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), v = w.widened(second), r = w.widened(third);
@@ -52,7 +54,8 @@ Definition frmAngularMomentum() {
                                              {second, "Enter the mass."},
                                              {third, "Enter the radius."}},
                                  .resultPrefix = "The angular speed is",
-                                 .units = {{result, Unit::RadianPerSecond}}},
+                                 .units = {{result, Unit::RadianPerSecond}},
+                                 .magnitudes = {second, third}},
                       .solve =
                           [](Sheet& w) {
                               const Double L = w.widened(first), m = w.widened(second), r = w.widened(third);

@@ -27,7 +27,8 @@ Definition frmTorque() {
                                                       {second, "Enter the distance."},
                                                       {third, "Enter the angle."}},
                                           .resultPrefix = "The torque is ",
-                                          .units = {{result, Unit::NewtonMetre}}},
+                                          .units = {{result, Unit::NewtonMetre}},
+                                          .magnitudes = {second}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double force = w.widened(first), arm = w.widened(second);
@@ -49,7 +50,8 @@ Definition frmTorque() {
                                                       {second, "Enter the distance."},
                                                       {third, "Enter the angle."}},
                                           .resultPrefix = "The force is ",
-                                          .units = {{result, Unit::Newton}}},
+                                          .units = {{result, Unit::Newton}},
+                                          .magnitudes = {second}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.widened(first), arm = w.widened(second);
@@ -61,7 +63,8 @@ Definition frmTorque() {
                                                       {second, "Enter the force."},
                                                       {third, "Enter the distance."}},
                                           .resultPrefix = "The angle is ",
-                                          .units = {{result, Unit::Degree}}},
+                                          .units = {{result, Unit::Degree}},
+                                          .magnitudes = {third}},
                                .solve =
                                    [](Sheet& w) {
                                        const Double tau = w.real(first), force = w.real(second),

@@ -87,6 +87,23 @@ class TestEnergy : public textbook::Test {
         row("goalie catches a puck", calc::frmInelastic, 4,
             {{"Text1", "0.15"}, {"Text2", "70"}, {"Text3", "35"}, {"Text4", "0"}}, "Text8", 0.0748, figures);
     }
+
+    // Masses and spring constants typed negative; velocities and energies stay signed.
+    void magnitudes_data() {
+        textbook::refusalColumns();
+        using textbook::refusal;
+        refusal("kinetic energy of a mass", calc::frmKineticEnergy, 1, {{"Text1", "-2"}, {"Text2", "3"}},
+                "Text1");
+        refusal("speed of a mass", calc::frmKineticEnergy, 3, {{"Text1", "9"}, {"Text2", "-2"}}, "Text2");
+        refusal("potential energy of a mass", calc::frmPotentialenergy, 1, {{"Text1", "-2"}, {"Text2", "3"}},
+                "Text1");
+        refusal("spring constant", calc::frmPotentialenergy, 2, {{"Text1", "-200"}, {"Text2", "-0.15"}},
+                "Text1");
+        refusal("momentum of a mass", calc::frmMomentum, 1, {{"Text1", "-2"}, {"Text2", "-3"}}, "Text1");
+        refusal("second mass sticking", calc::frmInelastic, 4,
+                {{"Text1", "1000"}, {"Text2", "-3000"}, {"Text3", "20"}, {"Text4", "-20"}}, "Text2");
+    }
+    void magnitudes() { textbook::checkRefusal(); }
 };
 
 QTEST_GUILESS_MAIN(TestEnergy)
