@@ -309,6 +309,16 @@ QStringList CalculatorRuntime::magnitudes() const {
     return boxes;
 }
 
+void CalculatorRuntime::setText(const QString& box, const QString& text) {
+    m_surface.setText(box, text);
+    if (text.isEmpty())
+        return;
+    for (const ResultRow& r : m_def.results)
+        if (r.box == box && !r.unitLabel.isEmpty() && m_surface.caption(r.unitLabel).isEmpty() &&
+            unitOf(r) != Unit::None)
+            m_surface.setCaption(r.unitLabel, symbol(unitOf(r)));
+}
+
 ResultFormat CalculatorRuntime::resultFormat(const QString& name) const {
     for (const ResultRow& r : m_def.results)
         if (r.box == name)

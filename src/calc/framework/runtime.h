@@ -107,7 +107,9 @@ class CalculatorRuntime : public Sheet {
 
     // Sheet: what formulas and checks read and write, on the surface.
     QString text(const QString& box) const override { return m_surface.text(box); }
-    void setText(const QString& box, const QString& text) override { m_surface.setText(box, text); }
+    // A result written beside a unit label of the window's own that says nothing brings its
+    // unit's symbol there.
+    void setText(const QString& box, const QString& text) override;
     bool isShown(const QString& box) const override { return m_surface.isShown(box); }
     void setCaption(const QString& label, const QString& caption) override {
         m_surface.setCaption(label, caption);
