@@ -274,8 +274,6 @@ class TestNumbers : public QObject {
         QTest::addColumn<double>("degrees");
         QTest::addColumn<double>("sine"); // to five decimals
         QTest::newRow("1E10") << 1e10 << -0.98481;
-        QTest::newRow("-1E10") << -1e10 << 0.98481;
-        QTest::newRow("370") << 370.0 << 0.17365;
         QTest::newRow("-370") << -370.0 << -0.17365;
         QTest::newRow("3E38") << double(3e38f)
                               << std::sin(std::fmod(double(3e38f), 360.0) * 3.14159265 / 180.0);

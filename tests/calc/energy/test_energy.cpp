@@ -94,12 +94,10 @@ class TestEnergy : public textbook::Test {
         using textbook::refusal;
         refusal("kinetic energy of a mass", calc::frmKineticEnergy, 1, {{"Text1", "-2"}, {"Text2", "3"}},
                 "Text1");
-        refusal("speed of a mass", calc::frmKineticEnergy, 3, {{"Text1", "9"}, {"Text2", "-2"}}, "Text2");
         refusal("potential energy of a mass", calc::frmPotentialenergy, 1, {{"Text1", "-2"}, {"Text2", "3"}},
                 "Text1");
         refusal("spring constant", calc::frmPotentialenergy, 2, {{"Text1", "-200"}, {"Text2", "-0.15"}},
                 "Text1");
-        refusal("momentum of a mass", calc::frmMomentum, 1, {{"Text1", "-2"}, {"Text2", "-3"}}, "Text1");
         refusal("second mass sticking", calc::frmInelastic, 4,
                 {{"Text1", "1000"}, {"Text2", "-3000"}, {"Text3", "20"}, {"Text4", "-20"}}, "Text2");
     }

@@ -107,7 +107,6 @@ class TestForces : public textbook::Test {
         textbook::refusalColumns();
         using textbook::refusal;
         refusal("density", calc::frmArchimedes, 1, {{"Text1", "-1000"}, {"Text2", "1"}}, "Text1");
-        refusal("volume", calc::frmArchimedes, 2, {{"Text1", "-9800"}, {"Text2", "-1"}}, "Text2");
         refusal("area", calc::frmPascal, 1, {{"Text1", "-10"}, {"Text2", "-2"}}, "Text2");
         refusal("second area", calc::frmPascal, 2, {{"Text1", "10"}, {"Text2", "2"}, {"Text5", "-4"}},
                 "Text5");
