@@ -130,18 +130,20 @@ Double degrees(Double radians) {
 
 namespace {
 
-// How many quarter turns (0 to 3) an angle in degrees lies past a whole turn, when it is a whole
-// multiple of 90 degrees; nothing otherwise. The remainders are exact in either precision.
-template <typename T> std::optional<int> quarterTurns(T degrees) {
-    const T rest = std::fmod(degrees, T(360));
+// How many quarter turns (0 to 3) an angle of less than a turn lies past 0, when it is a whole
+// multiple of 90 degrees; nothing otherwise.
+template <typename T> std::optional<int> quarterTurns(T rest) {
     if (std::fmod(rest, T(90)) != 0)
         return std::nullopt;
     return (static_cast<int>(rest / T(90)) + 4) % 4;
 }
 
 template <typename T> Trig<T> trigOf(Checked<T> degrees) {
-    const Checked<T> r = radians(degrees);
-    const std::optional<int> quarters = quarterTurns(degrees.value());
+    // The whole turns go first, exactly (a remainder is exact in either precision): 1E10 degrees
+    // acts as 280, and an angle of less than a turn is converted as it stands.
+    const T rest = std::fmod(degrees.value(), T(360));
+    const Checked<T> r = radians(Checked<T>(rest));
+    const std::optional<int> quarters = quarterTurns(rest);
     if (!quarters)
         return {sin(r), cos(r), tan(r)};
     static constexpr T sines[] = {0, 1, 0, -1}, cosines[] = {1, 0, -1, 0};

@@ -121,15 +121,16 @@ Single degrees(Single radians);
 Double radians(Double degrees);
 Double degrees(Double radians);
 
-// The sine, cosine and tangent of an angle typed in degrees. At a whole multiple of 90 degrees
-// (negative ones and those beyond a full turn too) they are exact: 0, 1 or -1, and the tangent
-// is undefined where the cosine is 0 (90, 270, -90, 450 ...). At every other angle they are
-// the functions of the converted angle above, in the angle's own precision.
+// The sine, cosine and tangent of an angle typed in degrees, the one way every angle typed in
+// degrees is converted. An angle beyond a turn, either way, first loses its whole turns (exactly:
+// 1E10 degrees acts as 280, -370 as -10); one of less than a turn is converted as it stands. At a
+// whole multiple of 90 degrees they are exact: 0, 1 or -1, and the tangent is undefined where the
+// cosine is 0 (90, 270, -90, 450 ...). At every other angle they are the functions of the
+// converted angle above, in the angle's own precision.
 template <typename T> struct Trig {
     Checked<T> sine, cosine;
     std::optional<Checked<T>> tangent; // none where the cosine is 0
 };
-// The conversion comes first, so an angle too large to convert fails there, as before.
 Trig<float> trigOfDegrees(Single degrees);
 Trig<double> trigOfDegrees(Double degrees);
 

@@ -135,7 +135,7 @@ void printWindow(QWidget* window) {
 namespace {
 
 // The calls the print probe makes into the print service's client library, found in the library
-// when the first print needs them. The library stays loaded from then on: Qt's own print support
+// when the first print needs them. Once found, the library stays loaded: Qt's own print support
 // loads the same one as soon as it looks for printers.
 struct PrintClient {
     decltype(&::cupsServer) server = nullptr;
@@ -180,19 +180,24 @@ PrintClient loadPrintClient(const char* file) {
     for (const auto& call : calls)
         if (!call.found && !missing)
             missing = call.name;
-    if (missing)
+    if (missing) {
         c.error = QStringLiteral("The printing system is too old: %1 lacks %2. Update CUPS, then press Print "
                                  "again.")
                       .arg(QLatin1String(file), QLatin1String(missing));
+        // Let go of it, so that the next Print loads the library updated meanwhile.
+        dlclose(library);
+    }
     return c;
 }
 
-// The client library by its file name, loaded the first time it is asked for.
+// The client library by its file name, loaded the first time it is asked for. One that could not
+// be used is loaded again at the next Print, until it can: the student may install or update it
+// while the program runs.
 const PrintClient& printClient(const char* file) {
     static std::map<std::string, PrintClient> loaded;
     auto at = loaded.find(file);
-    if (at == loaded.end())
-        at = loaded.emplace(file, loadPrintClient(file)).first;
+    if (at == loaded.end() || !at->second.error.isEmpty())
+        at = loaded.insert_or_assign(file, loadPrintClient(file)).first;
     return at->second;
 }
 

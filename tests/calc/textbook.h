@@ -45,6 +45,16 @@ inline void row(const char* tag, Calculator calculator, int option, const Entrie
     QTest::newRow(tag) << calculator << option << inputs << QString::fromLatin1(box) << answer << tolerance;
 }
 
+// Chooses the row's options and fills in its numbers.
+inline void fill(calc::HeadlessCalculator& sheet, const Calculator& calculator, int option,
+                 const Entries& inputs) {
+    for (int n : {calculator.first, option})
+        if (n > 0)
+            sheet.select(n);
+    for (const auto& [name, value] : inputs)
+        sheet.setText(name, value);
+}
+
 // Chooses the row's options, fills in its numbers and presses Ok: the box must show the answer
 // (English grouping), and no message.
 inline void check() {
@@ -56,17 +66,48 @@ inline void check() {
     QFETCH(double, tolerance);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     calc::HeadlessCalculator sheet(calculator.define());
-    for (int n : {calculator.first, option})
-        if (n > 0)
-            sheet.select(n);
-    for (const auto& [name, value] : inputs)
-        sheet.setText(name, value);
+    fill(sheet, calculator, option, inputs);
     sheet.ok();
     QVERIFY2(sheet.messages.isEmpty(), qPrintable(sheet.messages.value(0).text));
     bool ok = false;
     const double value = QLocale().toDouble(sheet.text(box), &ok);
     QVERIFY2(ok && std::abs(value - answer) <= std::abs(answer) * tolerance + 0.0005,
              qPrintable(QStringLiteral("%1 shows %2").arg(box, sheet.text(box))));
+}
+
+// A magnitude typed negative: rows of a calculator, its option, the numbers typed and the box
+// whose negative number Ok refuses.
+inline void refusalColumns() {
+    QTest::addColumn<Calculator>("calculator");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<Entries>("inputs");
+    QTest::addColumn<QString>("box");
+}
+inline void refusal(const char* tag, Calculator calculator, int option, const Entries& inputs,
+                    const char* box) {
+    QTest::newRow(tag) << calculator << option << inputs << QString::fromLatin1(box);
+}
+
+// Ok refuses the negative number with the one message, the cursor in its box and no answer; the
+// same number without its sign is answered.
+inline void checkRefusal() {
+    QFETCH(Calculator, calculator);
+    QFETCH(int, option);
+    QFETCH(Entries, inputs);
+    QFETCH(QString, box);
+    calc::HeadlessCalculator sheet(calculator.define());
+    fill(sheet, calculator, option, inputs);
+    sheet.ok();
+    QCOMPARE(sheet.messages.size(), 1);
+    QCOMPARE(sheet.messages[0].text, QStringLiteral("You must enter a number greater than 0."));
+    QCOMPARE(sheet.messages[0].title, QStringLiteral("Quellorin"));
+    QCOMPARE(sheet.messages[0].icon, calc::Icon::None);
+    QCOMPARE(sheet.focus(), box);
+    QVERIFY(sheet.text(sheet.sheet().resultBox()).isEmpty());
+    sheet.setText(box, sheet.text(box).mid(1));
+    sheet.ok();
+    QVERIFY2(sheet.messages.size() == 1, qPrintable(sheet.messages.last().text));
+    QVERIFY(!sheet.text(sheet.sheet().resultBox()).isEmpty());
 }
 
 class Test : public QObject {

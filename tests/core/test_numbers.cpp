@@ -248,7 +248,7 @@ class TestNumbers : public QObject {
     }
 
     // Every other angle keeps the arithmetic of angle x 3.14159265 / 180 to the last bit, in the
-    // angle's own precision.
+    // angle's own precision, once its whole turns are gone.
     void otherAngles_data() {
         QTest::addColumn<double>("degrees");
         for (double a :
@@ -257,22 +257,34 @@ class TestNumbers : public QObject {
     }
     void otherAngles() {
         QFETCH(double, degrees);
-        const float f = float(degrees), rf = f * 3.14159265f / 180.0f;
+        const float f = float(degrees), rf = std::fmod(f, 360.0f) * 3.14159265f / 180.0f;
         const Trig<float> s = trigOfDegrees(Single(f));
         QVERIFY(s.sine.value() == std::sin(rf));
         QVERIFY(s.cosine.value() == std::cos(rf));
         QVERIFY(s.tangent && s.tangent->value() == std::tan(rf));
-        const double rd = degrees * 3.14159265 / 180.0;
+        const double rd = std::fmod(degrees, 360.0) * 3.14159265 / 180.0;
         const Trig<double> d = trigOfDegrees(Double(degrees));
         QVERIFY(d.sine.value() == std::sin(rd));
         QVERIFY(d.cosine.value() == std::cos(rd));
         QVERIFY(d.tangent && d.tangent->value() == std::tan(rd));
     }
 
-    // An angle too large to convert fails as its conversion does, whole multiple or not.
-    void anglesBeyondConversion() {
-        QCOMPARE(failureOf([] { trigOfDegrees(Single(3e38f)); }), QStringLiteral("too large"));
-        QCOMPARE(failureOf([] { trigOfDegrees(Double(1e308)); }), QStringLiteral("too large"));
+    // An angle of any size acts as what is left of it after whole turns: 1E10 degrees as 280.
+    void anglesBeyondATurn_data() {
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<double>("sine"); // to five decimals
+        QTest::newRow("1E10") << 1e10 << -0.98481;
+        QTest::newRow("-370") << -370.0 << -0.17365;
+        QTest::newRow("3E38") << double(3e38f)
+                              << std::sin(std::fmod(double(3e38f), 360.0) * 3.14159265 / 180.0);
+        QTest::newRow("1E308") << 1e308 << std::sin(std::fmod(1e308, 360.0) * 3.14159265 / 180.0);
+    }
+    void anglesBeyondATurn() {
+        QFETCH(double, degrees);
+        QFETCH(double, sine);
+        QVERIFY(qAbs(trigOfDegrees(Double(degrees)).sine.value() - sine) < 5e-6);
+        if (std::abs(degrees) < 3.4e38)
+            QVERIFY(qAbs(trigOfDegrees(Single(float(degrees))).sine.value() - sine) < 5e-6);
     }
 
     // A double result goes back into single precision, or fails where single precision ends.

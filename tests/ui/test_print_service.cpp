@@ -8,12 +8,14 @@
 #include "ui/platform.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cups/cups.h>
 
+#include <dlfcn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -29,6 +31,7 @@ class TestPrintService : public QObject {
     void namesTheCause_data();
     void namesTheCause();
     void namesAMissingClientLibrary();
+    void loadsTheClientLibraryOnceInstalled();
 
   private:
     QTemporaryDir m_folder{QStringLiteral("/tmp/quellorin-silent-XXXXXX")};
@@ -109,6 +112,26 @@ void TestPrintService::namesAMissingClientLibrary() {
     QCOMPARE(error,
              QStringLiteral("The printing system is not installed (libquellorin-no-such-print-client.so.2 "
                             "was not found). Install CUPS, then press Print again."));
+}
+
+// A Print after a failed load tries the library again: installed meanwhile, it is used.
+void TestPrintService::loadsTheClientLibraryOnceInstalled() {
+    const QByteArray server = m_folder.filePath(QStringLiteral("absent.sock")).toLocal8Bit();
+    qputenv("CUPS_SERVER", server);
+    cupsSetServer(server.constData());
+    const QString late = m_folder.filePath(QStringLiteral("libcups-installed-late.so.2"));
+    const QByteArray file = late.toLocal8Bit();
+    QLabel window(QStringLiteral("Nothing to print on"));
+    QString error;
+    platform::DesktopPrinter printer(file.constData());
+    QVERIFY(!printer.printWindow(&window, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("The printing system is not installed")), qPrintable(error));
+    Dl_info installed{};
+    QVERIFY(dladdr(reinterpret_cast<void*>(&cupsServer), &installed) != 0);
+    QVERIFY(QFile::link(QString::fromLocal8Bit(installed.dli_fname), late));
+    QVERIFY(!printer.printWindow(&window, &error));
+    QCOMPARE(error, QStringLiteral("No printer is installed. Add a printer and make it the default printer, "
+                                   "then press Print again."));
 }
 
 QTEST_MAIN(TestPrintService)

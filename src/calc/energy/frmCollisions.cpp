@@ -61,8 +61,8 @@ Layout velocities(const char* left, const char* right, const char* last, const c
 Definition frmCollisions() {
     Definition d{.className = "frmCollisions", .caption = "Collisions- Elastic  (Head-on Collisions)"};
     d.inputs = {
-        {mass1, "Label1", Profile::K15},
-        {.box = mass2, .label = "Label2", .filter = Profile::K15, .place = Place::Beside},
+        {.box = mass1, .label = "Label1", .filter = Profile::K15, .magnitude = true},
+        {.box = mass2, .label = "Label2", .filter = Profile::K15, .place = Place::Beside, .magnitude = true},
         {third, "Label3", Profile::K15},
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
         {fifth, "Label5", Profile::K15},

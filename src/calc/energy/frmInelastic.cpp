@@ -14,9 +14,12 @@ using num::Single;
 constexpr auto first = "Text1", second = "Text2", third = "Text3", fourth = "Text4";
 constexpr auto result = "Text8";
 
+// The first box holds the mass of object 1 (a magnitude) wherever it is not sought.
 Layout prompts(const char* one, const char* three, const char* four, const char* resultPrefix, Step step) {
+    const bool massSought = step.relation == &physics::massBeforeStickingRelation;
     return {.prompts = {{first, one}, {second, "Mass of object 2."}, {third, three}, {fourth, four}},
             .resultPrefix = resultPrefix,
+            .magnitudes = massSought ? QStringList() : QStringList{first},
             .working = {std::move(step)}};
 }
 
@@ -27,7 +30,7 @@ Definition frmInelastic() {
                  .caption = "Inelastic Collisions (Two objects collide and stick together)"};
     d.inputs = {
         {first, "Label1", Profile::K16},
-        {.box = second, .label = "Label2", .filter = Profile::K16, .place = Place::Beside},
+        {.box = second, .label = "Label2", .filter = Profile::K16, .place = Place::Beside, .magnitude = true},
         {third, "Label3", Profile::K15},
         {.box = fourth, .label = "Label4", .filter = Profile::K15, .place = Place::Beside},
     };

@@ -28,6 +28,7 @@ Definition frmKineticEnergy() {
                              {.caption = "Kinetic Energy",
                               .layout = {.prompts = {{first, mass}, {second, velocity}},
                                          .resultPrefix = "The Kinetic Energy is ",
+                                         .magnitudes = {first},
                                          .working = {{physics::kineticEnergyRelation, {first, second}}}},
                               .solve =
                                   [](Sheet& w) {
@@ -47,6 +48,7 @@ Definition frmKineticEnergy() {
                              {.caption = "Velocity",
                               .layout = {.prompts = {{first, energy}, {second, mass}},
                                          .resultPrefix = "The velocity is ",
+                                         .magnitudes = {second},
                                          .working = {{physics::speedFromKineticEnergyRelation,
                                                       {first, second}}}},
                               .solve =

@@ -45,6 +45,7 @@ Definition frmMomentum() {
                               .layout = {.prompts = {{first, "Enter the mass."},
                                                      {second, "Enter the velocity."}},
                                          .resultPrefix = "The momentum is ",
+                                         .magnitudes = {first},
                                          .working = {{physics::momentumRelation, {first, second}}}},
                               .solve = product(first, second),
                               .onClick = emptying(all)},
@@ -59,6 +60,7 @@ Definition frmMomentum() {
                               .layout = {.prompts = {{first, "Enter the momentum."},
                                                      {second, "Enter the mass."}},
                                          .resultPrefix = "The velocity is ",
+                                         .magnitudes = {second},
                                          .working = {{physics::speedFromMomentumRelation, {first, second}}}},
                               .solve = quotient(first, second),
                               .onClick = emptying(all)},
@@ -67,7 +69,8 @@ Definition frmMomentum() {
                                  .caption = "Net force",
                                  .layout = {.prompts = {{first, "Enter the mass."}, {second, "Enter the initial velocity."}, {finalVelocity, "Enter the final velocity."}, {time, "Enter the change in time."}},
                                             .resultPrefix = "The force is ",
-                                            .units = {{result, Unit::Newton}}},
+                                            .units = {{result, Unit::Newton}},
+                                            .magnitudes = {first}},
                                  .solve =
                                      [](Sheet& w) {
                                          const Single m = w.single(first), vi = w.single(second);

@@ -14,7 +14,9 @@ const Single g = 9.81f;
 
 Definition frmPotentialenergy() {
     Definition d{.className = "frmPotentialenergy", .caption = "Potential Energy"};
-    d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
+    // The first box holds the mass or the spring constant, both magnitudes.
+    d.inputs = {{.box = first, .label = "Label1", .filter = Profile::K3, .magnitude = true},
+                {second, "Label2", Profile::K3}};
     d.results = {{.label = "Label4", .box = "Text4", .unit = Unit::Joule}};
     d.formula = QStringLiteral("Text5");
     d.choices = {

@@ -16,11 +16,12 @@ Definition frmArchimedes() {
     Definition d{.className = "frmArchimedes", .caption = "Archimede's Principle"};
     d.inputs = {
         {first, "Label1", Profile::K1},
-        {second,
-         "Label2",
-         Profile::K1,
-         {},
-         "Volume depends on whether all or only part of the object is submerged."},
+        // A volume or a density, whichever is sought.
+        {.box = second,
+         .label = "Label2",
+         .filter = Profile::K1,
+         .tooltip = "Volume depends on whether all or only part of the object is submerged.",
+         .magnitude = true},
     };
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
@@ -30,7 +31,8 @@ Definition frmArchimedes() {
                  {.caption = "Buoyant Force",
                   .layout = {.prompts = {{first, "Enter the density."}, {second, "Enter the volume."}},
                              .resultPrefix = "The buoyant force is ",
-                             .units = {{result, Unit::Newton}}},
+                             .units = {{result, Unit::Newton}},
+                             .magnitudes = {first}},
                   .solve =
                       [](Sheet& w) {
                           const Single density = w.single(first), volume = w.single(second);

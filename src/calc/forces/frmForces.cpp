@@ -39,12 +39,15 @@ Formula withUnit(const char* caption, Formula solve) {
     };
 }
 
-// The two single-quantity prompts of an option, in the first two rows, and the result's unit.
-Layout two(const char* first, const char* second, const char* resultPrefix, Unit unit) {
+// The two single-quantity prompts of an option, in the first two rows, the result's unit, and the
+// box that holds the mass (a magnitude).
+Layout two(const char* first, const char* second, const char* resultPrefix, Unit unit,
+           const char* mass = nullptr) {
     return {.prompts = {{force1, first}, {force2, second}},
             .resultPrefix = resultPrefix,
             .units = {{result, unit}},
-            .hiddenResults = {direction}};
+            .hiddenResults = {direction},
+            .magnitudes = mass ? QStringList{mass} : QStringList()};
 }
 
 } // namespace
@@ -71,15 +74,15 @@ Definition frmForces() {
                       {
                           {.caption = "Weight",
                            .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
-                                         "The weight is ", Unit::Newton),
+                                         "The weight is ", Unit::Newton, force1),
                            .solve = withUnit("Newtons", product(force1, force2))},
                           {.caption = "Force",
                            .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
-                                         "The force is ", Unit::Newton),
+                                         "The force is ", Unit::Newton, force1),
                            .solve = withUnit("Newtons", product(force1, force2))},
                           {.caption = "Acceleration",
                            .layout = two("Enter the force in Newtons.", "Enter the mass in kilograms.",
-                                         "The acceleration is ", Unit::MetrePerSecondSquared),
+                                         "The acceleration is ", Unit::MetrePerSecondSquared, force2),
                            .solve = quotient(force1, force2)},
                           {.caption = "Mass",
                            .layout = two("Enter the force in Newtons.", "Enter the acceleration.",
@@ -117,7 +120,7 @@ Definition frmForces() {
                                }},
                           {.caption = "Normal force",
                            .layout = two("Enter the mass in kilograms.", "Enter the angle of the slope.",
-                                         "The Normal force is ", Unit::Newton),
+                                         "The Normal force is ", Unit::Newton, force1),
                            .solve = withUnit("Newtons",
                                              [](Sheet& w) {
                                                  const Single m = w.single(force1), slope = w.single(force2);

@@ -15,7 +15,9 @@ constexpr auto unit = "Label4"; // the window's own unit label, which says the u
 
 Definition frmFriction() {
     Definition d{.className = "frmFriction", .caption = "Friction"};
-    d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}, {mass, "Label5"}};
+    d.inputs = {{first, "Label1", Profile::K3},
+                {second, "Label2", Profile::K3},
+                {.box = mass, .label = "Label5", .magnitude = true}};
     d.results = {{.label = "Label3", .box = result, .unitLabel = unit}};
     d.formula = QStringLiteral("Text4");
     d
@@ -24,7 +26,8 @@ Definition frmFriction() {
                              {.caption = "Coefficient of friction",
                               .layout = {.prompts = {{first, "Force exerted on object"},
                                                      {second, "Mass of object"}},
-                                         .resultPrefix = "The coefficient of friction is "},
+                                         .resultPrefix = "The coefficient of friction is ",
+                                         .magnitudes = {second}},
                               .solve =
                                   [](Sheet& w) {
                                       const Single force = w.single(first), m = w.single(second);
@@ -35,7 +38,8 @@ Definition frmFriction() {
                                                      {second, "Mass of object"}},
                                          .resultPrefix = "The force is ",
                                          .units = {{result, Unit::Newton}},
-                                         .captions = {{unit, "Newtons"}}},
+                                         .captions = {{unit, "Newtons"}},
+                                         .magnitudes = {second}},
                               .solve =
                                   [](Sheet& w) {
                                       const Single mu = w.single(first), m = w.single(second);

@@ -15,7 +15,7 @@ constexpr auto result = "Text4";
 Definition frmGravitation() {
     Definition d{.className = "frmGravitation", .caption = "Newton's Universal Law Of Gravitation"};
     d.inputs = {
-        {mass1, "Label1", Profile::K16},
+        {.box = mass1, .label = "Label1", .filter = Profile::K16, .magnitude = true},
         {second, "Label2", Profile::K16},
         {third, "Label3", Profile::K16},
     };
@@ -30,7 +30,8 @@ Definition frmGravitation() {
                                                   {second, "Enter Mass 2."},
                                                   {third, "Enter distance between objects."}},
                                       .resultPrefix = "The gravitational force is ",
-                                      .units = {{result, Unit::Newton}}},
+                                      .units = {{result, Unit::Newton}},
+                                      .magnitudes = {second, third}},
                            .solve =
                                [](Sheet& w) {
                                    const Single distance = w.single(third);
@@ -42,7 +43,8 @@ Definition frmGravitation() {
                                                   {second, "Enter the distance."},
                                                   {third, "Enter gravitational force."}},
                                       .resultPrefix = "The other mass is ",
-                                      .units = {{result, Unit::Kilogram}}},
+                                      .units = {{result, Unit::Kilogram}},
+                                      .magnitudes = {second}},
                            .solve =
                                [](Sheet& w) {
                                    const Single distance = w.single(second);
@@ -54,7 +56,8 @@ Definition frmGravitation() {
                                                   {second, "Enter Mass 2."},
                                                   {third, "Enter gravitational force."}},
                                       .resultPrefix = "The distance is ",
-                                      .units = {{result, Unit::Metre}}},
+                                      .units = {{result, Unit::Metre}},
+                                      .magnitudes = {second}},
                            .solve =
                                [](Sheet& w) {
                                    const Single m1 = w.single(mass1), force = w.single(third),

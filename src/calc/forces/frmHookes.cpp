@@ -37,7 +37,8 @@ Definition frmHookes() {
                            .layout = {.prompts = {{first, "Enter the force in Newtons."},
                                                   {second, "Enter the spring constant."}},
                                       .resultPrefix = "The displacement is ",
-                                      .units = {{result, Unit::Metre}}},
+                                      .units = {{result, Unit::Metre}},
+                                      .magnitudes = {second}},
                            .solve =
                                [](Sheet& w) {
                                    const Single force = w.single(first), k = w.single(second);
@@ -48,7 +49,8 @@ Definition frmHookes() {
                            .layout = {.prompts = {{first, "Enter the spring constant."},
                                                   {second, "Enter the displacement in meters."}},
                                       .resultPrefix = "The force is ",
-                                      .units = {{result, Unit::Newton}}},
+                                      .units = {{result, Unit::Newton}},
+                                      .magnitudes = {first}},
                            .solve =
                                [](Sheet& w) {
                                    const Single k = w.single(first), x = w.single(second);

@@ -13,7 +13,9 @@ constexpr auto result = "Text3";
 
 Definition frmPascal() {
     Definition d{.className = "frmPascal", .caption = "Pascal's Principle"};
-    d.inputs = {{first, "Label1", Profile::K1}, {second, "Label2", Profile::K1}, {area2, "Label4"}};
+    d.inputs = {{first, "Label1", Profile::K1},
+                {second, "Label2", Profile::K1},
+                {.box = area2, .label = "Label4", .magnitude = true}};
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     d.choices = {{.options =
@@ -22,14 +24,16 @@ Definition frmPascal() {
                            .layout = {.prompts = {{first, "Enter the force in Newtons."},
                                                   {second, "Enter the area in meters."}},
                                       .resultPrefix = "The pressure is ",
-                                      .units = {{result, Unit::Pascal}}},
+                                      .units = {{result, Unit::Pascal}},
+                                      .magnitudes = {second}},
                            .solve = [](Sheet& w) { w.showResult(w.single(first) / w.single(second)); }},
                           {.caption = "Force",
                            .layout = {.prompts = {{first, "Enter force 1 in Newtons."},
                                                   {second, "Enter area 1."},
                                                   {area2, "Enter area 2."}},
                                       .resultPrefix = "Force 2 is ",
-                                      .units = {{result, Unit::Newton}}},
+                                      .units = {{result, Unit::Newton}},
+                                      .magnitudes = {second}},
                            .solve =
                                [](Sheet& w) {
                                    const num::Single f1 = w.single(first), a1 = w.single(second),

@@ -29,6 +29,28 @@ Check validData(QStringList boxes, Icon icon) {
     return required(std::move(boxes), invalidData(icon));
 }
 
+Check notNegative(QStringList boxes) {
+    return [boxes = std::move(boxes)](Sheet& w) {
+        for (const QString& b : boxes) {
+            if (!w.isShown(b) || !num::isNumeric(w.text(b)))
+                continue;
+            // Read in double precision, as the widest of the windows read: a box too large for
+            // it is left to the formula, which says so.
+            bool negative = false;
+            try {
+                negative = num::toDouble(w.text(b)).value() < 0;
+            } catch (const num::CalcError&) {
+                continue;
+            }
+            if (negative) {
+                w.sayAbout(b, {QStringLiteral("You must enter a number greater than 0.")});
+                return false;
+            }
+        }
+        return true;
+    };
+}
+
 Check fillIfEmpty(QString box, QString text) {
     return [box = std::move(box), text = std::move(text)](Sheet& w) {
         if (!w.isEmpty(box))

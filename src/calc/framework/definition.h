@@ -132,6 +132,9 @@ struct NumberInput {
     QString prompt; // the prompt's caption where no option gives one
     QString tooltip;
     Place place = Place::NewRow;
+    // A magnitude whatever is chosen (a mass, a length, a period...), which Ok refuses negative.
+    // A box whose quantity depends on the selection is marked by each layout (Layout::magnitudes).
+    bool magnitude = false;
 };
 
 // A read-only box a result is written into: a prefix label before it and a unit after it, both
@@ -190,6 +193,8 @@ struct Layout {
     // result rows); every such label not named here is emptied.
     Captions captions;
     QStringList hiddenResults; // result boxes of further rows that this selection hides
+    // The input boxes that hold magnitudes in this selection, besides the inputs marked as such.
+    QStringList magnitudes;
     // How Ok's answer is worked out, step by step.
     std::vector<Step> working;
 
@@ -364,6 +369,11 @@ Check validData(QStringList boxes, Icon icon = Icon::None);
 Check rule(QString box, std::function<bool(float)> holds, Message message);
 Check atLeastZero(QString box, Message message);
 Check aboveZero(QString box, Message message);
+// Magnitudes (masses, lengths, areas, periods...): the first of these boxes that is shown and
+// holds a negative number shows "You must enter a number greater than 0." and ends Ok. A box that
+// is empty or not a number is left to what reads it. Ok makes this check after the window's own,
+// on the magnitudes of the selection (CalculatorRuntime::magnitudes()).
+Check notNegative(QStringList boxes);
 // An empty box receives the default text and Ok ends there (the next Ok uses it).
 Check fillIfEmpty(QString box, QString text);
 // A check that applies only while option n of the first choice group is selected.

@@ -100,6 +100,10 @@ QStringList problems(const Definition& d) {
             else if (ownUnits.contains(name))
                 found << QStringLiteral("a layout gives a unit to %1, which has a unit of its own").arg(name);
         }
+        for (const QString& name : layout->magnitudes)
+            if (!inputs.contains(name))
+                found << QStringLiteral("a layout marks %1 as a magnitude, which is not an input box")
+                             .arg(name);
         for (const QString& name : layout->hiddenResults)
             if (!boxes.contains(name))
                 found << QStringLiteral("a layout hides %1, which is not a box").arg(name);

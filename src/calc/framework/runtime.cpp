@@ -269,6 +269,8 @@ void CalculatorRuntime::ok() {
             for (const Check& check : m_def.checks)
                 if (!check(*this))
                     return;
+            if (!notNegative(magnitudes())(*this))
+                return;
             if (m_def.solve)
                 m_def.solve(*this);
             for (int n = 1; n <= optionCount(); ++n)
@@ -353,6 +355,26 @@ void CalculatorRuntime::showUnit(const QString& box, Unit unit) {
         return;
     }
     qFatal("%s has no result box named %s", qPrintable(m_def.className), qPrintable(box));
+}
+
+QStringList CalculatorRuntime::magnitudes() const {
+    QStringList boxes;
+    for (const NumberInput& in : m_def.inputs)
+        if (in.magnitude)
+            boxes << in.box;
+    if (hasLayouts())
+        boxes << currentLayout().magnitudes;
+    return boxes;
+}
+
+void CalculatorRuntime::setText(const QString& box, const QString& text) {
+    m_surface.setText(box, text);
+    if (text.isEmpty())
+        return;
+    for (const ResultRow& r : m_def.results)
+        if (r.box == box && !r.unitLabel.isEmpty() && m_surface.caption(r.unitLabel).isEmpty() &&
+            unitOf(r) != Unit::None)
+            m_surface.setCaption(r.unitLabel, symbol(unitOf(r)));
 }
 
 ResultFormat CalculatorRuntime::resultFormat(const QString& name) const {

@@ -109,10 +109,15 @@ class CalculatorRuntime : public Sheet {
     Layout currentLayout() const;
     // The unit of the result row for the selection (none while its box is hidden).
     Unit unitOf(const ResultRow& row) const;
+    // The input boxes that hold magnitudes in the selection: those marked on their input, and
+    // those its layout marks.
+    QStringList magnitudes() const;
 
     // Sheet: what formulas and checks read and write, on the surface.
     QString text(const QString& box) const override { return m_surface.text(box); }
-    void setText(const QString& box, const QString& text) override { m_surface.setText(box, text); }
+    // A result written beside a unit label of the window's own that says nothing brings its
+    // unit's symbol there.
+    void setText(const QString& box, const QString& text) override;
     bool isShown(const QString& box) const override { return m_surface.isShown(box); }
     void setCaption(const QString& label, const QString& caption) override {
         m_surface.setCaption(label, caption);

@@ -63,7 +63,8 @@ Definition frmAcceleration() {
                          .layout = {.prompts = {{first, "Enter the acceleration."},
                                                 {second, "Enter the distance."}},
                                     .resultPrefix = "The time is",
-                                    .units = {{result, Unit::Second}}},
+                                    .units = {{result, Unit::Second}},
+                                    .magnitudes = {second}},
                          .solve =
                              [](Sheet& w) {
                                  const Single a = w.single(first), distance = w.single(second);

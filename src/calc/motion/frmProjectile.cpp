@@ -18,8 +18,13 @@ enum { Distance = 1, Velocity = 2, AngleOf = 3, Time = 4, Height = 5 };
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
 constexpr auto result = "Text5";
 
-Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix, Unit unit) {
-    Layout l{.prompts = {{first, one}}, .resultPrefix = resultPrefix, .units = {{result, unit}}};
+// Distances and heights are sizes (magnitudes).
+Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix, Unit unit,
+               QStringList sizes = {}) {
+    Layout l{.prompts = {{first, one}},
+             .resultPrefix = resultPrefix,
+             .units = {{result, unit}},
+             .magnitudes = sizes};
     if (*two)
         l.prompts.append(std::pair<QString, QString>(second, two));
     if (*three)
@@ -33,13 +38,13 @@ Layout layoutFor(int launch, int quantity) {
         switch (quantity) {
         case Velocity:
             return prompts("Enter the distance.", "Enter the height.", "", "The forward velocity is ",
-                           Unit::MetrePerSecond);
+                           Unit::MetrePerSecond, {first, second});
         case Time:
-            return prompts("Enter the height in meters.", "", "", "The time is ", Unit::Second);
+            return prompts("Enter the height in meters.", "", "", "The time is ", Unit::Second, {first});
         case Height:
             return prompts("Enter the horizontal distance in meters.",
                            "Enter the initial velocity in meters / second.", "", "The height is ",
-                           Unit::Metre);
+                           Unit::Metre, {first});
         default: // the angle cannot be sought for a horizontal launch
             return prompts("Enter the time in seconds.", "Enter the initial velocity.", "",
                            "The horizontal distance is ", Unit::Metre);
@@ -48,10 +53,10 @@ Layout layoutFor(int launch, int quantity) {
     switch (quantity) {
     case Velocity:
         return prompts("Enter the distance.", "Enter the angle.", "", "The initial velocity is ",
-                       Unit::MetrePerSecond);
+                       Unit::MetrePerSecond, {first});
     case AngleOf:
         return prompts("Enter the initial velocity.", "Enter the time.", "Enter the distance.",
-                       "The angle is ", Unit::Degree);
+                       "The angle is ", Unit::Degree, {third});
     case Time:
         return prompts("Enter the angle.", "Enter the initial velocity.", "", "The time is ", Unit::Second);
     case Height:

@@ -15,8 +15,11 @@ Single velocityFromMomentum(Single momentum, Single mass, Single otherMass, Sing
 }
 
 FinalVelocities elasticFinalVelocities(Single m1, Single v1, Single m2, Single v2) {
-    const Single total = m1 + m2;
-    return {((m1 - m2) * v1 + 2.0f * m2 * v2) / total, ((m2 - m1) * v2 + 2.0f * m1 * v1) / total};
+    // Each value widened to double precision.
+    const num::Double wm1 = m1.value(), wv1 = v1.value(), wm2 = m2.value(), wv2 = v2.value();
+    const num::Double total = wm1 + wm2;
+    return {num::narrow(((wm1 - wm2) * wv1 + 2.0 * wm2 * wv2) / total),
+            num::narrow(((wm2 - wm1) * wv2 + 2.0 * wm1 * wv1) / total)};
 }
 
 Single commonVelocity(Single m1, Single v1, Single m2, Single v2) {

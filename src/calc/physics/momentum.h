@@ -75,6 +75,8 @@ inline constexpr Relation finalVelocity2Relation{"v2f = (m1 v1i + m2 v2i - m1 v1
 // Elastic head-on collisions, which keep the kinetic energy as well as the momentum: both
 // velocities after the collision from both before it,
 // v1f = ((m1 - m2) v1 + 2 m2 v2) / (m1 + m2) and v2f = ((m2 - m1) v2 + 2 m1 v1) / (m1 + m2).
+// Worked out in double precision, where no product of masses and velocities overflows (1E38 kg at
+// 2 m/s); only a velocity beyond single precision is too large.
 struct FinalVelocities {
     Single first, second;
 };

@@ -22,6 +22,7 @@ Definition frmAngularDisplacement() {
         {.options = {{.caption = "Displacement",
                       .layout = {.prompts = {{first, "Change in arc length"}, {second, "Distance from axis"}},
                                  .resultPrefix = "The displacement is ",
+                                 .magnitudes = {second},
                                  .working = {{physics::angleOfArcRelation, {first, second}}}},
                       .solve =
                           [](Sheet& w) {
@@ -31,6 +32,7 @@ Definition frmAngularDisplacement() {
                      {.caption = "Arc Length",
                       .layout = {.prompts = {{first, "Angular displacement"}, {second, "Distance from axis"}},
                                  .resultPrefix = "The arc length is ",
+                                 .magnitudes = {second},
                                  .working = {{physics::arcLengthRelation, {first, second}}}},
                       .solve =
                           [](Sheet& w) {

@@ -17,7 +17,7 @@ Definition frmAngularEnergy() {
     Definition d{.className = "frmAngularEnergy", .caption = "Rotational Kinetic Energy"};
     d.inputs = {
         {first, "Label1", Profile::K1},
-        {radius, "Label2", Profile::K1},
+        {.box = radius, .label = "Label2", .filter = Profile::K1, .magnitude = true},
         {third, "Label3", Profile::K1},
     };
     d.results = {{.label = "Label4", .box = result}};
@@ -29,6 +29,7 @@ Definition frmAngularEnergy() {
                                              {radius, "Enter the radius."},
                                              {third, "Enter the speed in radians."}},
                                  .resultPrefix = "The kinetic energy is ",
+                                 .magnitudes = {first},
                                  .working = {{physics::rotationalEnergyRelation, {first, radius, third}}}},
                       .solve =
                           [](Sheet& w) {
@@ -38,6 +39,7 @@ Definition frmAngularEnergy() {
                      {.caption = "Moment",
                       .layout = {.prompts = {{first, "Enter the mass."}, {radius, "Enter the radius."}},
                                  .resultPrefix = "The moment of inertia is ",
+                                 .magnitudes = {first},
                                  .working = {{physics::discInertiaRelation, {first, radius}}}},
                       .solve =
                           [](Sheet& w) {
@@ -49,6 +51,7 @@ Definition frmAngularEnergy() {
                                              {radius, "Enter the radius."},
                                              {third, "Enter the mass."}},
                                  .resultPrefix = "The speed is ",
+                                 .magnitudes = {third},
                                  .working = {{physics::angularSpeedFromEnergyRelation,
                                               {first, radius, third}}}},
                       .solve =

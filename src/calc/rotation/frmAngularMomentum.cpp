@@ -30,6 +30,7 @@ Definition frmAngularMomentum() {
                                              {second, "Enter the radius."},
                                              {third, "Enter the speed."}},
                                  .resultPrefix = "The angular momentum is ",
+                                 .magnitudes = {first, second},
                                  .working = {{physics::angularMomentumRelation, {first, second, third}}}},
                       .solve =
                           [](Sheet& w) {
@@ -41,6 +42,7 @@ Definition frmAngularMomentum() {
                                              {second, "Enter the speed."},
                                              {third, "Enter the radius."}},
                                  .resultPrefix = "The moment of inertia is",
+                                 .magnitudes = {third},
                                  .working = {{physics::inertiaFromMomentumRelation, {first, second, third}}}},
                       .solve =
                           [](Sheet& w) {
@@ -52,6 +54,7 @@ Definition frmAngularMomentum() {
                                              {second, "Enter the mass."},
                                              {third, "Enter the radius."}},
                                  .resultPrefix = "The angular speed is",
+                                 .magnitudes = {second, third},
                                  .working = {{physics::angularSpeedFromMomentumRelation,
                                               {first, second, third}}}},
                       .solve =

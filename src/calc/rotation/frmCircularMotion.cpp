@@ -16,7 +16,7 @@ Definition frmCircularMotion() {
     Definition d{.className = "frmCircularMotion", .caption = "Circular Motion"};
     d.inputs = {
         {first, "Label1", Profile::K1},
-        {radius, "Label2", Profile::K1},
+        {.box = radius, .label = "Label2", .filter = Profile::K1, .magnitude = true},
         {speed, "Label3", Profile::K1},
     };
     d.results = {{.label = "Label4", .box = result}};
@@ -37,6 +37,7 @@ Definition frmCircularMotion() {
                                              {radius, "Enter the radius."},
                                              {speed, "Enter the speed."}},
                                  .resultPrefix = "The circular force is ",
+                                 .magnitudes = {first},
                                  .working = {{physics::centripetalForceRelation, {first, radius, speed}}}},
                       .solve =
                           [](Sheet& w) {

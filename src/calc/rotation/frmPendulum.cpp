@@ -14,7 +14,9 @@ constexpr auto result = "Text3";
 
 Definition frmPendulum() {
     Definition d{.className = "frmPendulum", .caption = "Simple Pendulum"};
-    d.inputs = {{first, "Label1", Profile::K3}, {second, "Label2", Profile::K3}};
+    // Lengths, periods and the acceleration of gravity: magnitudes all.
+    d.inputs = {{.box = first, .label = "Label1", .filter = Profile::K3, .magnitude = true},
+                {.box = second, .label = "Label2", .filter = Profile::K3, .magnitude = true}};
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
     // Switching options keeps what was typed, in the hidden box too.

@@ -28,6 +28,7 @@ Definition frmTorque() {
                                              {second, "Enter the distance."},
                                              {third, "Enter the angle."}},
                                  .resultPrefix = "The torque is ",
+                                 .magnitudes = {second},
                                  .working = {{physics::torqueRelation, {first, second, third}}}},
                       .solve =
                           [](Sheet& w) {
@@ -50,6 +51,7 @@ Definition frmTorque() {
                                              {second, "Enter the distance."},
                                              {third, "Enter the angle."}},
                                  .resultPrefix = "The force is ",
+                                 .magnitudes = {second},
                                  .working = {{physics::forceFromTorqueRelation, {first, second, third}}}},
                       .solve =
                           [](Sheet& w) {
@@ -62,6 +64,7 @@ Definition frmTorque() {
                                              {second, "Enter the force."},
                                              {third, "Enter the distance."}},
                                  .resultPrefix = "The angle is ",
+                                 .magnitudes = {third},
                                  .working = {{physics::leverAngleRelation, {first, second, third}}}},
                       .solve =
                           [](Sheet& w) {

@@ -32,7 +32,9 @@ Option shape(const char* caption, Shape s, const char* one, const char* two, con
 
 Definition frmAreaFormulas() {
     Definition d{.className = "frmAreaFormulas", .caption = "Areas / Surface Area / Volume"};
-    d.inputs = {{first, "Label1", Profile::K13}, {second, "Label2", Profile::K13}};
+    // Lengths, both.
+    d.inputs = {{.box = first, .label = "Label1", .filter = Profile::K13, .magnitude = true},
+                {.box = second, .label = "Label2", .filter = Profile::K13, .magnitude = true}};
     d.results = {{.label = "Label3", .box = "Text3"}};
     d.formula = QStringLiteral("Text4");
     using S = QString;

@@ -18,8 +18,12 @@ QString worked(const Sheet& w, const char* sign) {
 
 Definition frmPythagorean() {
     Definition d{.className = "frmPythagorean", .caption = "Pythagorean Theorem"};
-    d.inputs = {{.box = first, .label = "Label1", .filter = Profile::K22, .tooltip = "Enter a valid length."},
-                {second, "Label2", Profile::K22}};
+    d.inputs = {{.box = first,
+                 .label = "Label1",
+                 .filter = Profile::K22,
+                 .tooltip = "Enter a valid length.",
+                 .magnitude = true},
+                {.box = second, .label = "Label2", .filter = Profile::K22, .magnitude = true}};
     d.results = {{.label = "Label3", .box = "Text3"}};
     d.formula = QStringLiteral("Text4");
     // The options change only the prompts: the boxes keep what was typed.

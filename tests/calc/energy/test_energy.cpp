@@ -24,6 +24,9 @@ class TestEnergy : public textbook::Test {
         // A mower pushed 30 m with its handle at 60 degrees: 3.83E3 J of work took a 255 N push.
         row("force from work", calc::frmWork, 3, {{"Text1", "3825"}, {"Text2", "30"}, {"Text3", "60"}},
             "Text4", 255, figures);
+        // Whole turns count for nothing: the same push at 1E10 degrees acts as at 280.
+        row("work at 1E10 degrees", calc::frmWork, 1, {{"Text1", "75"}, {"Text2", "25"}, {"Text3", "1E10"}},
+            "Text4", 325.590, 1e-5);
         // A 60.0 kg woman (588 N) climbs 3.00 m of stairs in 3.50 s: 504 W to lift herself.
         row("power to climb stairs", calc::frmPower, 0, {{"Text5", "588"}, {"Text1", "3"}, {"Text2", "3.5"}},
             "Text3", 504, figures);
@@ -67,6 +70,10 @@ class TestEnergy : public textbook::Test {
         row("kinetic energy after", calc::frmCollisions, 3, with(puck, "-3", "1", ""), "Text8", 4, figures);
         row("both after: the puck", calc::frmCollisions, 6, with(puck, "4", "0", ""), "Text8", -3, figures);
         row("both after: the cube", calc::frmCollisions, 6, with(puck, "4", "0", ""), "Text10", 1, figures);
+        // Masses of 1E38 kg: products beyond single precision on the way, ordinary answers.
+        const Entries heavy = {{"Text1", "1E38"}, {"Text2", "1E38"}, {"Text3", "1"}, {"Text4", "2"}};
+        row("both after: heavy first", calc::frmCollisions, 6, heavy, "Text8", 2, 0);
+        row("both after: heavy second", calc::frmCollisions, 6, heavy, "Text10", 1, 0);
         // A 1000 kg car at 20 m/s and a 3000 kg truck at 20 m/s the other way lock together:
         // -10 m/s, with the truck; 8.0E5 J of kinetic energy before the crash.
         const Entries crash = {{"Text1", "1000"}, {"Text2", "3000"}, {"Text3", "20"}, {"Text4", "-20"}};
@@ -80,6 +87,21 @@ class TestEnergy : public textbook::Test {
         row("goalie catches a puck", calc::frmInelastic, 4,
             {{"Text1", "0.15"}, {"Text2", "70"}, {"Text3", "35"}, {"Text4", "0"}}, "Text8", 0.0748, figures);
     }
+
+    // Masses and spring constants typed negative; velocities and energies stay signed.
+    void magnitudes_data() {
+        textbook::refusalColumns();
+        using textbook::refusal;
+        refusal("kinetic energy of a mass", calc::frmKineticEnergy, 1, {{"Text1", "-2"}, {"Text2", "3"}},
+                "Text1");
+        refusal("potential energy of a mass", calc::frmPotentialenergy, 1, {{"Text1", "-2"}, {"Text2", "3"}},
+                "Text1");
+        refusal("spring constant", calc::frmPotentialenergy, 2, {{"Text1", "-200"}, {"Text2", "-0.15"}},
+                "Text1");
+        refusal("second mass sticking", calc::frmInelastic, 4,
+                {{"Text1", "1000"}, {"Text2", "-3000"}, {"Text3", "20"}, {"Text4", "-20"}}, "Text2");
+    }
+    void magnitudes() { textbook::checkRefusal(); }
 };
 
 QTEST_GUILESS_MAIN(TestEnergy)

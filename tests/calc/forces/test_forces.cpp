@@ -101,6 +101,18 @@ class TestForces : public textbook::Test {
         row("density", calc::frmArchimedes, 2, {{"Text1", "4900"}, {"Text2", "0.5"}}, "Text3", 1000);
         row("volume", calc::frmArchimedes, 3, {{"Text1", "4900"}, {"Text2", "1000"}}, "Text3", 0.5);
     }
+
+    // Densities, volumes, areas and spring constants typed negative; forces stay signed.
+    void magnitudes_data() {
+        textbook::refusalColumns();
+        using textbook::refusal;
+        refusal("density", calc::frmArchimedes, 1, {{"Text1", "-1000"}, {"Text2", "1"}}, "Text1");
+        refusal("area", calc::frmPascal, 1, {{"Text1", "-10"}, {"Text2", "-2"}}, "Text2");
+        refusal("second area", calc::frmPascal, 2, {{"Text1", "10"}, {"Text2", "2"}, {"Text5", "-4"}},
+                "Text5");
+        refusal("spring constant", calc::frmHookes, 2, {{"Text1", "-10"}, {"Text2", "-200"}}, "Text2");
+    }
+    void magnitudes() { textbook::checkRefusal(); }
 };
 
 QTEST_GUILESS_MAIN(TestForces)

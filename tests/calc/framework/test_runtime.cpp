@@ -79,6 +79,9 @@ const std::vector<Spoilt>& spoilt() {
              d.choices[0].options[1].layout.units = {{"Text1", Unit::Metre}};
          },
          {"a layout gives a unit to Text1, which is not a result box"}},
+        {"a magnitude that is a result",
+         [](Definition& d) { d.choices[0].options[1].layout.magnitudes = {"Text4"}; },
+         {"a layout marks Text4 as a magnitude, which is not an input box"}},
         {"a unit both on the row and in a layout",
          [](Definition& d) { d.results[0].unit = Unit::Watt; },
          {"a layout gives a unit to Text4, which has a unit of its own"}},

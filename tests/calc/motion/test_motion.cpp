@@ -120,6 +120,17 @@ class TestMotion : public textbook::Test {
         row("baseball's height", angled, 7, {{"Text1", "90"}, {"Text2", "24.5"}}, "Text5", 30.6, three);
         row("baseball's time", angled, 6, {{"Text1", "90"}, {"Text2", "24.5"}}, "Text5", 5.0, two);
     }
+
+    // Heights and distances of a projectile typed negative.
+    void magnitudes_data() {
+        textbook::refusalColumns();
+        using textbook::refusal;
+        refusal("height of a fall", calc::frmProjectile, 6, {{"Text1", "-30.6"}}, "Text1");
+        refusal("height of a launch", calc::frmProjectile, 4, {{"Text1", "144"}, {"Text2", "-1.5"}}, "Text2");
+        refusal("range for an angle", textbook::Calculator(calc::frmProjectile, 2), 5,
+                {{"Text1", "20"}, {"Text2", "2"}, {"Text3", "-30"}}, "Text3");
+    }
+    void magnitudes() { textbook::checkRefusal(); }
 };
 
 QTEST_GUILESS_MAIN(TestMotion)

@@ -32,6 +32,8 @@ class TestRotation : public QObject {
         QTest::newRow("door") << 55.0 << 0.90 << 45.0 << 35.0018;
         // A force along the lever turns nothing.
         QTest::newRow("along the lever") << 80.0 << 0.25 << 0.0 << 0.0;
+        // Whole turns count for nothing: 1E10 degrees acts as 280.
+        QTest::newRow("wrench, at 1E10 degrees") << 80.0 << 0.25 << 1e10 << -19.6962;
     }
     void torque() {
         QFETCH(double, force);

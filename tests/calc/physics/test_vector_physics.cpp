@@ -45,6 +45,10 @@ class TestVectors : public QObject {
         const Vector v = physics::fromPolar(100.0f, 30.0f);
         QVERIFY(qAbs(v.x.value() - 86.603f) < 1e-3f);
         QVERIFY(qAbs(v.y.value() - 50.0f) < 1e-3f);
+        // Beyond a turn, what is left of the angle: 1E10 degrees as 280, below the X axis.
+        const Vector far = physics::fromPolar(10.0f, 1e10f);
+        QVERIFY(qAbs(far.x.value() - 1.73648f) < 1e-4f);
+        QVERIFY(qAbs(far.y.value() + 9.84808f) < 1e-4f);
     }
 
     // Forces that cancel leave only the rounding of their components: no direction to show.

@@ -139,6 +139,21 @@ class TestRotationCalc : public textbook::Test {
         // 2.50E6 Hz.
         row("frequency", calc::frmPendulum, 2, {{"Text1", "0.400E-6"}}, "Text3", 2.50e6, three);
     }
+
+    // Periods, lengths, the pendulum's g, radii, lever arms and masses typed negative.
+    void magnitudes_data() {
+        textbook::refusalColumns();
+        using textbook::refusal;
+        refusal("period", calc::frmPendulum, 2, {{"Text1", "-2"}}, "Text1");
+        refusal("pendulum's g", calc::frmPendulum, 3, {{"Text1", "2"}, {"Text2", "-9.8"}}, "Text2");
+        refusal("radius of a circle", calc::frmCircularMotion, 1, {{"Text1", "-2"}, {"Text2", "-2"}},
+                "Text2");
+        refusal("lever arm", calc::frmTorque, 1, {{"Text1", "-80"}, {"Text2", "-0.25"}, {"Text3", "90"}},
+                "Text2");
+        refusal("mass turning", calc::frmAngularMomentum, 3,
+                {{"Text1", "-4"}, {"Text2", "-2"}, {"Text3", "1"}}, "Text2");
+    }
+    void magnitudes() { textbook::checkRefusal(); }
 };
 
 QTEST_GUILESS_MAIN(TestRotationCalc)
