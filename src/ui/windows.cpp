@@ -1,5 +1,6 @@
 #include "ui/windows.h"
 
+#include "ui/accesskeys.h"
 #include "ui/form.h"
 
 #include <QGuiApplication>
@@ -73,6 +74,8 @@ Form* load(const QString& className) {
     Form* f = it->factory();
     instances().append(f);
     f->Form_Load();
+    // Its controls are all there now: each button and option takes its access key.
+    accesskeys::assign(f);
     f->installKeyPreview();
     f->fitCaption();
     f->centerOnScreen();

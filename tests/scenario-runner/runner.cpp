@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "app/Module1.h"
+#include "ui/accesskeys.h"
 #include "ui/form.h"
 #include "ui/windows.h"
 
@@ -45,8 +46,9 @@ QString textOf(QObject* o) {
         return e->text();
     if (auto* l = qobject_cast<QLabel*>(o))
         return l->text();
+    // A button's caption as the program wrote it, without the mark of its access key.
     if (auto* b = qobject_cast<QAbstractButton*>(o))
-        return b->text();
+        return accesskeys::caption(b);
     if (auto* g = qobject_cast<QGroupBox*>(o))
         return g->title();
     if (auto* t = qobject_cast<QTextEdit*>(o))

@@ -2,6 +2,7 @@
 
 #include "calc/framework/problems.h"
 #include "ui/accessible.h"
+#include "ui/accesskeys.h"
 #include "ui/appearance.h"
 #include "ui/windows.h"
 
@@ -398,7 +399,7 @@ void CalculatorWindow::setOptionCaption(int n, const QString& caption) {
         qFatal("%s has no option %d", qPrintable(className()), n);
     // The button keeps the width of its widest caption, so that the window keeps its size.
     o->setMinimumWidth(std::max(o->minimumWidth(), o->sizeHint().width()));
-    o->setText(caption);
+    accesskeys::setCaption(o, caption);
     o->setMinimumWidth(std::max(o->minimumWidth(), o->sizeHint().width()));
 }
 
