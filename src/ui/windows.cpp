@@ -2,6 +2,7 @@
 
 #include "ui/accesskeys.h"
 #include "ui/form.h"
+#include "ui/tabstops.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -74,8 +75,10 @@ Form* load(const QString& className) {
     Form* f = it->factory();
     instances().append(f);
     f->Form_Load();
-    // Its controls are all there now: each button and option takes its access key.
+    // Its controls are all there now: each button and option takes its access key, and each group
+    // of options its one Tab stop.
     accesskeys::assign(f);
+    tabstops::onePerGroup(f);
     f->installKeyPreview();
     f->fitCaption();
     f->centerOnScreen();

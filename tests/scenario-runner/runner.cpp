@@ -119,7 +119,7 @@ bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch) {
         {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},          {"F1", Qt::Key_F1},
         {"Tab", Qt::Key_Tab},      {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
         {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},           {"Left", Qt::Key_Left},
-        {"Right", Qt::Key_Right},
+        {"Right", Qt::Key_Right},  {"Shift+Tab", Qt::Key_Backtab},
     };
     const auto it = named.constFind(w.text);
     if (it == named.constEnd())
@@ -326,8 +326,8 @@ bool pressKey(Step& s) {
     QChar ch;
     if (!keyFromWord(s.w[2], &key, &ch))
         return s.unreadable(
-            QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, an arrow (Up, Down, Left, "
-                           "Right) or one quoted character)"),
+            QStringLiteral("a key (Enter, Esc, F1, Tab, Shift+Tab, Backspace, Delete, an arrow (Up, Down, "
+                           "Left, Right) or one quoted character)"),
             s.text(2));
     QWidget* target = nullptr;
     if (s.text(1).contains(u'.')) {
