@@ -309,6 +309,11 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
 
     setDefaultButton(m_ok);
     setCancelButton(findChild<QPushButton*>(b.close.name));
+    // The extra button pressed last is the one Enter presses.
+    if (b.enterRepeatsLast && !m_ok)
+        for (const ExtraButton& extra : b.more)
+            if (auto* button = findChild<QPushButton*>(extra.name))
+                connect(button, &QPushButton::clicked, this, [this, button] { setDefaultButton(button); });
 
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
         connect(it.value(), &QLineEdit::textChanged, this,
@@ -370,6 +375,17 @@ bool CalculatorWindow::isSelected(int n) const {
 void CalculatorWindow::setOptionEnabled(int n, bool enabled) {
     if (QRadioButton* o = option(n))
         o->setEnabled(enabled);
+}
+
+bool CalculatorWindow::Form_KeyPress(QChar ch) {
+    // Enter before any extra button has been pressed: the keyboard goes to the first of them.
+    const ButtonRow& b = definition().buttons;
+    if (ch == QChar(13) && b.enterRepeatsLast && !defaultButton() && !b.more.empty())
+        if (auto* first = findChild<QPushButton*>(b.more.front().name); first && first->isEnabled()) {
+            first->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    return Form::Form_KeyPress(ch);
 }
 
 void CalculatorWindow::cmdClose_Click() {

@@ -51,6 +51,8 @@ Definition frmTemperatures() {
     d.formula = QStringLiteral("Text3");
     d.buttons.order = {Standard::Print, Standard::Close, Standard::Clear};
     d.buttons.morePerRow = 3;
+    // Enter in the box converts again as the button pressed last did.
+    d.buttons.enterRepeatsLast = true;
     d.buttons.more = {
         conversion("cmdCToF", "C To F", math::Scale::Celsius, math::celsiusToFahrenheit,
                    [](Double t, Double r) {
