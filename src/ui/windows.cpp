@@ -2,6 +2,7 @@
 
 #include "ui/accesskeys.h"
 #include "ui/form.h"
+#include "ui/screenfit.h"
 #include "ui/tabstops.h"
 
 #include <QGuiApplication>
@@ -79,9 +80,11 @@ Form* load(const QString& className) {
     // of options its one Tab stop.
     accesskeys::assign(f);
     tabstops::onePerGroup(f);
-    f->installKeyPreview();
     f->fitCaption();
     f->centerOnScreen();
+    // A window larger than the screen has room for scrolls, its title bar on the screen.
+    screenfit::fit(f);
+    f->installKeyPreview();
     return f;
 }
 
