@@ -5,6 +5,7 @@
 #include "reference/engine.h"
 #include "reference/fields.h"
 #include "reference/session.h"
+#include "ui/accesskeys.h"
 #include "ui/appearance.h"
 #include "ui/colours.h"
 #include "ui/platform.h"
@@ -70,6 +71,8 @@ frmPeriodic::frmPeriodic()
         b->setGeometry(twips(columnLeft(e.column)), twips(rowTop(e.row)), twips(500), twips(495));
         b->setFont(symbolFont);
         b->setAutoDefault(false);
+        // A table of a hundred symbols: Tab and the mouse reach them, Alt and a letter do not.
+        accesskeys::leaveOut(b);
         colours::fixBackground(b, reference::classColour(e.kind));
         if (reference::hasDataSheet(e.symbol))
             connect(b, &QPushButton::clicked, this, [this, b] { element_Click(b->text()); });

@@ -1,6 +1,9 @@
 #include "ui/windows.h"
 
+#include "ui/accesskeys.h"
 #include "ui/form.h"
+#include "ui/screenfit.h"
+#include "ui/tabstops.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -73,9 +76,15 @@ Form* load(const QString& className) {
     Form* f = it->factory();
     instances().append(f);
     f->Form_Load();
-    f->installKeyPreview();
+    // Its controls are all there now: each button and option takes its access key, and each group
+    // of options its one Tab stop.
+    accesskeys::assign(f);
+    tabstops::onePerGroup(f);
     f->fitCaption();
     f->centerOnScreen();
+    // A window larger than the screen has room for scrolls, its title bar on the screen.
+    screenfit::fit(f);
+    f->installKeyPreview();
     return f;
 }
 

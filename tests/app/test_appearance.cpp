@@ -166,6 +166,12 @@ QStringList faintEdges(QWidget* window) {
         if (!edge || edge->first.width() < 3 || edge->first.height() < 3)
             continue;
         const QRect r = edge->first.translated(w->mapTo(window, QPoint(0, 0)));
+        // A control partly scrolled out of sight (a window larger than the screen) shows no edge there.
+        QRect shown = r;
+        for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            shown &= QRect(p->mapTo(window, QPoint(0, 0)), p->size());
+        if (shown != r)
+            continue;
         const QColor behind = backgroundBehind(w);
         const double ratio = edgeContrast(image, r, behind, edge->second);
         if (ratio < 3.0)

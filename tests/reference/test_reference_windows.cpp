@@ -9,6 +9,7 @@
 #include "reference/frmPeriodic.h"
 #include "reference/lists.h"
 #include "testdb.h"
+#include "ui/accesskeys.h"
 #include "uitest.h"
 
 #include <QLineEdit>
@@ -214,7 +215,7 @@ class TestReferenceWindows : public QObject {
         QVERIFY(!windows::find(QStringLiteral("frmCoefficients")));
         main->hide();
         Form* constants = open("frmConstants");
-        QCOMPARE(constants->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->text(),
+        QCOMPARE(accesskeys::caption(constants->findChild<QPushButton*>(QStringLiteral("cmdCancel"))),
                  QStringLiteral("Cancel"));
         constants->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         settle();

@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "app/Module1.h"
+#include "ui/accesskeys.h"
 #include "ui/form.h"
 #include "ui/windows.h"
 
@@ -45,8 +46,9 @@ QString textOf(QObject* o) {
         return e->text();
     if (auto* l = qobject_cast<QLabel*>(o))
         return l->text();
+    // A button's caption as the program wrote it, without the mark of its access key.
     if (auto* b = qobject_cast<QAbstractButton*>(o))
-        return b->text();
+        return accesskeys::caption(b);
     if (auto* g = qobject_cast<QGroupBox*>(o))
         return g->title();
     if (auto* t = qobject_cast<QTextEdit*>(o))
@@ -110,6 +112,12 @@ bool itemsOf(QObject* o, QStringList* texts) {
 bool keyFromWord(const Word& w, Qt::Key* key, QChar* ch, Qt::KeyboardModifiers* modifiers) {
     *ch = QChar();
     *modifiers = Qt::NoModifier;
+    // Shift+Tab arrives as the back-tab key, as the keyboard sends it.
+    if (!w.quoted && w.text == QStringLiteral("Shift+Tab")) {
+        *key = Qt::Key_Backtab;
+        *modifiers = Qt::ShiftModifier;
+        return true;
+    }
     if (!w.quoted && w.text.contains(u'+') && w.text.size() > 1) {
         QStringList parts = w.text.split(u'+');
         const QString last = parts.takeLast();
@@ -358,8 +366,9 @@ bool pressKey(Step& s) {
     Qt::KeyboardModifiers modifiers;
     if (!keyFromWord(s.w[2], &key, &ch, &modifiers))
         return s.unreadable(
-            QStringLiteral("a key (Enter, Esc, F1, Tab, Backspace, Delete, Home, End, an arrow (Up, Down, "
-                           "Left, Right), one quoted character, or a chord such as Ctrl+V or Shift+Left)"),
+            QStringLiteral(
+                "a key (Enter, Esc, F1, Tab, Shift+Tab, Backspace, Delete, Home, End, an arrow (Up, "
+                "Down, Left, Right), one quoted character, or a chord such as Ctrl+V or Shift+Left)"),
             s.text(2));
     QWidget* target = nullptr;
     if (s.text(1).contains(u'.')) {

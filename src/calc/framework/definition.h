@@ -271,6 +271,9 @@ struct ButtonRow {
     std::vector<ExtraButton> more; // after the standard ones
     // The extra buttons in rows of this many above the standard row; 0: in the row, after Ok.
     int morePerRow = 0;
+    // In a window without Ok, Enter presses the extra button pressed last; before one has been,
+    // it moves the focus to the first extra button.
+    bool enterRepeatsLast = false;
 
     bool hasOk() const { return std::find(order.begin(), order.end(), Standard::Ok) != order.end(); }
 };

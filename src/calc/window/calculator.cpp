@@ -2,6 +2,7 @@
 
 #include "calc/framework/problems.h"
 #include "ui/accessible.h"
+#include "ui/accesskeys.h"
 #include "ui/appearance.h"
 #include "ui/windows.h"
 
@@ -308,6 +309,11 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
 
     setDefaultButton(m_ok);
     setCancelButton(findChild<QPushButton*>(b.close.name));
+    // The extra button pressed last is the one Enter presses.
+    if (b.enterRepeatsLast && !m_ok)
+        for (const ExtraButton& extra : b.more)
+            if (auto* button = findChild<QPushButton*>(extra.name))
+                connect(button, &QPushButton::clicked, this, [this, button] { setDefaultButton(button); });
 
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
         connect(it.value(), &QLineEdit::textChanged, this,
@@ -371,6 +377,17 @@ void CalculatorWindow::setOptionEnabled(int n, bool enabled) {
         o->setEnabled(enabled);
 }
 
+bool CalculatorWindow::Form_KeyPress(QChar ch) {
+    // Enter before any extra button has been pressed: the keyboard goes to the first of them.
+    const ButtonRow& b = definition().buttons;
+    if (ch == QChar(13) && b.enterRepeatsLast && !defaultButton() && !b.more.empty())
+        if (auto* first = findChild<QPushButton*>(b.more.front().name); first && first->isEnabled()) {
+            first->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    return Form::Form_KeyPress(ch);
+}
+
 void CalculatorWindow::cmdClose_Click() {
     UnloadAndShow(definition().close.show);
 }
@@ -400,7 +417,7 @@ void CalculatorWindow::setOptionCaption(int n, const QString& caption) {
         qFatal("%s has no option %d", qPrintable(className()), n);
     // The button keeps the width of its widest caption, so that the window keeps its size.
     o->setMinimumWidth(std::max(o->minimumWidth(), o->sizeHint().width()));
-    o->setText(caption);
+    accesskeys::setCaption(o, caption);
     o->setMinimumWidth(std::max(o->minimumWidth(), o->sizeHint().width()));
 }
 

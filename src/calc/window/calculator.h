@@ -67,6 +67,7 @@ class CalculatorWindow : public Form, public Surface {
 
   protected:
     void Form_Load() override { m_runtime.load(); }
+    bool Form_KeyPress(QChar ch) override;
 
   private:
     void build();
