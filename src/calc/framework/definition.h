@@ -266,14 +266,12 @@ struct ButtonRow {
     Command ok{QStringLiteral("cmdOk"), QStringLiteral("Ok")};
     Command close{QStringLiteral("cmdCancel"), QStringLiteral("Close")};
     // Left to right. A window whose buttons each compute at once leaves Ok out: the first change
-    // of the first box then enables Print alone.
+    // of the first box then enables Print alone, and Enter presses the extra button pressed last
+    // (before one has been, it moves the focus to the first extra button).
     std::vector<Standard> order = {Standard::Print, Standard::Close, Standard::Clear, Standard::Ok};
     std::vector<ExtraButton> more; // after the standard ones
     // The extra buttons in rows of this many above the standard row; 0: in the row, after Ok.
     int morePerRow = 0;
-    // In a window without Ok, Enter presses the extra button pressed last; before one has been,
-    // it moves the focus to the first extra button.
-    bool enterRepeatsLast = false;
 
     bool hasOk() const { return std::find(order.begin(), order.end(), Standard::Ok) != order.end(); }
 };

@@ -310,7 +310,7 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     setDefaultButton(m_ok);
     setCancelButton(findChild<QPushButton*>(b.close.name));
     // The extra button pressed last is the one Enter presses.
-    if (b.enterRepeatsLast && !m_ok)
+    if (!b.hasOk())
         for (const ExtraButton& extra : b.more)
             if (auto* button = findChild<QPushButton*>(extra.name))
                 connect(button, &QPushButton::clicked, this, [this, button] { setDefaultButton(button); });
@@ -380,7 +380,7 @@ void CalculatorWindow::setOptionEnabled(int n, bool enabled) {
 bool CalculatorWindow::Form_KeyPress(QChar ch) {
     // Enter before any extra button has been pressed: the keyboard goes to the first of them.
     const ButtonRow& b = definition().buttons;
-    if (ch == QChar(13) && b.enterRepeatsLast && !defaultButton() && !b.more.empty())
+    if (ch == QChar(13) && !b.hasOk() && !defaultButton() && !b.more.empty())
         if (auto* first = findChild<QPushButton*>(b.more.front().name); first && first->isEnabled()) {
             first->setFocus(Qt::OtherFocusReason);
             return true;

@@ -58,8 +58,6 @@ Definition frmTemperatures() {
                  {.units = {{converted, Unit::Kelvin}}}};
     d.buttons.order = {Standard::Print, Standard::Close, Standard::Clear};
     d.buttons.morePerRow = 3;
-    // Enter in the box converts again as the button pressed last did.
-    d.buttons.enterRepeatsLast = true;
     d.buttons.more = {
         conversion("cmdCToF", "C To F", math::Scale::Celsius, Unit::DegreeFahrenheit,
                    math::celsiusToFahrenheit,
