@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -112,13 +113,14 @@ frmSplash::frmSplash()
 void frmSplash::Form_Load() {
     // The splash comes up in front of the main window once that has been painted: the main
     // window's load yields for it before the window is on screen, so the yield is finished here,
-    // before this window is shown or the database is opened. Only the window system's events are
-    // taken, for half a second at most.
-    if (const Form* main = windows::find(QStringLiteral("frmmain")); main && main->isVisible()) {
+    // before this window is shown or the database is opened. The student's keys and clicks wait;
+    // the wait is half a second at most.
+    const QPointer<Form> main = windows::find(QStringLiteral("frmmain"));
+    if (main && main->isVisible()) {
         QTimer limit;
         limit.setSingleShot(true);
         limit.start(500);
-        while (main->windowHandle() && !main->windowHandle()->isExposed() && limit.isActive())
+        while (main && main->windowHandle() && !main->windowHandle()->isExposed() && limit.isActive())
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                             QEventLoop::WaitForMoreEvents);
     }
