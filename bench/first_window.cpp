@@ -22,6 +22,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <sys/wait.h>
@@ -429,6 +430,10 @@ int main(int argc, char* argv[]) {
     if (!other.empty() && other != "-")
         series.push_back({other.substr(other.rfind('/') + 1), {other}, {}});
 
+    // On a machine others are busy on, the programs measured and their X server, which inherit
+    // this priority, wait less for the others' processes at a higher one, where that is allowed
+    // (as root).
+    const bool raised = setpriority(PRIO_PROCESS, 0, -15) == 0;
     std::string display;
     const pid_t xvfb = startXvfb(&display);
     if (xvfb < 0) {
@@ -494,9 +499,10 @@ int main(int argc, char* argv[]) {
     if (status != 0)
         return status;
 
-    std::printf("%d rounds on a private Xvfb (%s), exec to the first paint of a window; load average %s "
-                "before, %s after\n",
-                rounds, display.c_str(), loadBefore.c_str(), loadAfter.c_str());
+    std::printf("%d rounds on a private Xvfb (%s), exec to the first paint of a window, at %s priority; load "
+                "average %s before, %s after\n",
+                rounds, display.c_str(), raised ? "raised (nice -15)" : "normal", loadBefore.c_str(),
+                loadAfter.c_str());
     std::printf("%-14s %9s %9s %9s %9s %9s\n", "medians", "wall ms", "fastest", "CPU ms", "peak MB",
                 "failed");
     for (const Series& s : series) {
