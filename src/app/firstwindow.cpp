@@ -8,10 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 namespace {
-
-bool exposed = false;
 
 // The "VmHWM:" or "VmRSS:" figure, in kB, from the text of /proc/self/status; -1 when missing.
 long statusFigure(const char* text, const char* name) {
@@ -35,29 +34,73 @@ void report() {
 // Sees every event of the application until the first window is exposed, then steps aside.
 class FirstExpose : public QObject {
   public:
+    bool reporting = false;
+    bool exposed = false;
+    bool painted = false;
+    std::vector<std::function<void()>> waiting;
+
+    void install() {
+        if (!m_installed)
+            QCoreApplication::instance()->installEventFilter(this);
+        m_installed = true;
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::Expose && object->isWindowType() &&
-            static_cast<QWindow*>(object)->isExposed()) {
-            exposed = true;
-            QCoreApplication::instance()->removeEventFilter(this);
+        if (event->type() != QEvent::Expose || !object->isWindowType() ||
+            !static_cast<QWindow*>(object)->isExposed())
+            return false;
+        exposed = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        m_installed = false;
+        if (reporting) {
             report();
             // Ends the event loop when it runs; before it runs, the entry sees firstWindowExposed().
             QCoreApplication::exit(0);
         }
+        // The window paints as this event is delivered; the waiting work comes after, from the
+        // event loop.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [this] {
+                painted = true;
+                const std::vector<std::function<void()>> work = std::move(waiting);
+                waiting.clear();
+                for (const std::function<void()>& w : work)
+                    w();
+            },
+            Qt::QueuedConnection);
         return false;
     }
+
+  private:
+    bool m_installed = false;
 };
+
+FirstExpose& watcher() {
+    static FirstExpose w;
+    return w;
+}
 
 } // namespace
 
 bool watchFirstWindow() {
     if (qEnvironmentVariableIsEmpty("QUELLORIN_QUIT_AT_FIRST_WINDOW"))
         return false;
-    static FirstExpose watcher;
-    QCoreApplication::instance()->installEventFilter(&watcher);
+    watcher().reporting = true;
+    watcher().install();
     return true;
 }
 
 bool firstWindowExposed() {
-    return exposed;
+    return watcher().reporting && watcher().exposed;
+}
+
+void afterFirstPaint(std::function<void()> work) {
+    if (watcher().painted) {
+        work();
+        return;
+    }
+    watcher().waiting.push_back(std::move(work));
+    if (!watcher().exposed)
+        watcher().install();
 }

@@ -198,9 +198,9 @@ QPixmap decoration() {
 frmmain::frmmain()
     : Form(QStringLiteral("frmmain"),
            {QStringLiteral("Carvido Software - Quellorin"), appearance::mainWindowFlags(), true}) {
-    // The menu bar wraps onto a second line when its titles do not fit the window's width.
-    QMenuBar* first = nullptr;
-    QMenuBar* second = nullptr;
+    // The menu bar wraps onto a second line when its titles do not fit the window's width. The
+    // titles are laid out once, side by side: those that would end beyond the width go, in order,
+    // onto a second bar below the first.
     auto makeBar = [this](const char* name, const char* spoken) {
         auto* bar = new QMenuBar(this);
         bar->setObjectName(QString::fromLatin1(name));
@@ -208,15 +208,22 @@ frmmain::frmmain()
         bar->setFont(appearance::formFont(9));
         return bar;
     };
-    first = makeBar("menuBar", "Menu bar");
+    QMenuBar* first = makeBar("menuBar", "Menu bar");
     buildMenus(first);
     const int width = twips(11910);
-    while (first->sizeHint().width() > width && !first->actions().isEmpty()) {
-        if (!second)
-            second = makeBar("menuBar2", "Menu bar, second row");
-        QAction* last = first->actions().last();
-        first->removeAction(last);
-        second->insertAction(second->actions().value(0), last);
+    const QList<QAction*> titles = first->actions();
+    // The bar's width is where its last title ends, and its margins.
+    const int margins = first->sizeHint().width() - first->actionGeometry(titles.last()).right() - 1;
+    QList<QAction*> wrapped;
+    for (QAction* title : titles)
+        if (!wrapped.isEmpty() || first->actionGeometry(title).right() + 1 + margins > width)
+            wrapped.append(title);
+    QMenuBar* second = nullptr;
+    if (!wrapped.isEmpty()) {
+        second = makeBar("menuBar2", "Menu bar, second row");
+        for (QAction* title : wrapped)
+            first->removeAction(title);
+        second->addActions(wrapped);
     }
     int top = first->sizeHint().height();
     first->setGeometry(0, 0, width, top);

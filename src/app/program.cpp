@@ -147,7 +147,6 @@ int RunProgram(int argc, char* argv[]) {
     QApplication app(argc, argv);
     appearance::useProgramStyle();
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramId));
-    QApplication::setWindowIcon(ProgramIcon());
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
@@ -158,6 +157,9 @@ int RunProgram(int argc, char* argv[]) {
     // The program ends when its main window closes, whatever else is still open.
     app.setQuitOnLastWindowClosed(false);
     watchFirstWindow();
+    // The windows' icon is read from its pictures once the main window is on screen: reading them,
+    // and giving the window system every size, would come before the window's first paint.
+    afterFirstPaint([] { QApplication::setWindowIcon(ProgramIcon()); });
     Main();
     if (program::ended())
         return program::exitStatus();

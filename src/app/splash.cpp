@@ -6,6 +6,7 @@
 #include "ui/platform.h"
 #include "ui/windows.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -15,8 +16,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QtEndian>
 
 #include <stdexcept>
@@ -107,6 +111,19 @@ frmSplash::frmSplash()
 }
 
 void frmSplash::Form_Load() {
+    // The splash comes up in front of the main window once that has been painted: the main
+    // window's load yields for it before the window is on screen, so the yield is finished here,
+    // before this window is shown or the database is opened. The student's keys and clicks wait;
+    // the wait is half a second at most.
+    const QPointer<Form> main = windows::find(QStringLiteral("frmmain"));
+    if (main && main->isVisible()) {
+        QTimer limit;
+        limit.setSingleShot(true);
+        limit.start(500);
+        while (main && main->windowHandle() && !main->windowHandle()->isExposed() && limit.isActive())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                            QEventLoop::WaitForMoreEvents);
+    }
     findChild<QLabel*>(QStringLiteral("lblProductName"))
         ->setText(QStringLiteral("  ") + QLatin1String(ProductSubtitle) +
                   QStringLiteral("\r\n          For High School And College"));
