@@ -32,7 +32,7 @@ struct Relation {
     // cos, tan and their inverses, with parentheses.
     const char* worked = "";
     // The quantities it is given, in the order the calculator reads them (UTF-8 symbols).
-    std::array<Quantity, 6> given{};
+    std::array<Quantity, 8> given{};
     Unit result = Unit::None;
 
     int givenCount() const;

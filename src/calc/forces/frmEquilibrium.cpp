@@ -44,7 +44,8 @@ Definition frmEquilibrium() {
                            .layout = {.prompts = {{weightBox, weight}},
                                       .resultPrefix = both,
                                       .captions = atDegrees,
-                                      .hiddenResults = {force2}},
+                                      .hiddenResults = {force2},
+                                      .working = {{physics::parallelSupportRelation, {weightBox}}}},
                            .solve = [](Sheet& w) { w.showResult(w.single(weightBox) / 2.0f); },
                            .onClick = [](Sheet& w) { w.setText(force1Angle, QStringLiteral("0")); }},
                           // Each force carries half the weight in its vertical part: (W / 2) / sin(angle).
@@ -52,7 +53,8 @@ Definition frmEquilibrium() {
                            .layout = {.prompts = {{weightBox, weight}, {angle1, "Angle of force 1 "}},
                                       .resultPrefix = both,
                                       .captions = atDegrees,
-                                      .hiddenResults = {force2}},
+                                      .hiddenResults = {force2},
+                                      .working = {{physics::equalSupportRelation, {weightBox, angle1}}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single weight = w.single(weightBox), angle = w.single(angle1);
@@ -60,21 +62,26 @@ Definition frmEquilibrium() {
                                }},
                           // The horizontal parts balance (F1 cos a1 = F2 cos a2) and the vertical
                           // parts carry W.
-                          {.caption = "2 Unequal Concurrent Forces",
-                           .layout = {.prompts = {{weightBox, weight},
-                                                  {angle1, "Angle of force 1 "},
-                                                  {angle2, "Angle of force 2"}},
-                                      .resultPrefix = "Force 1 is ",
-                                      .captions = {{"Label8", "Force 2 is "}},
-                                      .hiddenResults = {force1Angle}},
-                           .solve =
-                               [](Sheet& w) {
-                                   const Single weight = w.single(weightBox);
-                                   const physics::Trig a1 = num::trigOfDegrees(w.single(angle1)),
-                                                       a2 = num::trigOfDegrees(w.single(angle2));
-                                   w.showResult(physics::support(weight, a1, a2));
-                                   w.showResult(force2, physics::support(weight, a2, a1));
-                               }},
+                          {
+                              .caption = "2 Unequal Concurrent Forces",
+                              .layout =
+                                  {.prompts =
+                                       {{weightBox, weight}, {angle1, "Angle of force 1 "}, {angle2, "Angle of force 2"}},
+                                   .resultPrefix = "Force 1 is ",
+                                   .captions = {{"Label8", "Force 2 is "}},
+                                   .hiddenResults = {force1Angle},
+                                   .working = {{physics::firstSupportRelation, {weightBox, angle1, angle2}},
+                                               {physics::secondSupportRelation,
+                                                {weightBox, angle1, angle2},
+                                                force2}}},
+                              .solve =
+                                  [](Sheet& w) {
+                                      const Single weight = w.single(weightBox);
+                                      const physics::Trig a1 = num::trigOfDegrees(w.single(angle1)),
+                                                          a2 = num::trigOfDegrees(w.single(angle2));
+                                      w.showResult(physics::support(weight, a1, a2));
+                                      w.showResult(force2, physics::support(weight, a2, a1));
+                                  }},
                       },
                   .perRow = 3}};
     const Message invalid = invalidData(Icon::Information);

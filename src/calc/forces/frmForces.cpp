@@ -16,9 +16,8 @@ constexpr auto result = "Text3", direction = "Text7";
 // The window's own unit labels, which say the unit in words.
 constexpr auto unit = "Label6", secondPrefix = "Label11", secondUnit = "Label12";
 
-// The sum of the forces (the fourth only when it is filled in): the magnitude, then its direction
-// in degrees from -180 to 180. Forces that cancel have no direction: the direction box stays empty.
-void netForce(Sheet& w) {
+// The forces typed: the first three, and the fourth only when it is filled in.
+std::vector<physics::Polar> forcesOf(const Sheet& w) {
     std::vector<physics::Polar> forces = {
         {w.single(force1), w.single(angle1)},
         {w.single(force2), w.single(angle2)},
@@ -26,9 +25,27 @@ void netForce(Sheet& w) {
     };
     if (!w.isEmpty(force4))
         forces.push_back({w.single(force4), w.single(angle4)});
-    const physics::Resultant net = physics::resultant(forces);
+    return forces;
+}
+
+// The sum of the forces: the magnitude, then its direction in degrees from -180 to 180. Forces
+// that cancel have no direction: the direction box stays empty. The working of an earlier sum goes
+// (four forces have none).
+void netForce(Sheet& w) {
+    w.showFormula(QString());
+    const physics::Resultant net = physics::resultant(forcesOf(w));
     w.showResult(net.magnitude);
     w.showResultIfAny(direction, net.direction);
+}
+
+// The working of the net force of three forces: its magnitude, and its direction where it has one.
+// (Four forces are more quantities than one relation is given: their net force has no working.)
+std::vector<Step> netWorking(std::optional<Single> degrees) {
+    const QStringList from = {force1, angle1, force2, angle2, force3, angle3};
+    std::vector<Step> steps = {{physics::threeForces.magnitude, from, result}};
+    if (degrees)
+        steps.push_back({physics::threeForces.direction(*degrees), from, direction});
+    return steps;
 }
 
 // The unit Ok writes beside the first result.
@@ -39,16 +56,18 @@ Formula withUnit(const char* caption, Formula solve) {
     };
 }
 
-// The two single-quantity prompts of an option, in the first two rows, the result's unit, and the
-// box that holds the mass (a magnitude).
-Layout two(const char* first, const char* second, const char* resultPrefix, Unit unit,
+// The two single-quantity prompts of an option, in the first two rows, the relation of the
+// answer, and the box that holds the mass (a magnitude).
+Layout two(const char* first, const char* second, const char* resultPrefix, const working::Relation& relation,
            const char* mass = nullptr) {
     return {.prompts = {{force1, first}, {force2, second}},
             .resultPrefix = resultPrefix,
-            .units = {{result, unit}},
             .hiddenResults = {direction},
-            .magnitudes = mass ? QStringList{mass} : QStringList()};
+            .magnitudes = mass ? QStringList{mass} : QStringList(),
+            .working = {{relation, {force1, force2}}}};
 }
+
+enum { NetForce = 5 };
 
 } // namespace
 
@@ -70,64 +89,67 @@ Definition frmForces() {
     };
     d.formula = QStringLiteral("Text4");
 
-    d.choices = {{.options =
-                      {
-                          {.caption = "Weight",
-                           .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
-                                         "The weight is ", Unit::Newton, force1),
-                           .solve = withUnit("Newtons", product(force1, force2))},
-                          {.caption = "Force",
-                           .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
-                                         "The force is ", Unit::Newton, force1),
-                           .solve = withUnit("Newtons", product(force1, force2))},
-                          {.caption = "Acceleration",
-                           .layout = two("Enter the force in Newtons.", "Enter the mass in kilograms.",
-                                         "The acceleration is ", Unit::MetrePerSecondSquared, force2),
-                           .solve = quotient(force1, force2)},
-                          {.caption = "Mass",
-                           .layout = two("Enter the force in Newtons.", "Enter the acceleration.",
-                                         "The mass is ", Unit::Kilogram),
-                           .solve = withUnit("kilograms", quotient(force1, force2))},
-                          {.caption = "Net External force",
-                           .layout = {.prompts = {{force1, "Enter magnitude of force 1."},
-                                                  {angle1, "Angle"},
-                                                  {force2, "Enter magnitude of force 2."},
-                                                  {angle2, "Angle"},
-                                                  {force3, "Enter magnitude of force 3."},
-                                                  {angle3, "Angle"},
-                                                  {force4, "Enter magnitude of force 4."},
-                                                  {angle4, "Angle"}},
-                                      .resultPrefix = "The net external force is",
-                                      .units = {{result, Unit::Newton}, {direction, Unit::Degree}},
-                                      .captions = {{unit, "Newtons"},
-                                                   {secondPrefix, "The direction is"},
-                                                   {secondUnit, "degrees"}}},
-                           .solve = netForce},
-                          {.caption = "XY-Components",
-                           .layout = {.prompts = {{force1, "Enter the magnitude of the force."},
-                                                  {force2, "Enter the angle."}},
-                                      .resultPrefix = "The X-component is ",
-                                      .units = {{result, Unit::Newton}, {direction, Unit::Newton}},
-                                      .captions = {{secondPrefix, "The Y-component is "}}},
-                           .solve =
-                               [](Sheet& w) {
-                                   const physics::Vector c =
-                                       physics::fromPolar(w.single(force1), w.single(force2));
-                                   w.setCaption(unit, "Newtons");
-                                   w.setCaption(secondUnit, "Newtons");
-                                   w.showResult(c.x);
-                                   w.showResult(direction, c.y);
-                               }},
-                          {.caption = "Normal force",
-                           .layout = two("Enter the mass in kilograms.", "Enter the angle of the slope.",
-                                         "The Normal force is ", Unit::Newton, force1),
-                           .solve = withUnit("Newtons",
-                                             [](Sheet& w) {
-                                                 const Single m = w.single(force1), slope = w.single(force2);
-                                                 w.showResult(physics::normalForce(m, slope));
-                                             })},
-                      },
-                  .perRow = 4}};
+    d.choices =
+        {
+            {.options =
+                 {
+                     {.caption = "Weight",
+                      .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
+                                    "The weight is ", physics::weightRelation, force1),
+                      .solve = withUnit("Newtons", product(force1, force2))},
+                     {.caption = "Force",
+                      .layout = two("Enter the mass in kilograms.", "Enter the acceleration.",
+                                    "The force is ", physics::forceRelation, force1),
+                      .solve = withUnit("Newtons", product(force1, force2))},
+                     {.caption = "Acceleration",
+                      .layout = two("Enter the force in Newtons.", "Enter the mass in kilograms.",
+                                    "The acceleration is ", physics::accelerationFromForceRelation, force2),
+                      .solve = quotient(force1, force2)},
+                     {.caption = "Mass",
+                      .layout = two("Enter the force in Newtons.", "Enter the acceleration.", "The mass is ",
+                                    physics::massFromForceRelation),
+                      .solve = withUnit("kilograms", quotient(force1, force2))},
+                     {.caption = "Net External force",
+                      .layout = {.prompts = {{force1, "Enter magnitude of force 1."},
+                                             {angle1, "Angle"},
+                                             {force2, "Enter magnitude of force 2."},
+                                             {angle2, "Angle"},
+                                             {force3, "Enter magnitude of force 3."},
+                                             {angle3, "Angle"},
+                                             {force4, "Enter magnitude of force 4."},
+                                             {angle4, "Angle"}},
+                                 .resultPrefix = "The net external force is",
+                                 .units = {{result, Unit::Newton}, {direction, Unit::Degree}},
+                                 .captions = {{unit, "Newtons"},
+                                              {secondPrefix, "The direction is"},
+                                              {secondUnit, "degrees"}}},
+                      .solve = netForce},
+                     {.caption = "XY-Components",
+                      .layout = {.prompts = {{force1, "Enter the magnitude of the force."},
+                                             {force2, "Enter the angle."}},
+                                 .resultPrefix = "The X-component is ",
+                                 .captions = {{secondPrefix, "The Y-component is "}},
+                                 .working = {{physics::forceXRelation, {force1, force2}, result},
+                                             {physics::forceYRelation, {force1, force2}, direction}}},
+                      .solve =
+                          [](Sheet& w) {
+                              const physics::Vector c =
+                                  physics::fromPolar(w.single(force1), w.single(force2));
+                              w.setCaption(unit, "Newtons");
+                              w.setCaption(secondUnit, "Newtons");
+                              w.showResult(c.x);
+                              w.showResult(direction, c.y);
+                          }},
+                     {.caption = "Normal force",
+                      .layout = two("Enter the mass in kilograms.", "Enter the angle of the slope.",
+                                    "The Normal force is ", physics::normalForceRelation, force1),
+                      .solve = withUnit("Newtons",
+                                        [](Sheet& w) {
+                                            const Single m = w.single(force1), slope = w.single(force2);
+                                            w.showResult(physics::normalForce(m, slope));
+                                        })},
+                 },
+             .perRow = 4}};
 
     const Message validNumber{"You must enter a valid number,"};
     const Message positiveNumber{"You must enter a positive number,"};
@@ -140,6 +162,26 @@ Definition frmForces() {
     };
     // Clear empties the boxes and puts back the selected option's own layout.
     d.clear = {.focusesFirstBox = false, .restoresLayout = true};
+    // Each option's layout; the net force's working depends on its answer.
+    const std::vector<Option>& options = d.choices.front().options;
+    for (const Option& o : options)
+        d.layouts.push_back(o.layout);
+    const Layout net = options[NetForce - 1].layout;
+    for (const std::optional<Single> degrees : physics::directionOfEachForm()) {
+        Layout l = net;
+        l.working = netWorking(degrees);
+        d.layouts.push_back(l);
+    }
+    d.layout = [layouts = d.layouts](const Sheet& w) {
+        const int n = w.selectedOption();
+        if (n != NetForce)
+            return layouts[size_t(std::max(n, 1) - 1)];
+        Layout l = layouts[NetForce - 1];
+        // Once Ok has shown the net force of three forces.
+        if (!w.isEmpty(result) && w.isEmpty(force4))
+            l.working = netWorking(physics::resultant(forcesOf(w)).direction);
+        return l;
+    };
     d.buttons.order = {Standard::Close, Standard::Print, Standard::Clear, Standard::Ok};
     d.help = std::nullopt;
     d.load.then = [](Sheet& w) { w.enableCommands(true); };

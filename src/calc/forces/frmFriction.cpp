@@ -27,7 +27,9 @@ Definition frmFriction() {
                               .layout = {.prompts = {{first, "Force exerted on object"},
                                                      {second, "Mass of object"}},
                                          .resultPrefix = "The coefficient of friction is ",
-                                         .magnitudes = {second}},
+                                         .magnitudes = {second},
+                                         .working = {{physics::frictionCoefficientRelation,
+                                                      {first, second}}}},
                               .solve =
                                   [](Sheet& w) {
                                       const Single force = w.single(first), m = w.single(second);
@@ -37,9 +39,9 @@ Definition frmFriction() {
                               .layout = {.prompts = {{first, "Coefficient of friction"},
                                                      {second, "Mass of object"}},
                                          .resultPrefix = "The force is ",
-                                         .units = {{result, Unit::Newton}},
                                          .captions = {{unit, "Newtons"}},
-                                         .magnitudes = {second}},
+                                         .magnitudes = {second},
+                                         .working = {{physics::frictionForceRelation, {first, second}}}},
                               .solve =
                                   [](Sheet& w) {
                                       const Single mu = w.single(first), m = w.single(second);
@@ -49,7 +51,7 @@ Definition frmFriction() {
                               .layout = {.prompts = {{first, "Force exerted on object"},
                                                      {second, "Coefficient of friction"}},
                                          .resultPrefix = "The mass is ",
-                                         .units = {{result, Unit::Kilogram}}},
+                                         .working = {{physics::massUnderFrictionRelation, {first, second}}}},
                               .solve =
                                   [](Sheet& w) {
                                       const Single force = w.single(first), mu = w.single(second);
@@ -60,8 +62,9 @@ Definition frmFriction() {
                                                      {second, "Coefficient of friction"},
                                                      {mass, "Mass of object"}},
                                          .resultPrefix = "The acceleration is ",
-                                         .units = {{result, Unit::MetrePerSecondSquared}},
-                                         .captions = {{unit, "m/s/s"}}},
+                                         .captions = {{unit, "m/s/s"}},
+                                         .working = {{physics::accelerationAgainstFrictionRelation,
+                                                      {first, second, mass}}}},
                               .solve =
                                   [](Sheet& w) {
                                       const Single m = w.single(mass);

@@ -26,7 +26,7 @@ Definition frmHookes() {
                            .layout = {.prompts = {{first, "Enter the force in Newtons."},
                                                   {second, "Enter the displacement in meters."}},
                                       .resultPrefix = "The spring constant is ",
-                                      .units = {{result, Unit::NewtonPerMetre}}},
+                                      .working = {{physics::springConstantRelation, {first, second}}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single force = w.single(first), x = w.single(second);
@@ -37,8 +37,8 @@ Definition frmHookes() {
                            .layout = {.prompts = {{first, "Enter the force in Newtons."},
                                                   {second, "Enter the spring constant."}},
                                       .resultPrefix = "The displacement is ",
-                                      .units = {{result, Unit::Metre}},
-                                      .magnitudes = {second}},
+                                      .magnitudes = {second},
+                                      .working = {{physics::stretchRelation, {first, second}}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single force = w.single(first), k = w.single(second);
@@ -49,8 +49,8 @@ Definition frmHookes() {
                            .layout = {.prompts = {{first, "Enter the spring constant."},
                                                   {second, "Enter the displacement in meters."}},
                                       .resultPrefix = "The force is ",
-                                      .units = {{result, Unit::Newton}},
-                                      .magnitudes = {first}},
+                                      .magnitudes = {first},
+                                      .working = {{physics::springForceRelation, {first, second}}}},
                            .solve =
                                [](Sheet& w) {
                                    const Single k = w.single(first), x = w.single(second);

@@ -24,16 +24,16 @@ Definition frmPascal() {
                            .layout = {.prompts = {{first, "Enter the force in Newtons."},
                                                   {second, "Enter the area in meters."}},
                                       .resultPrefix = "The pressure is ",
-                                      .units = {{result, Unit::Pascal}},
-                                      .magnitudes = {second}},
+                                      .magnitudes = {second},
+                                      .working = {{physics::pressureRelation, {first, second}}}},
                            .solve = [](Sheet& w) { w.showResult(w.single(first) / w.single(second)); }},
                           {.caption = "Force",
                            .layout = {.prompts = {{first, "Enter force 1 in Newtons."},
                                                   {second, "Enter area 1."},
                                                   {area2, "Enter area 2."}},
                                       .resultPrefix = "Force 2 is ",
-                                      .units = {{result, Unit::Newton}},
-                                      .magnitudes = {second}},
+                                      .magnitudes = {second},
+                                      .working = {{physics::pressForceRelation, {first, second, area2}}}},
                            .solve =
                                [](Sheet& w) {
                                    const num::Single f1 = w.single(first), a1 = w.single(second),
@@ -45,7 +45,7 @@ Definition frmPascal() {
                                                   {second, "Enter force 2 in Newtons."},
                                                   {area2, "Enter area 2 in meters."}},
                                       .resultPrefix = "Area 1 is  ",
-                                      .units = {{result, Unit::SquareMetre}}},
+                                      .working = {{physics::pressAreaRelation, {first, second, area2}}}},
                            .solve =
                                [](Sheet& w) {
                                    const num::Single f1 = w.single(first), f2 = w.single(second),

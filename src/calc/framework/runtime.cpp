@@ -264,6 +264,7 @@ QString CalculatorRuntime::promptOf(const QString& box) const {
 
 void CalculatorRuntime::ok() {
     m_said = false;
+    m_formulaWritten = false;
     trapped(
         [this](Sheet&) {
             for (const Check& check : m_def.checks)
@@ -276,9 +277,13 @@ void CalculatorRuntime::ok() {
             for (int n = 1; n <= optionCount(); ++n)
                 if (m_surface.isSelected(n) && optionDefinition(n).solve)
                     optionDefinition(n).solve(*this);
-            // An answer that a formula refused to give (and said why) has no working.
-            if (!m_said)
-                showWorking(currentLayout().working);
+            // An answer that a formula refused to give (and said why) has no working; one whose
+            // selection declares none and whose formula wrote none leaves no old working beside it.
+            if (m_said)
+                return;
+            showWorking(currentLayout().working);
+            if (!m_formulaWritten && !m_def.formula.box.isEmpty())
+                m_surface.setText(m_def.formula.box, QString());
         },
         m_def.trap);
 }
@@ -369,6 +374,8 @@ QStringList CalculatorRuntime::magnitudes() const {
 
 void CalculatorRuntime::setText(const QString& box, const QString& text) {
     m_surface.setText(box, text);
+    if (box == m_def.formula.box)
+        m_formulaWritten = true;
     if (text.isEmpty())
         return;
     for (const ResultRow& r : m_def.results)

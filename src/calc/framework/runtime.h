@@ -175,11 +175,12 @@ class CalculatorRuntime : public Sheet {
 
     Definition m_def;
     Surface& m_surface;
-    QString m_firstBox;           // firstInputBox()
-    std::vector<int> m_groupOf;   // the choice group of each option, in number order
-    std::vector<int> m_before;    // the number of the options before each group
-    std::vector<int> m_solvedFor; // solvedFor() at the last option click
-    bool m_said = false;          // whether a message was said since Ok was pressed
+    QString m_firstBox;            // firstInputBox()
+    std::vector<int> m_groupOf;    // the choice group of each option, in number order
+    std::vector<int> m_before;     // the number of the options before each group
+    std::vector<int> m_solvedFor;  // solvedFor() at the last option click
+    bool m_said = false;           // whether a message was said since Ok was pressed
+    bool m_formulaWritten = false; // whether the worked-formula box was written since then
 };
 
 } // namespace calc

@@ -6,7 +6,6 @@
 namespace calc {
 namespace {
 
-using num::plain;
 using num::Single;
 
 // The three inputs serve every option, with the prompts of each.
@@ -39,50 +38,45 @@ Definition frmAcceleration() {
                         {.caption = "Find displacement",
                          .layout = {.prompts = velocities,
                                     .resultPrefix = "The displacement is",
-                                    .units = {{result, Unit::Metre}}},
+                                    .working = {{physics::displacementRelation, {first, second, third}}}},
                          .solve =
                              [](Sheet& w) {
                                  const Single v0 = w.single(first), v = w.single(second), t = w.single(third);
                                  w.showResult(physics::displacement(v0, v, t));
-                                 w.showFormula("(" + plain(v) + " + " + plain(v0) + ") * " + plain(t) +
-                                               " / 2");
                              }},
                         {.caption = "Find velocity",
                          .layout = {.prompts = {{first, "Enter the initial velocity."},
                                                 {second, "Enter the acceleration."},
                                                 {third, "Enter the time."}},
                                     .resultPrefix = "The velocity is",
-                                    .units = {{result, Unit::MetrePerSecond}}},
+                                    .working = {{physics::velocityAfterRelation, {first, second, third}}}},
                          .solve =
                              [](Sheet& w) {
                                  const Single v0 = w.single(first), a = w.single(second), t = w.single(third);
                                  w.showResult(physics::velocityAfter(v0, a, t));
-                                 w.showFormula(plain(t) + " * " + plain(a) + " + " + plain(v0));
                              }},
                         {.caption = "Find time",
                          .layout = {.prompts = {{first, "Enter the acceleration."},
                                                 {second, "Enter the distance."}},
                                     .resultPrefix = "The time is",
-                                    .units = {{result, Unit::Second}},
-                                    .magnitudes = {second}},
+                                    .magnitudes = {second},
+                                    .working = {{physics::timeFromRestRelation, {first, second}}}},
                          .solve =
                              [](Sheet& w) {
                                  const Single a = w.single(first), distance = w.single(second);
                                  w.showResult(physics::timeFromRest(distance, a));
-                                 w.showFormula("sqrt(2 * " + plain(distance) + " / " + plain(a) + ")");
                              }},
                         // Signed: the acceleration is negative while the object slows down.
                         {
                             .caption = "Acceleration",
                             .layout = {.prompts = velocities,
                                        .resultPrefix = "The acceleration is",
-                                       .units = {{result, Unit::MetrePerSecondSquared}}},
+                                       .working = {{physics::accelerationRelation, {first, second, third}}}},
                             .solve =
                                 [](Sheet& w) {
                                     const Single v0 = w.single(first), v = w.single(second),
                                                  t = w.single(third);
                                     w.showResult(physics::acceleration(v0, v, t));
-                                    w.showFormula("(" + plain(v) + " - " + plain(v0) + ") / " + plain(t));
                                 }},
                     },
             }};

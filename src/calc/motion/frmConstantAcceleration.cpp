@@ -1,5 +1,5 @@
 // Average acceleration (this class is the window captioned "Average Acceleration"): the change in
-// velocity divided by the change in time, written out with the student's numbers.
+// velocity divided by the change in time, worked out with the student's numbers.
 #include "calc/motion/calculators.h"
 #include "calc/physics/motion.h"
 
@@ -29,8 +29,8 @@ Definition frmConstantAcceleration() {
     d.solve = [](Sheet& w) {
         const num::Single v0 = w.single(initialVelocity), v = w.single(finalVelocity), t = w.single(time);
         w.showResult(physics::acceleration(v0, v, t));
-        w.showFormula("(" + num::plain(v) + " - " + num::plain(v0) + ") / " + num::plain(t));
     };
+    d.working = {{physics::accelerationRelation, {initialVelocity, finalVelocity, time}}};
     d.buttons.close.caption = QStringLiteral("Cancel");
     d.close.show = QStringLiteral("frmAccelerationChoice");
     d.help->text = concat({

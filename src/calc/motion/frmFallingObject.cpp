@@ -6,7 +6,6 @@
 namespace calc {
 namespace {
 
-using num::plain;
 using num::Single;
 
 constexpr auto initialVelocity = "Text1", acceleration = "Text2", third = "Text3";
@@ -51,34 +50,32 @@ Definition frmFallingObject() {
                 {.caption = "Find velocity",
                  .layout = {.prompts = fall("Enter the distance."),
                             .resultPrefix = "The final velocity is ",
-                            .units = {{result, Unit::MetrePerSecond}}},
+                            .working = {{physics::speedAfterFallRelation,
+                                         {initialVelocity, acceleration, third}}}},
                  .solve =
                      [](Sheet& w) {
                          const auto [v0, a, s] = sizes(w);
                          w.showResult(physics::speedAfterFall(v0, a, s));
-                         w.showFormula("sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) + ")");
                      }},
                 {.caption = "Find time",
                  .layout = {.prompts = fall("Enter the distance."),
                             .resultPrefix = "The time is ",
-                            .units = {{result, Unit::Second}}},
+                            .working = {{physics::timeOfFallRelation,
+                                         {initialVelocity, acceleration, third}}}},
                  .solve =
                      [](Sheet& w) {
                          const auto [v0, a, s] = sizes(w);
                          w.showResult(physics::timeOfFall(v0, a, s));
-                         w.showFormula("(sqrt(" + plain(v0) + "^2 + 2 * " + plain(a) + " * " + plain(s) +
-                                       ") - " + plain(v0) + ") / " + plain(a));
                      }},
                 {.caption = "Find distance",
                  .layout = {.prompts = fall("Enter the time."),
                             .resultPrefix = "The distance is ",
-                            .units = {{result, Unit::Metre}}},
+                            .working = {{physics::distanceOfFallRelation,
+                                         {initialVelocity, acceleration, third}}}},
                  .solve =
                      [](Sheet& w) {
                          const auto [v0, a, t] = sizes(w);
                          w.showResult(physics::distanceOfFall(v0, a, t));
-                         w.showFormula(plain(t) + "^2 * (" + plain(a) + " * 0.5) + " + plain(t) + " * " +
-                                       plain(v0));
                      }},
             },
     }};

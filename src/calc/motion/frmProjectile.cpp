@@ -6,7 +6,6 @@
 namespace calc {
 namespace {
 
-using num::plain;
 using num::Single;
 
 // The launch type's group and the sought quantity's, with their options.
@@ -18,13 +17,15 @@ enum { Distance = 1, Velocity = 2, AngleOf = 3, Time = 4, Height = 5 };
 constexpr auto first = "Text1", second = "Text2", third = "Text3";
 constexpr auto result = "Text5";
 
-// Distances and heights are sizes (magnitudes).
-Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix, Unit unit,
-               QStringList sizes = {}) {
+// The working reads the first two boxes, or the boxes named; the boxes that hold distances and
+// heights are sizes (magnitudes).
+Layout prompts(const char* one, const char* two, const char* three, const char* resultPrefix,
+               const working::Relation& relation, QStringList sizes = {},
+               QStringList from = {first, second}) {
     Layout l{.prompts = {{first, one}},
              .resultPrefix = resultPrefix,
-             .units = {{result, unit}},
-             .magnitudes = sizes};
+             .magnitudes = std::move(sizes),
+             .working = {{relation, std::move(from)}}};
     if (*two)
         l.prompts.append(std::pair<QString, QString>(second, two));
     if (*three)
@@ -32,38 +33,41 @@ Layout prompts(const char* one, const char* two, const char* three, const char* 
     return l;
 }
 
-// The prompts, result prefix and unit of each launch type and quantity.
+// The prompts, result prefix and working of each launch type and quantity.
 Layout layoutFor(int launch, int quantity) {
     if (launch == Horizontal) {
         switch (quantity) {
         case Velocity:
             return prompts("Enter the distance.", "Enter the height.", "", "The forward velocity is ",
-                           Unit::MetrePerSecond, {first, second});
+                           physics::horizontalLaunchSpeedRelation, {first, second});
         case Time:
-            return prompts("Enter the height in meters.", "", "", "The time is ", Unit::Second, {first});
+            return prompts("Enter the height in meters.", "", "", "The time is ", physics::fallTimeRelation,
+                           {first}, {first});
         case Height:
             return prompts("Enter the horizontal distance in meters.",
                            "Enter the initial velocity in meters / second.", "", "The height is ",
-                           Unit::Metre, {first});
+                           physics::launchHeightRelation, {first});
         default: // the angle cannot be sought for a horizontal launch
             return prompts("Enter the time in seconds.", "Enter the initial velocity.", "",
-                           "The horizontal distance is ", Unit::Metre);
+                           "The horizontal distance is ", physics::horizontalDistanceRelation);
         }
     }
     switch (quantity) {
     case Velocity:
         return prompts("Enter the distance.", "Enter the angle.", "", "The initial velocity is ",
-                       Unit::MetrePerSecond, {first});
+                       physics::launchSpeedRelation, {first});
     case AngleOf:
         return prompts("Enter the initial velocity.", "Enter the time.", "Enter the distance.",
-                       "The angle is ", Unit::Degree, {third});
+                       "The angle is ", physics::launchAngleRelation, {third}, {second, third});
     case Time:
-        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The time is ", Unit::Second);
+        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The time is ",
+                       physics::flightTimeRelation);
     case Height:
-        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The height is ", Unit::Metre);
+        return prompts("Enter the angle.", "Enter the initial velocity.", "", "The height is ",
+                       physics::peakHeightRelation);
     default:
         return prompts("Enter the angle.", "Enter the initial velocity.", "", "The distance is ",
-                       Unit::Metre);
+                       physics::rangeRelation);
     }
 }
 
@@ -74,11 +78,6 @@ int launchType(const Sheet& w) {
 int quantity(const Sheet& w) {
     const int n = w.chosen(soughtGroup);
     return n ? n : Distance;
-}
-
-// The angle typed in degrees, the sine and cosine taken of it in radians.
-QString deg(Single theta) {
-    return plain(theta);
 }
 
 } // namespace
@@ -116,12 +115,9 @@ Definition frmProjectile() {
                           if (launchType(w) == Horizontal) {
                               const Single t = w.single(first), v = w.single(second);
                               w.showResult(t * v);
-                              w.showFormula(plain(t) + " * " + plain(v));
                           } else {
                               const Single theta = w.single(first), v = w.single(second);
                               w.showResult(physics::range(v, theta));
-                              w.showFormula("(" + plain(v) + " * cos(" + deg(theta) + ")) * 2 * (" +
-                                            plain(v) + " * sin(" + deg(theta) + ") / 9.8)");
                           }
                       }},
                  {.caption = "Initial forward velocity",
@@ -130,12 +126,9 @@ Definition frmProjectile() {
                           if (launchType(w) == Horizontal) {
                               const Single x = w.single(first), h = w.single(second);
                               w.showResult(physics::horizontalLaunchSpeed(x, h));
-                              w.showFormula(plain(x) + " / sqrt(" + plain(h) + " * 2 / 9.8)");
                           } else {
                               const Single x = w.single(first), theta = w.single(second);
                               w.showResult(physics::launchSpeed(x, theta));
-                              w.showFormula("sqrt(" + plain(x) + " * 9.8 / (sin(" + deg(theta) +
-                                            ") * 2 * cos(" + deg(theta) + ")))");
                           }
                       }},
                  // The initial velocity is read (it must be a number) but does not enter the formula.
@@ -145,7 +138,6 @@ Definition frmProjectile() {
                           w.single(first);
                           const Single t = w.single(second), x = w.single(third);
                           w.showResult(physics::launchAngle(t, x));
-                          w.showFormula("atan(" + plain(t) + "^2 * 4.9 / " + plain(x) + ")");
                       }},
                  {.caption = "Time",
                   .solve =
@@ -153,11 +145,9 @@ Definition frmProjectile() {
                           if (launchType(w) == Horizontal) {
                               const Single h = w.single(first);
                               w.showResult(physics::fallTime(h));
-                              w.showFormula("sqrt(" + plain(h) + " * 2 / 9.8)");
                           } else {
                               const Single theta = w.single(first), v = w.single(second);
                               w.showResult(physics::flightTime(v, theta));
-                              w.showFormula(plain(v) + " * sin(" + deg(theta) + ") * 2 / 9.8");
                           }
                       }},
                  {.caption = "Height",
@@ -166,11 +156,9 @@ Definition frmProjectile() {
                           if (launchType(w) == Horizontal) {
                               const Single x = w.single(first), v = w.single(second);
                               w.showResult(physics::launchHeight(x, v));
-                              w.showFormula("(" + plain(x) + " / " + plain(v) + ")^2 * 4.9");
                           } else {
                               const Single theta = w.single(first), v = w.single(second);
                               w.showResult(physics::peakHeight(v, theta));
-                              w.showFormula("(" + plain(v) + " * sin(" + deg(theta) + ") / 9.8)^2 * 4.9");
                           }
                       }},
              },

@@ -20,33 +20,35 @@ Definition frmVelocity() {
         {fourth, "Label4", Profile::K4},
     };
     d.results = {{.label = "Label5", .box = "Text6", .unit = Unit::MetrePerSecond}};
-    // The worked-formula box, which the window never writes.
+    // The worked-formula box is Text1: the inputs start at Text2.
     d.formula = QStringLiteral("Text1");
-    d.choices = {{.options = {
-                      {.caption = "Average Velocity",
-                       .layout = {.prompts = {{first, "Enter the final position"},
-                                              {second, "Enter the initial position (0 is the default)"},
-                                              {third, "Enter the ending time"},
-                                              {fourth, "Enter the initial time (0 is the default)"}},
-                                  .resultPrefix = "The average velocity is"},
-                       .solve =
-                           [](Sheet& w) {
-                               const num::Single x = w.single(first), x0 = w.single(second);
-                               const num::Single t = w.single(third), t0 = w.single(fourth);
-                               w.showResult(physics::averageVelocity(x0, x, t0, t));
-                           }},
-                      {.caption = "Instantaneous Velocity",
-                       .layout = {.prompts = {{first, "Enter the starting velocity"},
-                                              {second, "Enter the acceleration"},
-                                              {third, "Enter the time"}},
-                                  .resultPrefix = "The instantaneous velocity is"},
-                       .solve =
-                           [](Sheet& w) {
-                               const num::Single v0 = w.single(first), a = w.single(second),
-                                                 t = w.single(third);
-                               w.showResult(physics::velocityAfter(v0, a, t));
-                           }},
-                  }}};
+    d.choices = {
+        {.options = {
+             {.caption = "Average Velocity",
+              .layout = {.prompts = {{first, "Enter the final position"},
+                                     {second, "Enter the initial position (0 is the default)"},
+                                     {third, "Enter the ending time"},
+                                     {fourth, "Enter the initial time (0 is the default)"}},
+                         .resultPrefix = "The average velocity is",
+                         .working = {{physics::averageVelocityRelation, {first, second, third, fourth}}}},
+              .solve =
+                  [](Sheet& w) {
+                      const num::Single x = w.single(first), x0 = w.single(second);
+                      const num::Single t = w.single(third), t0 = w.single(fourth);
+                      w.showResult(physics::averageVelocity(x0, x, t0, t));
+                  }},
+             {.caption = "Instantaneous Velocity",
+              .layout = {.prompts = {{first, "Enter the starting velocity"},
+                                     {second, "Enter the acceleration"},
+                                     {third, "Enter the time"}},
+                         .resultPrefix = "The instantaneous velocity is",
+                         .working = {{physics::velocityAfterRelation, {first, second, third}}}},
+              .solve =
+                  [](Sheet& w) {
+                      const num::Single v0 = w.single(first), a = w.single(second), t = w.single(third);
+                      w.showResult(physics::velocityAfter(v0, a, t));
+                  }},
+         }}};
     // An empty initial position or initial time is taken as 0: the box is filled in and the next
     // Ok computes with it.
     const Message missing{"You must enter valid data into the data boxes.", "Ostravel", Icon::Information};

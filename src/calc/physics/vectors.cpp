@@ -37,4 +37,21 @@ Resultant resultant(const std::vector<Polar>& vectors) {
     return r;
 }
 
+const Relation& SumWorking::direction(Single degrees) const {
+    const float d = degrees.value();
+    if (d > 135.0f)
+        return againstXUp;
+    if (d < -135.0f)
+        return againstXDown;
+    if (d > 45.0f)
+        return alongYUp;
+    if (d < -45.0f)
+        return alongYDown;
+    return alongX;
+}
+
+std::vector<std::optional<Single>> directionOfEachForm() {
+    return {0.0f, 180.0f, -180.0f, 90.0f, -90.0f, std::nullopt};
+}
+
 } // namespace physics

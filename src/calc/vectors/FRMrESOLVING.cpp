@@ -5,7 +5,7 @@
 namespace calc {
 namespace {
 
-constexpr auto magnitude = "Text1", angle = "Text2", yComponent = "Text4";
+constexpr auto magnitude = "Text1", angle = "Text2", xComponent = "Text3", yComponent = "Text4";
 
 } // namespace
 
@@ -19,7 +19,7 @@ Definition FRMrESOLVING() {
         {.box = angle, .label = "Label2", .filter = Profile::K3, .prompt = "Enter the angle."},
     };
     d.results = {
-        {.label = "Label3", .box = "Text3", .prefix = "The X component is"},
+        {.label = "Label3", .box = xComponent, .prefix = "The X component is"},
         {.label = "Label4", .box = yComponent, .prefix = "The Y component is"},
     };
     d.formula = QStringLiteral("Text5");
@@ -37,6 +37,8 @@ Definition FRMrESOLVING() {
         w.showResult(v.x);
         w.showResult(yComponent, v.y);
     };
+    d.working = {{physics::xComponentRelation, {magnitude, angle}, xComponent},
+                 {physics::yComponentRelation, {magnitude, angle}, yComponent}};
     d.help->text = concat({
         "Resolving a vector means breaking it down into its X and Y components. Each component contains a ",
         "force and a direction. Given a vector, you can determine the magnitude and direction of each component. ",

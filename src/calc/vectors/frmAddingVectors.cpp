@@ -9,7 +9,7 @@ namespace {
 constexpr auto magnitude1 = "Text1", angle1 = "Text2";
 constexpr auto magnitude2 = "Text3", angle2 = "Text4";
 constexpr auto magnitude3 = "Text5", angle3 = "Text6"; // the third vector may be left out
-constexpr auto direction = "Text8";
+constexpr auto resultant = "Text7", direction = "Text8";
 constexpr auto degreesTip = "Enter the angle in degrees.";
 
 // The third vector takes both of its boxes or neither.
@@ -25,6 +25,26 @@ Check thirdVectorWhole() {
         }
         return true;
     };
+}
+
+// The vectors typed: the first two, and the third where it is filled in.
+std::vector<physics::Polar> vectorsOf(const Sheet& w) {
+    std::vector<physics::Polar> vectors = {
+        {w.single(magnitude1), w.single(angle1)},
+        {w.single(magnitude2), w.single(angle2)},
+    };
+    if (!w.isEmpty(magnitude3))
+        vectors.push_back({w.single(magnitude3), w.single(angle3)});
+    return vectors;
+}
+
+// The working of the sum of these vectors: its magnitude, and its direction where it has one.
+std::vector<Step> workingOf(const physics::SumWorking& sum, const QStringList& from,
+                            std::optional<num::Single> degrees) {
+    std::vector<Step> steps = {{sum.magnitude, from, resultant}};
+    if (degrees)
+        steps.push_back({sum.direction(*degrees), from, direction});
+    return steps;
 }
 
 } // namespace
@@ -62,7 +82,7 @@ Definition frmAddingVectors() {
          .tooltip = degreesTip},
     };
     d.results = {
-        {.label = "Label7", .box = "Text7", .prefix = "The resulting magnitude is"},
+        {.label = "Label7", .box = resultant, .prefix = "The resulting magnitude is"},
         {.label = "Label8", .box = direction, .prefix = "The resulting angle is", .unit = Unit::Degree},
     };
     // Lines set each vector apart, and the results below them.
@@ -79,15 +99,34 @@ Definition frmAddingVectors() {
     };
     // Negative magnitudes reverse their vectors.
     d.solve = [](Sheet& w) {
-        std::vector<physics::Polar> vectors = {
-            {w.single(magnitude1), w.single(angle1)},
-            {w.single(magnitude2), w.single(angle2)},
-        };
-        if (!w.isEmpty(magnitude3))
-            vectors.push_back({w.single(magnitude3), w.single(angle3)});
-        const physics::Resultant sum = physics::resultant(vectors);
+        const physics::Resultant sum = physics::resultant(vectorsOf(w));
         w.showResult(sum.magnitude);
         w.showResultIfAny(direction, sum.direction);
+    };
+    // The working depends on the answer: two vectors or three, and the quadrant the sum lies in.
+    // The window shows the same prompts whatever it is.
+    Layout prompts{.resultPrefix = d.results[0].prefix, .captions = {{"Label8", d.results[1].prefix}}};
+    for (const NumberInput& in : d.inputs)
+        prompts.prompts.append({in.box, in.prompt});
+    const QStringList two = {magnitude1, angle1, magnitude2, angle2};
+    const QStringList three = two + QStringList{magnitude3, angle3};
+    d.layouts.push_back(prompts);
+    for (const auto& [sum, from] :
+         {std::pair{&physics::twoVectors, two}, std::pair{&physics::threeVectors, three}})
+        for (const std::optional<num::Single> degrees : physics::directionOfEachForm()) {
+            Layout l = prompts;
+            l.working = workingOf(*sum, from, degrees);
+            d.layouts.push_back(l);
+        }
+    // Once Ok has shown the magnitude, the working of the sum it shows.
+    d.layout = [prompts, two, three](const Sheet& w) {
+        Layout l = prompts;
+        if (w.isEmpty(resultant))
+            return l;
+        const bool third = !w.isEmpty(magnitude3);
+        l.working = workingOf(third ? physics::threeVectors : physics::twoVectors, third ? three : two,
+                              physics::resultant(vectorsOf(w)).direction);
+        return l;
     };
     d.help->text = concat({
         "To add vectors together, the vector must be broken down into its X and Y components. Then all the X ",

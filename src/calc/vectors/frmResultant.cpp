@@ -6,7 +6,7 @@
 namespace calc {
 namespace {
 
-constexpr auto first = "Text1", second = "Text2", angle = "Text4";
+constexpr auto first = "Text1", second = "Text2", resultant = "Text3", angle = "Text4";
 
 } // namespace
 
@@ -20,7 +20,7 @@ Definition frmResultant() {
          .prompt = "Enter the magnitude of vector 2"},
     };
     d.results = {
-        {.label = "Label3", .box = "Text3", .prefix = "The resulting magnitude is"},
+        {.label = "Label3", .box = resultant, .prefix = "The resulting magnitude is"},
         {.label = "Label4", .box = angle, .prefix = "The angle is", .unit = Unit::Degree},
     };
     d.formula = QStringLiteral("Text5");
@@ -38,6 +38,8 @@ Definition frmResultant() {
         w.showResult(physics::magnitude(v));
         w.showResult(angle, physics::direction(v));
     };
+    d.working = {{physics::perpendicularSumRelation, {first, second}, resultant},
+                 {physics::perpendicularAngleRelation, {first, second}, angle}};
     d.close.show = QStringLiteral("frmVectors");
     d.help->text = concat({
         "The Pythagorean theorem allows you to use a right triangle to determine the length of such things  as a ",
