@@ -20,6 +20,8 @@ packages=(
   qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian
   # The accessibility bus and a client of it: the walk test reads the windows as a screen reader.
   at-spi2-core dbus-daemon python3-pyatspi
+  # Exact arithmetic for the statistics windows (Boost.Multiprecision, headers only: nothing to load).
+  libboost-dev
 )
 
 missing=()
