@@ -51,13 +51,9 @@ bool isTextChange(QAccessible::Event type) {
 void holdBackQuietBoxes(QAccessibleEvent* event) {
     if (!reportingNow && isTextChange(event->type()) && quietBoxes().contains(event->object()))
         return;
-    if (before) {
-        before(event);
-        return;
-    }
-    // No handler was installed before this one: Qt delivers the event itself, with the handlers
-    // taken off for the moment.
-    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
+    // Delivered as it would have been without this handler: by the handler installed before it,
+    // or by Qt itself where there was none.
+    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(before);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(current);
 }
