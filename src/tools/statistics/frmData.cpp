@@ -114,6 +114,9 @@ DataWindow::DataWindow()
     m_list = new QTextEdit(this);
     m_list->setObjectName(QStringLiteral("Text1"));
     m_list->setAcceptRichText(false);
+    // Lines break between words only: breaking a long piece anywhere makes the layout of a huge
+    // unbroken piece take minutes.
+    m_list->setWordWrapMode(QTextOption::WordWrap);
     m_list->setTabChangesFocus(true);
     m_list->setFixedSize(appearance::twips(4470), appearance::twips(1500));
     accessible::labelFor(prompt, m_list);
