@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -68,12 +67,8 @@ void keepQuiet(QLineEdit* box) {
     QObject::connect(box, &QObject::destroyed, [box] { quietBoxes().remove(box); });
 }
 
-// ---- The list last typed for each window that opens this one --------------------------------------
-
-QHash<QString, QString>& listsTyped() {
-    static QHash<QString, QString> lists;
-    return lists;
-}
+// The list last typed for a window that opens this one is kept with that window, and goes with it.
+const char* const listTyped = "quellorinDataList";
 
 // ---- What the outputs show ----------------------------------------------------------------------
 
@@ -163,15 +158,16 @@ void DataWindow::setTarget(DataTarget target) {
     const bool another = target.window != m_target.window;
     m_target = std::move(target);
     if (another) {
-        m_list->setPlainText(listsTyped().value(m_target.window));
+        const Form* window = windows::find(m_target.window);
+        m_list->setPlainText(window ? window->property(listTyped).toString() : QString());
         m_list->moveCursor(QTextCursor::End);
     }
 }
 
 void DataWindow::Text1_Change() {
     const QString text = m_list->toPlainText();
-    if (!m_target.window.isEmpty())
-        listsTyped().insert(m_target.window, text);
+    if (Form* window = m_target.window.isEmpty() ? nullptr : windows::find(m_target.window))
+        window->setProperty(listTyped, text);
     const Measurements m = readMeasurements(text);
     const std::vector<Decimal> values = sorted(m.values);
     const QLocale locale;

@@ -3,7 +3,7 @@
 // their median and their mode. Ok writes how many there are, their sum and the sum of their
 // squares into the boxes of the window that opened it, exactly, as the student would have typed
 // them, closes, and leaves the keyboard on that window's Ok, so that Enter computes. The list
-// stays for that window: opened again from it, the window shows it again. The three outputs
+// stays with that window while it is open: opened again from it, the window shows it again. The three outputs
 // follow every key at once, but are reported to assistive technology only once the typing pauses.
 
 #include "ui/form.h"

@@ -140,6 +140,8 @@ Ratio typedValue(const QString& text) {
     const std::optional<Decimal> d = typedDecimal(text);
     if (!d)
         throw CalcError(num::TypeMismatch, text);
+    if (d->leadingExponent() > 400) // far beyond any range the windows read
+        throw CalcError(num::Overflow, text);
     return ratio(*d);
 }
 
@@ -319,10 +321,11 @@ QString written(const Decimal& d, const QString& point) {
                (e < 10 ? QStringLiteral("0") : QString()) + QString::number(e);
     }
     if (lead < 0)
-        return s + QStringLiteral("0") + point + QString(qsizetype(-lead - 1), u'0') + digits;
+        return s + QStringLiteral("0") + point + QString(qsizetype(-lead) - 1, u'0') + digits;
     if (d.exponent >= 0)
         return s + digits + QString(qsizetype(d.exponent), u'0');
-    return s + digits.left(qsizetype(lead + 1)) + point + digits.mid(qsizetype(lead + 1));
+    const auto whole = qsizetype(lead) + 1; // digits before the point
+    return s + digits.left(whole) + point + digits.mid(whole);
 }
 
 std::int16_t wholeCount(const QString& typed) {
