@@ -23,6 +23,8 @@ packages=(
   # A screen reader with its speech service, and a typist on the virtual display: the screen-reader
   # test hears what Orca says while keys are typed as a person would.
   orca speech-dispatcher xdotool
+  # Exact arithmetic for the statistics windows (Boost.Multiprecision, headers only: nothing to load).
+  libboost-dev
 )
 
 missing=()

@@ -21,7 +21,7 @@ Definition frmDeviations() {
     d.checks = {required({count, sum, sumOfSquares}, {"You must enter a valid number."})};
     d.solve = [](Sheet& w) {
         const auto [n, sx, sx2] = statistics::readTotals(w);
-        w.showResult(statistics::standardDeviation(n, sx, sx2));
+        w.setText(w.resultBox(), statistics::standardDeviation(n, sx, sx2));
     };
     d.help->text = concat({
         "The standard deviation is an extremely useful descriptive tool. It allows for analysis of data that ",

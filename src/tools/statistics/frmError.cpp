@@ -5,9 +5,6 @@
 namespace calc {
 namespace {
 
-using num::plain;
-using num::Single;
-
 constexpr auto yours = "Text1", correct = "Text2";
 
 } // namespace
@@ -31,10 +28,12 @@ Definition frmError() {
     d.formula = QStringLiteral("Text4");
     d.checks = {required({yours, correct}, {"You must enter a valid number.", "Percent Error"})};
     d.solve = [](Sheet& w) {
-        const Single measured = w.single(yours), accepted = w.single(correct);
-        w.showResult(statistics::percentError(measured, accepted));
-        w.showFormula("( " + plain(measured) + " - " + plain(accepted) + ") / " + plain(accepted) +
-                      " * 100%");
+        // Read as numbers first, for their failures and their range; then computed exactly as typed.
+        w.single(yours);
+        w.single(correct);
+        const QString measured = w.text(yours).trimmed(), accepted = w.text(correct).trimmed();
+        w.setText(w.resultBox(), statistics::percentError(measured, accepted));
+        w.showFormula("( " + measured + " - " + accepted + ") / " + accepted + " * 100%");
     };
     d.close.show = QStringLiteral("frmStatistics");
     d.help->text = concat({

@@ -6,9 +6,6 @@
 namespace calc {
 namespace {
 
-using num::plain;
-using num::Single;
-
 constexpr auto sum = "Text1", count = "Text2";
 
 } // namespace
@@ -25,9 +22,12 @@ Definition frmMean() {
     d.formula = QStringLiteral("Text4");
     d.checks = {required({sum, count}, {"You must enter a valid number", "Mean"})};
     d.solve = [](Sheet& w) {
-        const Single total = w.single(sum), n = w.single(count);
-        w.showResult(statistics::mean(total, n));
-        w.showFormula(plain(total) + " / " + plain(n));
+        // Read as numbers first, for their failures and their range; then computed exactly as typed.
+        w.single(sum);
+        w.single(count);
+        const QString total = w.text(sum).trimmed(), n = w.text(count).trimmed();
+        w.setText(w.resultBox(), statistics::mean(total, n));
+        w.showFormula(total + " / " + n);
     };
     d.close.show = QStringLiteral("frmStatistics");
     // The sum and the count from a list of the measurements.

@@ -6,8 +6,6 @@
 
 namespace calc {
 
-using num::plain;
-using num::Single;
 using statistics::count, statistics::sum, statistics::sumOfSquares;
 
 Definition frmVariation() {
@@ -24,10 +22,9 @@ Definition frmVariation() {
     // Totals that no data can give show their negative variation.
     d.solve = [](Sheet& w) {
         const auto [n, sx, sx2] = statistics::readTotals(w);
-        const Single variation = num::narrow(statistics::variance(n, sx, sx2));
-        const Single mean = statistics::mean(num::narrow(sx), Single(static_cast<float>(n)));
-        w.showResult(variation);
-        w.showFormula(plain(num::narrow(sx2)) + " / " + QString::number(n) + " - " + plain(mean) + " ^2 ");
+        const QString variation = statistics::variance(n, sx, sx2);
+        w.setText(w.resultBox(), variation);
+        w.showFormula(sx2 + " / " + QString::number(n) + " - " + statistics::writtenMean(n, sx) + " ^2 ");
     };
     d.trap.title = QStringLiteral("Standard Deviation");
     d.help->text = concat({

@@ -44,12 +44,12 @@ calc::Definition totalsCalculator(const TotalsCalculator& w) {
     return d;
 }
 
-Totals readTotals(const calc::Sheet& w) {
-    const std::int16_t n = num::inBox(count, [&] { return num::toInteger(w.single(count)); });
-    // Read as singles first only for their range and their failures, in box order.
+TypedTotals readTotals(const calc::Sheet& w) {
+    w.single(count);
+    const std::int16_t n = num::inBox(count, [&] { return wholeCount(w.text(count)); });
     w.single(sum);
     w.single(sumOfSquares);
-    return {n, w.real(sum), w.real(sumOfSquares)};
+    return {n, w.text(sum).trimmed(), w.text(sumOfSquares).trimmed()};
 }
 
 } // namespace statistics

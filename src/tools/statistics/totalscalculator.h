@@ -26,8 +26,13 @@ struct TotalsCalculator {
 calc::Definition totalsCalculator(const TotalsCalculator& w);
 
 // The totals as Ok reads them: the count as a 16-bit whole number (halves to even), the two sums as
-// typed, in double precision, so that no single rounding of theirs passes for a spread. Like every
-// number of these windows, a sum beyond the single-precision range is an overflow.
-Totals readTotals(const calc::Sheet& w);
+// typed, for exact arithmetic. Each box is first read as every box of these windows is, in box
+// order, so that its failures come first: a sum beyond the single-precision range is too large.
+struct TypedTotals {
+    std::int16_t count = 0;
+    QString sum;
+    QString sumOfSquares;
+};
+TypedTotals readTotals(const calc::Sheet& w);
 
 } // namespace statistics
