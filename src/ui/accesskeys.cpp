@@ -82,12 +82,19 @@ QList<QAbstractButton*> keyedControls(QWidget* window) {
     return list;
 }
 
-// The keys of the window's menus, of its labels that move the focus to a box, and of its frames.
-QSet<QChar> keysOfOthers(QWidget* window) {
+// The keys of the window's menu titles.
+QSet<QChar> keysOfMenus(QWidget* window) {
     QSet<QChar> keys;
     for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
         for (const QAction* a : bar->actions())
             keys << keyOf(a->text());
+    keys.remove(QChar());
+    return keys;
+}
+
+// The keys of the window's menus, of its labels that move the focus to a box, and of its frames.
+QSet<QChar> keysOfOthers(QWidget* window) {
+    QSet<QChar> keys = keysOfMenus(window);
     for (const QLabel* l : window->findChildren<QLabel*>())
         if (l->buddy())
             keys << keyOf(l->text());
@@ -135,6 +142,8 @@ bool isLeftOut(const QAbstractButton* button) {
 
 void assign(QWidget* window) {
     const QSet<QChar> others = keysOfOthers(window);
+    // A menu title's key always opens its menu: no button shares it.
+    const QSet<QChar> menus = keysOfMenus(window);
     QSet<QChar> marked; // keys the captions carry already
     QList<QAbstractButton*> buttons;
     for (QAbstractButton* b : keyedControls(window)) {
@@ -174,8 +183,8 @@ void assign(QWidget* window) {
         return false;
     };
     // First among the keys nothing else in the window uses; then, for a button left without one,
-    // among the menus' and labels' keys too.
-    for (const QSet<QChar>& taken : {marked + others, marked}) {
+    // among the labels' and frames' keys too.
+    for (const QSet<QChar>& taken : {marked + others, marked + menus}) {
         blocked = taken;
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             if (chosen[size_t(i)] >= 0)
@@ -185,7 +194,8 @@ void assign(QWidget* window) {
         }
     }
     // A button whose every character is another's key (more buttons than their captions have
-    // letters) shares the key the fewest controls have: Alt then moves between them.
+    // letters) shares the key the fewest controls have, a menu title's never: Alt then moves
+    // between them. A button whose only keys are menu titles' has none.
     QHash<QChar, int> holders;
     for (const QChar k : std::as_const(marked))
         ++holders[k];
@@ -195,10 +205,13 @@ void assign(QWidget* window) {
         const QList<Candidate>& mine = choices[size_t(i)];
         if (chosen[size_t(i)] >= 0 || mine.isEmpty())
             continue;
-        qsizetype best = 0;
-        for (qsizetype c = 1; c < mine.size(); ++c)
-            if (holders.value(mine[c].key) < holders.value(mine[best].key))
+        qsizetype best = -1;
+        for (qsizetype c = 0; c < mine.size(); ++c)
+            if (!menus.contains(mine[c].key) &&
+                (best < 0 || holders.value(mine[c].key) < holders.value(mine[best].key)))
                 best = c;
+        if (best < 0)
+            continue;
         chosen[size_t(i)] = best;
         ++holders[mine[best].key];
     }

@@ -86,6 +86,10 @@ class TestKeyboard : public QObject {
         QVERIFY(w);
         settle();
         const Keys atLoad = keysOf(w, &counted);
+        QEXPECT_FAIL("frmmain",
+                     "twenty-one buttons and fourteen menu titles for twenty-six letters: the buttons whose "
+                     "letters are all taken have none, since a menu title's key must open its menu",
+                     Continue);
         QVERIFY2(atLoad.missing.isEmpty(), qPrintable(atLoad.missing.join(QStringLiteral("; "))));
 
         // A calculator's option may change the options' captions: each keeps a key, its own where it
@@ -106,9 +110,7 @@ class TestKeyboard : public QObject {
             rec.messages.messages.clear();
         }
 
-        QEXPECT_FAIL("frmmain",
-                     "twenty-one buttons and fourteen menu titles, whose keys are the window's own, for "
-                     "twenty-six letters",
+        QEXPECT_FAIL("frmmain", "twenty-one buttons for the letters the fourteen menu titles leave",
                      Continue);
         QEXPECT_FAIL("frmMetrics",
                      "the ten prefixes twice, three quantities and four buttons: more than the letters",

@@ -1,6 +1,6 @@
 // The population standard deviation of a set of measurements from three totals worked out
-// beforehand: how many there are, their sum and the sum of their squares. Nothing writes the
-// formula box of this window.
+// beforehand: how many there are, their sum and the sum of their squares, with the arithmetic
+// written out as the variation window writes it, under the square root.
 #include "tools/statistics/calculators.h"
 #include "tools/statistics/statistics.h"
 #include "tools/statistics/totalscalculator.h"
@@ -21,7 +21,10 @@ Definition frmDeviations() {
     d.checks = {required({count, sum, sumOfSquares}, {"You must enter a valid number."})};
     d.solve = [](Sheet& w) {
         const auto [n, sx, sx2] = statistics::readTotals(w);
-        w.setText(w.resultBox(), statistics::standardDeviation(n, sx, sx2));
+        const QString deviation = statistics::standardDeviation(n, sx, sx2);
+        w.setText(w.resultBox(), deviation);
+        w.showFormula("√(" + sx2 + " / " + QString::number(n) + " - " + statistics::writtenMean(n, sx) +
+                      "²) = " + deviation);
     };
     d.help->text = concat({
         "The standard deviation is an extremely useful descriptive tool. It allows for analysis of data that ",
