@@ -3,6 +3,7 @@
 #include "ui/colours.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QList>
 #include <QPainter>
 #include <QPixmap>
@@ -81,9 +82,47 @@ namespace {
 // The desktop's style, with the edges of the controls a student works with drawn over where they
 // would fade into the background: many styles shade them from the window colour, which leaves a
 // text box or an option circle without any edge at all on a black window.
+// The chevron of a menu bar too narrow for its titles, drawn in the text colour of the palette in
+// force when it is painted. (The style's own is a picture file, and reading one loads every image
+// format the system has before the main window can first be painted.)
+class ChevronEngine : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const QPalette palette = QGuiApplication::palette();
+        const QColor ink = palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                         QPalette::ButtonText);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(ink, qMax(1.5, rect.height() / 10.0)));
+        const QRectF r = QRectF(rect).adjusted(rect.width() * 0.25, rect.height() * 0.3, -rect.width() * 0.25,
+                                               -rect.height() * 0.3);
+        for (const qreal x : {r.left(), r.center().x()}) {
+            const qreal half = r.width() / 2;
+            painter->drawPolyline(QPolygonF(
+                {QPointF(x, r.top()), QPointF(x + half * 0.8, r.center().y()), QPointF(x, r.bottom())}));
+        }
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return picture;
+    }
+    QIconEngine* clone() const override { return new ChevronEngine; }
+};
+
 class ProgramStyle : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton)
+            return QIcon(new ChevronEngine);
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override {

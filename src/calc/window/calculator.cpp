@@ -401,7 +401,14 @@ QString CalculatorWindow::text(const QString& name) const {
 }
 
 void CalculatorWindow::setText(const QString& name, const QString& text) {
-    box(name)->setText(text);
+    QLineEdit* edit = box(name);
+    edit->setText(text);
+    // A working longer than its box reads from its start, as it is written; the whole of it is
+    // its tooltip.
+    if (name == definition().formula.box && edit->isReadOnly()) {
+        edit->setCursorPosition(0);
+        edit->setToolTip(text);
+    }
     if (m_answered)
         m_answered->append(name);
 }
