@@ -277,10 +277,6 @@ class TestWorking : public QObject {
             if (!s.messages.isEmpty())
                 continue;
             const QString working = s.text(d.formula.box);
-            QEXPECT_FAIL("frmForces opt5",
-                         "the net force of four forces has no working yet: each form of its direction would "
-                         "be one more relation of eight quantities",
-                         Abort);
             QVERIFY2(!working.isEmpty(), "no working after an answer");
             if (hasOwnFormula(QString::fromUtf8(QTest::currentDataTag())))
                 return;

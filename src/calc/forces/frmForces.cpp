@@ -29,22 +29,23 @@ std::vector<physics::Polar> forcesOf(const Sheet& w) {
 }
 
 // The sum of the forces: the magnitude, then its direction in degrees from -180 to 180. Forces
-// that cancel have no direction: the direction box stays empty. The working of an earlier sum goes
-// (four forces have none).
+// that cancel have no direction: the direction box stays empty.
 void netForce(Sheet& w) {
-    w.showFormula(QString());
     const physics::Resultant net = physics::resultant(forcesOf(w));
     w.showResult(net.magnitude);
     w.showResultIfAny(direction, net.direction);
 }
 
-// The working of the net force of three forces: its magnitude, and its direction where it has one.
-// (Four forces are more quantities than one relation is given: their net force has no working.)
-std::vector<Step> netWorking(std::optional<Single> degrees) {
-    const QStringList from = {force1, angle1, force2, angle2, force3, angle3};
-    std::vector<Step> steps = {{physics::threeForces.magnitude, from, result}};
+// The working of the net force of three forces or four: its magnitude, and its direction where it
+// has one.
+std::vector<Step> netWorking(bool four, std::optional<Single> degrees) {
+    const physics::SumWorking& sum = four ? physics::fourForces() : physics::threeForces();
+    QStringList from = {force1, angle1, force2, angle2, force3, angle3};
+    if (four)
+        from << force4 << angle4;
+    std::vector<Step> steps = {{sum.magnitude(), from, result}};
     if (degrees)
-        steps.push_back({physics::threeForces.direction(*degrees), from, direction});
+        steps.push_back({sum.direction(*degrees), from, direction});
     return steps;
 }
 
@@ -167,19 +168,20 @@ Definition frmForces() {
     for (const Option& o : options)
         d.layouts.push_back(o.layout);
     const Layout net = options[NetForce - 1].layout;
-    for (const std::optional<Single> degrees : physics::directionOfEachForm()) {
-        Layout l = net;
-        l.working = netWorking(degrees);
-        d.layouts.push_back(l);
-    }
+    for (const bool four : {false, true})
+        for (const std::optional<Single> degrees : physics::directionOfEachForm()) {
+            Layout l = net;
+            l.working = netWorking(four, degrees);
+            d.layouts.push_back(l);
+        }
     d.layout = [layouts = d.layouts](const Sheet& w) {
         const int n = w.selectedOption();
         if (n != NetForce)
             return layouts[size_t(std::max(n, 1) - 1)];
         Layout l = layouts[NetForce - 1];
-        // Once Ok has shown the net force of three forces.
-        if (!w.isEmpty(result) && w.isEmpty(force4))
-            l.working = netWorking(physics::resultant(forcesOf(w)).direction);
+        // Once Ok has shown the net force.
+        if (!w.isEmpty(result))
+            l.working = netWorking(!w.isEmpty(force4), physics::resultant(forcesOf(w)).direction);
         return l;
     };
     d.buttons.order = {Standard::Close, Standard::Print, Standard::Clear, Standard::Ok};

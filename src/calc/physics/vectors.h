@@ -6,7 +6,9 @@
 #include "core/numbers.h"
 #include "core/working.h"
 
+#include <list>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace physics {
@@ -61,182 +63,39 @@ Resultant resultant(const std::vector<Polar>& vectors);
 // The working of a sum of vectors, in the components ΣX = Σ A cos θ and ΣY = Σ A sin θ: its
 // magnitude, and its direction in the form that suits the quadrant. Near the X axis the direction
 // is atan(ΣY / ΣX), turned half a turn where ΣX is negative; near the Y axis it is 90° (or -90°)
-// less atan(ΣX / ΣY), which stays exact where ΣX is nearly 0.
-struct SumWorking {
-    const Relation& magnitude;
-    const Relation& alongX;       // atan(ΣY / ΣX), ΣX positive
-    const Relation& againstXUp;   // atan(ΣY / ΣX) + 180°, ΣX negative and ΣY positive
-    const Relation& againstXDown; // atan(ΣY / ΣX) - 180°, ΣX and ΣY negative
-    const Relation& alongYUp;     // 90° - atan(ΣX / ΣY), ΣY positive
-    const Relation& alongYDown;   // -90° - atan(ΣX / ΣY), ΣY negative
+// less atan(ΣX / ΣY), which stays exact where ΣX is nearly 0. Its relations are written out once,
+// for the number of terms and the quantity summed, when it is made.
+class SumWorking {
+  public:
+    // The sum of `terms` quantities written `symbol` (A₁ at θ₁, A₂ at θ₂, ...) in `unit`.
+    SumWorking(int terms, const char* symbol, Unit unit);
+    SumWorking(const SumWorking&) = delete;
+    SumWorking& operator=(const SumWorking&) = delete;
 
+    const Relation& magnitude() const { return m_magnitude; }
     // The relation that works out this direction (in degrees, from -180 to 180).
     const Relation& direction(Single degrees) const;
+
+  private:
+    // Keeps the text for the life of the working; the relations point into it.
+    const char* kept(std::string text);
+
+    std::list<std::string> m_text;
+    Relation m_magnitude;
+    Relation m_alongX;       // atan(ΣY / ΣX), ΣX positive
+    Relation m_againstXUp;   // atan(ΣY / ΣX) + 180°, ΣX negative and ΣY positive
+    Relation m_againstXDown; // atan(ΣY / ΣX) - 180°, ΣX and ΣY negative
+    Relation m_alongYUp;     // 90° - atan(ΣX / ΣY), ΣY positive
+    Relation m_alongYDown;   // -90° - atan(ΣX / ΣY), ΣY negative
 };
 // A direction of each form of the working (along X, against X above and below, along Y up and
 // down), and none, for a sum that cancels: what a calculator lists its workings by.
 std::vector<std::optional<Single>> directionOfEachForm();
 
-// Two vectors and three, as typed: A₁ at θ₁, A₂ at θ₂, A₃ at θ₃.
-inline constexpr Relation twoVectorsMagnitude{
-    "R = √(ΣX² + ΣY²)",
-    "√(({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}))² + ({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}))²)",
-    {{{"A₁", Unit::None}, {"θ₁", Unit::Degree}, {"A₂", Unit::None}, {"θ₂", Unit::Degree}}},
-    Unit::None};
-inline constexpr Relation twoVectorsAlongX{
-    "θ = atan(ΣY / ΣX)",
-    "atan(({A₁} × sin({θ₁}) + {A₂} × sin({θ₂})) / ({A₁} × cos({θ₁}) + {A₂} × cos({θ₂})))",
-    {{{"A₁", Unit::None}, {"θ₁", Unit::Degree}, {"A₂", Unit::None}, {"θ₂", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation twoVectorsAgainstXUp{
-    "θ = atan(ΣY / ΣX) + 180°",
-    "atan(({A₁} × sin({θ₁}) + {A₂} × sin({θ₂})) / ({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}))) + 180°",
-    {{{"A₁", Unit::None}, {"θ₁", Unit::Degree}, {"A₂", Unit::None}, {"θ₂", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation twoVectorsAgainstXDown{
-    "θ = atan(ΣY / ΣX) - 180°",
-    "atan(({A₁} × sin({θ₁}) + {A₂} × sin({θ₂})) / ({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}))) - 180°",
-    {{{"A₁", Unit::None}, {"θ₁", Unit::Degree}, {"A₂", Unit::None}, {"θ₂", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation twoVectorsAlongYUp{
-    "θ = 90° - atan(ΣX / ΣY)",
-    "90° - atan(({A₁} × cos({θ₁}) + {A₂} × cos({θ₂})) / ({A₁} × sin({θ₁}) + {A₂} × sin({θ₂})))",
-    {{{"A₁", Unit::None}, {"θ₁", Unit::Degree}, {"A₂", Unit::None}, {"θ₂", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation twoVectorsAlongYDown{
-    "θ = -90° - atan(ΣX / ΣY)",
-    "-90° - atan(({A₁} × cos({θ₁}) + {A₂} × cos({θ₂})) / ({A₁} × sin({θ₁}) + {A₂} × sin({θ₂})))",
-    {{{"A₁", Unit::None}, {"θ₁", Unit::Degree}, {"A₂", Unit::None}, {"θ₂", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr SumWorking twoVectors{twoVectorsMagnitude,    twoVectorsAlongX,   twoVectorsAgainstXUp,
-                                       twoVectorsAgainstXDown, twoVectorsAlongYUp, twoVectorsAlongYDown};
-
-inline constexpr Relation threeVectorsMagnitude{
-    "R = √(ΣX² + ΣY²)",
-    "√(({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}) + {A₃} × cos({θ₃}))² + ({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}) + {A₃} × sin({θ₃}))²)",
-    {{{"A₁", Unit::None},
-      {"θ₁", Unit::Degree},
-      {"A₂", Unit::None},
-      {"θ₂", Unit::Degree},
-      {"A₃", Unit::None},
-      {"θ₃", Unit::Degree}}},
-    Unit::None};
-inline constexpr Relation threeVectorsAlongX{
-    "θ = atan(ΣY / ΣX)",
-    "atan(({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}) + {A₃} × sin({θ₃})) / ({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}) + {A₃} × cos({θ₃})))",
-    {{{"A₁", Unit::None},
-      {"θ₁", Unit::Degree},
-      {"A₂", Unit::None},
-      {"θ₂", Unit::Degree},
-      {"A₃", Unit::None},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeVectorsAgainstXUp{
-    "θ = atan(ΣY / ΣX) + 180°",
-    "atan(({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}) + {A₃} × sin({θ₃})) / ({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}) + {A₃} × cos({θ₃}))) + 180°",
-    {{{"A₁", Unit::None},
-      {"θ₁", Unit::Degree},
-      {"A₂", Unit::None},
-      {"θ₂", Unit::Degree},
-      {"A₃", Unit::None},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeVectorsAgainstXDown{
-    "θ = atan(ΣY / ΣX) - 180°",
-    "atan(({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}) + {A₃} × sin({θ₃})) / ({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}) + {A₃} × cos({θ₃}))) - 180°",
-    {{{"A₁", Unit::None},
-      {"θ₁", Unit::Degree},
-      {"A₂", Unit::None},
-      {"θ₂", Unit::Degree},
-      {"A₃", Unit::None},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeVectorsAlongYUp{
-    "θ = 90° - atan(ΣX / ΣY)",
-    "90° - atan(({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}) + {A₃} × cos({θ₃})) / ({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}) + {A₃} × sin({θ₃})))",
-    {{{"A₁", Unit::None},
-      {"θ₁", Unit::Degree},
-      {"A₂", Unit::None},
-      {"θ₂", Unit::Degree},
-      {"A₃", Unit::None},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeVectorsAlongYDown{
-    "θ = -90° - atan(ΣX / ΣY)",
-    "-90° - atan(({A₁} × cos({θ₁}) + {A₂} × cos({θ₂}) + {A₃} × cos({θ₃})) / ({A₁} × sin({θ₁}) + {A₂} × sin({θ₂}) + {A₃} × sin({θ₃})))",
-    {{{"A₁", Unit::None},
-      {"θ₁", Unit::Degree},
-      {"A₂", Unit::None},
-      {"θ₂", Unit::Degree},
-      {"A₃", Unit::None},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr SumWorking threeVectors{threeVectorsMagnitude,  threeVectorsAlongX,
-                                         threeVectorsAgainstXUp, threeVectorsAgainstXDown,
-                                         threeVectorsAlongYUp,   threeVectorsAlongYDown};
-
-// Three forces: F₁ at θ₁, F₂ at θ₂, F₃ at θ₃.
-inline constexpr Relation threeForcesMagnitude{
-    "R = √(ΣX² + ΣY²)",
-    "√(({F₁} × cos({θ₁}) + {F₂} × cos({θ₂}) + {F₃} × cos({θ₃}))² + ({F₁} × sin({θ₁}) + {F₂} × sin({θ₂}) + {F₃} × sin({θ₃}))²)",
-    {{{"F₁", Unit::Newton},
-      {"θ₁", Unit::Degree},
-      {"F₂", Unit::Newton},
-      {"θ₂", Unit::Degree},
-      {"F₃", Unit::Newton},
-      {"θ₃", Unit::Degree}}},
-    Unit::Newton};
-inline constexpr Relation threeForcesAlongX{
-    "θ = atan(ΣY / ΣX)",
-    "atan(({F₁} × sin({θ₁}) + {F₂} × sin({θ₂}) + {F₃} × sin({θ₃})) / ({F₁} × cos({θ₁}) + {F₂} × cos({θ₂}) + {F₃} × cos({θ₃})))",
-    {{{"F₁", Unit::Newton},
-      {"θ₁", Unit::Degree},
-      {"F₂", Unit::Newton},
-      {"θ₂", Unit::Degree},
-      {"F₃", Unit::Newton},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeForcesAgainstXUp{
-    "θ = atan(ΣY / ΣX) + 180°",
-    "atan(({F₁} × sin({θ₁}) + {F₂} × sin({θ₂}) + {F₃} × sin({θ₃})) / ({F₁} × cos({θ₁}) + {F₂} × cos({θ₂}) + {F₃} × cos({θ₃}))) + 180°",
-    {{{"F₁", Unit::Newton},
-      {"θ₁", Unit::Degree},
-      {"F₂", Unit::Newton},
-      {"θ₂", Unit::Degree},
-      {"F₃", Unit::Newton},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeForcesAgainstXDown{
-    "θ = atan(ΣY / ΣX) - 180°",
-    "atan(({F₁} × sin({θ₁}) + {F₂} × sin({θ₂}) + {F₃} × sin({θ₃})) / ({F₁} × cos({θ₁}) + {F₂} × cos({θ₂}) + {F₃} × cos({θ₃}))) - 180°",
-    {{{"F₁", Unit::Newton},
-      {"θ₁", Unit::Degree},
-      {"F₂", Unit::Newton},
-      {"θ₂", Unit::Degree},
-      {"F₃", Unit::Newton},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeForcesAlongYUp{
-    "θ = 90° - atan(ΣX / ΣY)",
-    "90° - atan(({F₁} × cos({θ₁}) + {F₂} × cos({θ₂}) + {F₃} × cos({θ₃})) / ({F₁} × sin({θ₁}) + {F₂} × sin({θ₂}) + {F₃} × sin({θ₃})))",
-    {{{"F₁", Unit::Newton},
-      {"θ₁", Unit::Degree},
-      {"F₂", Unit::Newton},
-      {"θ₂", Unit::Degree},
-      {"F₃", Unit::Newton},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr Relation threeForcesAlongYDown{
-    "θ = -90° - atan(ΣX / ΣY)",
-    "-90° - atan(({F₁} × cos({θ₁}) + {F₂} × cos({θ₂}) + {F₃} × cos({θ₃})) / ({F₁} × sin({θ₁}) + {F₂} × sin({θ₂}) + {F₃} × sin({θ₃})))",
-    {{{"F₁", Unit::Newton},
-      {"θ₁", Unit::Degree},
-      {"F₂", Unit::Newton},
-      {"θ₂", Unit::Degree},
-      {"F₃", Unit::Newton},
-      {"θ₃", Unit::Degree}}},
-    Unit::Degree};
-inline constexpr SumWorking threeForces{threeForcesMagnitude,    threeForcesAlongX,   threeForcesAgainstXUp,
-                                        threeForcesAgainstXDown, threeForcesAlongYUp, threeForcesAlongYDown};
+// Vectors as typed, A₁ at θ₁ and so on, and forces, F₁ at θ₁.
+const SumWorking& twoVectors();
+const SumWorking& threeVectors();
+const SumWorking& threeForces();
+const SumWorking& fourForces();
 
 } // namespace physics

@@ -41,7 +41,7 @@ std::vector<physics::Polar> vectorsOf(const Sheet& w) {
 // The working of the sum of these vectors: its magnitude, and its direction where it has one.
 std::vector<Step> workingOf(const physics::SumWorking& sum, const QStringList& from,
                             std::optional<num::Single> degrees) {
-    std::vector<Step> steps = {{sum.magnitude, from, resultant}};
+    std::vector<Step> steps = {{sum.magnitude(), from, resultant}};
     if (degrees)
         steps.push_back({sum.direction(*degrees), from, direction});
     return steps;
@@ -112,7 +112,7 @@ Definition frmAddingVectors() {
     const QStringList three = two + QStringList{magnitude3, angle3};
     d.layouts.push_back(prompts);
     for (const auto& [sum, from] :
-         {std::pair{&physics::twoVectors, two}, std::pair{&physics::threeVectors, three}})
+         {std::pair{&physics::twoVectors(), two}, std::pair{&physics::threeVectors(), three}})
         for (const std::optional<num::Single> degrees : physics::directionOfEachForm()) {
             Layout l = prompts;
             l.working = workingOf(*sum, from, degrees);
@@ -124,7 +124,7 @@ Definition frmAddingVectors() {
         if (w.isEmpty(resultant))
             return l;
         const bool third = !w.isEmpty(magnitude3);
-        l.working = workingOf(third ? physics::threeVectors : physics::twoVectors, third ? three : two,
+        l.working = workingOf(third ? physics::threeVectors() : physics::twoVectors(), third ? three : two,
                               physics::resultant(vectorsOf(w)).direction);
         return l;
     };
