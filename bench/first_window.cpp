@@ -172,7 +172,7 @@ pid_t startXvfb(std::string* display) {
         finish(pid, 5000);
         return -1;
     }
-    *display = ":" + text.substr(0, text.find('\n'));
+    display->assign(":").append(text, 0, text.find('\n'));
     return pid;
 }
 
