@@ -52,6 +52,7 @@ apt_get() {
       rm -f "$errors"
       return 1
     fi
+    if [ $waited -eq 0 ]; then sed 's/^/deps.sh: /' "$errors" >&2; fi
     echo "deps.sh: another program holds the package lock; waiting for it ($waited s of 300 s)" >&2
     sleep 10
     waited=$((waited + 10))
