@@ -107,11 +107,12 @@ apt-get install -s --no-install-recommends "$deb" >"$work/apt.txt" 2>&1 ||
 target=$work/root
 mkdir -p "$target/var/lib/dpkg/info" "$target/var/lib/dpkg/updates"
 touch "$target/var/lib/dpkg/status"
-dpkg --root="$target" --force-not-root --force-depends --log=/dev/null -i "$deb" >/dev/null ||
-  fail "dpkg could not install the package"
+# (The root has none of the packages it depends on: dpkg installs it all the same.)
+dpkg --root="$target" --force-not-root --force-depends --log=/dev/null -i "$deb" >"$work/dpkg.txt" 2>&1 ||
+  { cat "$work/dpkg.txt" >&2; fail "dpkg could not install the package"; }
 [ -x "$target/usr/lib/quellorin/quellorin" ] || fail "the installed root has no program"
-dpkg --root="$target" --force-not-root --log=/dev/null --purge quellorin >/dev/null ||
-  fail "dpkg could not remove the package"
+dpkg --root="$target" --force-not-root --log=/dev/null --purge quellorin >"$work/dpkg.txt" 2>&1 ||
+  { cat "$work/dpkg.txt" >&2; fail "dpkg could not remove the package"; }
 left=$(cd "$target" && find . -path ./var/lib/dpkg -prune -o ! -type d -print)
 [ -z "$left" ] || fail "removing the package left $left"
 say "installs into an empty root and purges without a trace"
