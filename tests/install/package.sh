@@ -93,7 +93,9 @@ sed 's/^/  /' "$work/lintian.txt"
 
 extracted=$work/extracted
 dpkg-deb -x "$deb" "$extracted"
-if ! hardening-check "$extracted/usr/lib/quellorin/quellorin" >"$work/hardening.txt"; then
+# Every protection but the control-flow mark: Debian 12's C library start files (Scrt1.o, crti.o)
+# lack it, so the linker leaves it off any program linked with them, whatever the compiler did.
+if ! hardening-check --nocfprotection "$extracted/usr/lib/quellorin/quellorin" >"$work/hardening.txt"; then
   cat "$work/hardening.txt" >&2
   fail "hardening-check finds a protection missing"
 fi
