@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libsqlite3-dev libcups2-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd cups-filters
-  # clang with libFuzzer, for the fuzz targets (scripts/fuzz.sh).
+  # clang with libFuzzer, for the fuzz targets (scripts/fuzz.sh) and continuous integration's clang
+  # build.
   clang libclang-rt-14-dev
   # The static checks (scripts/lint.sh).
   clang-format clang-tidy
@@ -18,6 +19,8 @@ packages=(
   # Qt's SVG support (the build draws the program's icon with it), and the tools that check and
   # build the package.
   qt6-svg-dev desktop-file-utils appstream dpkg-dev lintian
+  # The Debian source package's build (debian/) and its checks (tests/install/package.sh).
+  debhelper devscripts fakeroot
   # The accessibility bus and a client of it: the walk test reads the windows as a screen reader.
   at-spi2-core dbus-daemon python3-pyatspi
   # A screen reader with its speech service, and a typist on the virtual display: the screen-reader
@@ -41,5 +44,26 @@ fi
 echo "Installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# Another program may hold the package lock (on a fresh machine, often the machine's own updates):
+# then apt-get is tried again every 10 s for up to 5 minutes, saying so, before giving up.
+apt_get() {
+  local errors waited=0
+  errors=$(mktemp)
+  while ! DEBIAN_FRONTEND=noninteractive $sudo apt-get "$@" 2>"$errors"; do
+    if ! grep -qE 'Could not get lock|Unable to acquire the dpkg frontend lock|Unable to lock' "$errors" ||
+      [ $waited -ge 300 ]; then
+      cat "$errors" >&2
+      rm -f "$errors"
+      return 1
+    fi
+    if [ $waited -eq 0 ]; then sed 's/^/deps.sh: /' "$errors" >&2; fi
+    echo "deps.sh: another program holds the package lock; waiting for it ($waited s of 300 s)" >&2
+    sleep 10
+    waited=$((waited + 10))
+  done
+  cat "$errors" >&2
+  rm -f "$errors"
+}
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"
