@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quellorin needs to build, run and test, but only those not yet installed.
+# Packages named as arguments are installed besides (bench/deps.sh names the benchmarks' own).
 set -euo pipefail
 
 packages=(
@@ -28,6 +29,7 @@ packages=(
   orca speech-dispatcher xdotool
   # Exact arithmetic for the statistics windows (Boost.Multiprecision, headers only: nothing to load).
   libboost-dev
+  "$@"
 )
 
 missing=()

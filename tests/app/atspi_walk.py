@@ -19,10 +19,9 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 import pyatspi  # noqa: E402
-from gi.repository import GLib  # noqa: E402
+from atspi_common import application, children, descendants, states, text_of, wait_for, window  # noqa: E402
 
 MAIN_TITLE = "Carvido Software - Quellorin"
-TIMEOUT = 60.0  # seconds; the sanitizers slow the program down
 
 
 class Walk:
@@ -47,46 +46,14 @@ class Walk:
             pass
 
 
-def pump(seconds=0.05):
-    """Lets the bus deliver what is pending for a moment."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.01)
 
 
-def wait_for(find, what, timeout=TIMEOUT):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        pump()
-        try:
-            found = find()
-        except Exception:  # the tree changes under the walk
-            found = None
-        if found:
-            return found
-    raise SystemExit("gave up waiting for " + what)
 
 
-def children(node):
-    out = []
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            out.append(child)
-    return out
 
 
-def descendants(node):
-    for child in children(node):
-        yield child
-        yield from descendants(child)
 
 
-def states(node):
-    return set(node.getState().getStates())
 
 
 def find(node, role, name=None):
@@ -96,19 +63,8 @@ def find(node, role, name=None):
     return None
 
 
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in children(desktop):
-        if app.name == "Quellorin" and app.childCount:
-            return app
-    return None
 
 
-def window(app, title):
-    for w in children(app):
-        if w.name == title and pyatspi.STATE_SHOWING in states(w):
-            return w
-    return None
 
 
 def press(node):
@@ -129,9 +85,6 @@ def heard(walk, box, text, since):
     return False
 
 
-def text_of(node):
-    t = node.queryText()
-    return t.getText(0, t.characterCount)
 
 
 def open_from_menu(walk, app, main, title, item, caption):

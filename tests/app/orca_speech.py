@@ -25,10 +25,9 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 import pyatspi  # noqa: E402
-from gi.repository import GLib  # noqa: E402
+from atspi_common import application, descendants, text_of, wait_for, window  # noqa: E402
 
 MAIN_TITLE = "Carvido Software - Quellorin"
-TIMEOUT = 60.0  # seconds; the sanitizers slow the program down
 
 
 class Speech:
@@ -85,50 +84,16 @@ class Walk:
         return ok
 
 
-def pump(seconds=0.05):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.01)
 
 
-def wait_for(find, what, timeout=TIMEOUT):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        pump()
-        try:
-            found = find()
-        except Exception:  # the tree changes under the walk
-            found = None
-        if found:
-            return found
-    raise SystemExit("gave up waiting for " + what)
 
 
-def children(node):
-    return [c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c is not None]
 
 
-def descendants(node):
-    for child in children(node):
-        yield child
-        yield from descendants(child)
 
 
-def application():
-    for app in children(pyatspi.Registry.getDesktop(0)):
-        if app.name == "Quellorin" and app.childCount:
-            return app
-    return None
 
 
-def window(app, title):
-    for w in children(app):
-        if w.name == title and pyatspi.STATE_SHOWING in w.getState().getStates():
-            return w
-    return None
 
 
 def box(w, name):
@@ -147,9 +112,6 @@ def menu_item_showing(w, menu, item):
     return False
 
 
-def text_of(node):
-    t = node.queryText()
-    return t.getText(0, t.characterCount)
 
 
 def xdotool(*args):
