@@ -149,11 +149,13 @@ void fit(QWidget* window) {
 
     window->installEventFilter(new Keeper(window));
 
-    // Wherever the keyboard goes, the contents scroll to show it.
-    QPointer<QScrollArea> guard(area);
+    // Wherever the keyboard goes, the contents scroll to show it. The focus also moves while the
+    // window is being taken down; by then the area is no longer a scroll area, and the cast says so.
+    QPointer<QWidget> guard(area);
     QObject::connect(qApp, &QApplication::focusChanged, area, [guard, page](QWidget*, QWidget* now) {
-        if (guard && now && page->isAncestorOf(now))
-            guard->ensureWidgetVisible(now);
+        if (auto* scroller = qobject_cast<QScrollArea*>(guard.data());
+            scroller && now && page->isAncestorOf(now))
+            scroller->ensureWidgetVisible(now);
     });
 }
 
