@@ -186,8 +186,9 @@ struct Layout {
     QString resultPrefix;
     // The visible input boxes, where they are not exactly the prompted ones.
     std::optional<QStringList> shown;
-    // The unit of each result row whose unit depends on the selection; such a row not named here
-    // has none.
+    // The unit of each result row whose unit depends on the selection, where no step of the
+    // working gives it (a step's relation gives the unit of the box it answers in); a row named by
+    // neither has none.
     Units units;
     // The captions of the window's other labels (its own unit labels, the prefixes of further
     // result rows); every such label not named here is emptied.
