@@ -13,7 +13,7 @@
 // see the same machine, and each round gives a ratio: the median of the per-round ratios is the
 // figure that a busy machine moves least. The load average before and after is printed with them.
 //
-// Run: build/bench_first_window [rounds [PROGRAM [FLOOR [OTHER]]]]   (10 rounds by default, at
+// Run: build/bench_first_window [rounds [PROGRAM [FLOOR [OTHER]]]]   (32 rounds by default, at
 // least 8; PROGRAM and FLOOR default to quellorin and bench_floor_window beside this benchmark,
 // OTHER to speedcrunch on the PATH; "-" leaves OTHER out). Needs Xvfb on the PATH.
 
@@ -422,7 +422,7 @@ std::string loadAverage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const int rounds = argc > 1 ? std::max(8, std::atoi(argv[1])) : 10;
+    const int rounds = argc > 1 ? std::max(8, std::atoi(argv[1])) : 32;
     std::vector<Series> series(2);
     series[0] = {"program", {argc > 2 ? argv[2] : besideMe("quellorin")}, {}};
     series[1] = {"floor", {argc > 3 ? argv[3] : besideMe("bench_floor_window")}, {}};

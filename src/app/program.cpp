@@ -160,6 +160,8 @@ int RunProgram(int argc, char* argv[]) {
     // The windows' icon is read from its pictures once the main window is on screen: reading them,
     // and giving the window system every size, would come before the window's first paint.
     afterFirstPaint([] { QApplication::setWindowIcon(ProgramIcon()); });
+    // So does the windows' fitting of their width to their caption.
+    windows::setFirstPaintQueue(afterFirstPaint);
     Main();
     if (program::ended())
         return program::exitStatus();

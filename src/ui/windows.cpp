@@ -32,6 +32,19 @@ std::function<void(Form*)>& helpHandler() {
     return h;
 }
 
+std::function<void(std::function<void()>)>& firstPaintQueue() {
+    static std::function<void(std::function<void()>)> q;
+    return q;
+}
+
+// Runs the work once the program's first window has been painted, or at once.
+void afterFirstPaint(std::function<void()> work) {
+    if (firstPaintQueue())
+        firstPaintQueue()(std::move(work));
+    else
+        work();
+}
+
 } // namespace
 
 void registerClass(const QString& className, Factory factory) {
@@ -80,7 +93,12 @@ Form* load(const QString& className) {
     // of options its one Tab stop.
     accesskeys::assign(f);
     tabstops::onePerGroup(f);
-    f->fitCaption();
+    // Measuring the caption loads the title bar's bold font, which nothing else at start uses; a
+    // caption wider than the window widens it only after its first paint, a rare case.
+    afterFirstPaint([f = QPointer<Form>(f)] {
+        if (f)
+            f->fitCaption();
+    });
     f->centerOnScreen();
     // A window larger than the screen has room for scrolls, its title bar on the screen.
     screenfit::fit(f);
@@ -134,6 +152,10 @@ void unloadAll() {
 
 void setHelpHandler(std::function<void(Form*)> handler) {
     helpHandler() = std::move(handler);
+}
+
+void setFirstPaintQueue(std::function<void(std::function<void()>)> queue) {
+    firstPaintQueue() = std::move(queue);
 }
 
 void showHelp(Form* from) {

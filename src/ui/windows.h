@@ -49,4 +49,9 @@ void setHelpHandler(std::function<void(Form*)> handler);
 // Opens the help viewer for the window, through the handler installed.
 void showHelp(Form* from);
 
+// Work of a window's load that can wait until the program's first window has been painted: the
+// program installs what runs it then (or at once, once that has happened). Without one, the work
+// is done as the window loads.
+void setFirstPaintQueue(std::function<void(std::function<void()>)> queue);
+
 } // namespace windows

@@ -1,6 +1,7 @@
 // Windows larger than the screen's free area: they open inside it and scroll, with every control
 // still there, still hidden where it was hidden, and scrolled into view when the keyboard goes to
-// it. A window that fits is left as it was.
+// it. A window that fits is left as it was. And a window too narrow for its caption is widened,
+// at once or, at start, once the program's first window has been painted.
 
 #include "ui/screenfit.h"
 #include "uitest.h"
@@ -8,6 +9,9 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -62,6 +66,25 @@ class TestScreenFit : public QObject {
         QVERIFY(!screenfit::scrolls(w));
         QCOMPARE(w->findChild<QWidget*>(QStringLiteral("Text1"))->parentWidget(), w);
         QCOMPARE(w->minimumSize(), w->maximumSize());
+    }
+
+    void aCaptionWidensItsWindowWhenTheProgramLetsIt() {
+        std::vector<std::function<void()>> waiting;
+        windows::setFirstPaintQueue([&](std::function<void()> work) { waiting.push_back(std::move(work)); });
+        windows::registerClass(QStringLiteral("frmCaption"), [] {
+            auto* w = new Column(QStringLiteral("frmCaption"), 2, 40);
+            w->setWindowTitle(QStringLiteral("A caption far wider than one small box"));
+            return w;
+        });
+        Form* w = windows::show(QStringLiteral("frmCaption"));
+        settle();
+        const int needed = Form::captionWidth(w->windowTitle());
+        QVERIFY(w->width() < needed);
+        QCOMPARE(waiting.size(), size_t(1));
+        waiting.front()();
+        windows::setFirstPaintQueue(nullptr);
+        settle();
+        QVERIFY(w->width() >= needed);
     }
 
     void aLargerWindowScrollsInsideTheFreeArea() {
