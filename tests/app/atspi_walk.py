@@ -5,7 +5,7 @@ Run under a display and a session bus (the CTest entry starts both: xvfb-run, db
     atspi_walk.py PATH/TO/quellorin
 
 The program runs on the xcb platform with Qt's AT-SPI bridge on. The walk reads the main window
-and three calculators as a client of the bus: roles, names and states, and the events a screen
+and four calculator windows as a client of the bus: roles, names and states, and the events a screen
 reader hears while it types into boxes and presses buttons through their actions. Each check is
 printed; the last line counts them, and any failure makes the exit status 1.
 """
@@ -46,25 +46,11 @@ class Walk:
             pass
 
 
-
-
-
-
-
-
-
-
-
-
 def find(node, role, name=None):
     for d in descendants(node):
         if d.getRole() == role and (name is None or d.name == name):
             return d
     return None
-
-
-
-
 
 
 def press(node):
@@ -83,8 +69,6 @@ def heard(walk, box, text, since):
         if kind.startswith("object:text-changed:insert") and source == box and data == text:
             return True
     return False
-
-
 
 
 def open_from_menu(walk, app, main, title, item, caption):
@@ -135,6 +119,12 @@ def ok_is_heard(walk, w, result_name, expected, formula=None):
     check_output(walk, result, "the result box %r" % result_name)
     if formula:
         check_output(walk, find(w, pyatspi.ROLE_TEXT, "Worked formula"), "the worked-formula box")
+
+
+def announced(w, text):
+    """Whether the window has a screen reader say `text` without the focus moving (a notification)."""
+    return wait_for(lambda: any(d.name == text for d in descendants(w) if d.getRole() == pyatspi.ROLE_NOTIFICATION),
+                    "the announcement %r" % text)
 
 
 def main():
@@ -195,13 +185,23 @@ def main():
             expected = "3 points: X -1, Y 1; X 0, Y 0; X 1, Y 1."
             wait_for(lambda: chart.description == expected, "the graph's points")
             walk.check(chart.description == expected, "the graph tells its points")
+            walk.check(announced(eq, "The graph has 3 points, from X -1 to X 1."), "Ok says how many points")
             type_into(find(eq, pyatspi.ROLE_TEXT, "Enter a value for X"), "1")
             y = find(eq, pyatspi.ROLE_TEXT, "Y at X")
             since = len(walk.events)
             press(find(eq, pyatspi.ROLE_PUSH_BUTTON, "Calculate Y"))
             wait_for(lambda: heard(walk, y, "1.000", since), "Y at X")
             walk.check(heard(walk, y, "1.000", since), "Calculate Y announces Y")
+            walk.check(announced(eq, "Y at X = 1 is 1.000"), "Calculate Y is said with its X")
             check_output(walk, y, "Y at X")
+
+        # A window whose buttons each answer: the answer is said with its words and its unit.
+        temperatures = open_from_menu(walk, app, main_window, "General", "Temperatures", "Temperature Conversion")
+        if temperatures:
+            type_into(find(temperatures, pyatspi.ROLE_TEXT, "Enter a temperature value."), "100")
+            press(find(temperatures, pyatspi.ROLE_PUSH_BUTTON, "C To F"))
+            walk.check(announced(temperatures, "The new temperature is 212.000 \u00b0F"),
+                       "C To F says the new temperature with its unit")
 
         # Names are plain text everywhere the walk has been.
         broken = [

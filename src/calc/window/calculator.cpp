@@ -277,7 +277,8 @@ void CalculatorWindow::buildButtons(QBoxLayout* outer) {
     }
     std::vector<Form::Button> more;
     for (const ExtraButton& extra : b.more)
-        more.push_back({extra.name, extra.caption, [this, name = extra.name] { m_runtime.press(name); }});
+        more.push_back({extra.name, extra.caption,
+                        [this, name = extra.name] { answer([this, &name] { m_runtime.press(name); }); }});
     if (b.morePerRow > 0) {
         for (size_t i = 0; i < more.size(); i += size_t(b.morePerRow)) {
             const std::vector<Form::Button> chunk(
@@ -445,9 +446,12 @@ void CalculatorWindow::sayAbout(const QString& name, const Message& m) {
 }
 
 void CalculatorWindow::cmdOk_Click() {
+    answer([this] { m_runtime.ok(); });
+}
+
+void CalculatorWindow::answer(const std::function<void()>& press) {
     m_answered.emplace();
-    m_runtime.ok();
-    // Each row Ok wrote, read as the window shows it: its words, the answer and its unit.
+    press();
     QStringList rows;
     for (const ResultRow& r : definition().results) {
         const QLineEdit* b = box(r.box);

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QBoxLayout;
@@ -78,13 +79,16 @@ class CalculatorWindow : public Form, public Surface {
     QFrame* separatorLine(const QString& name);
     // A result whose words are empty for now is announced simply as the result.
     void nameResults();
+    // Runs what a button does, then has a screen reader say each result row it wrote, as the
+    // window shows it: its words, the answer and its unit.
+    void answer(const std::function<void()>& press);
 
     QHash<QString, QLineEdit*> m_boxes;
     QHash<QString, QLabel*> m_labels;
     QList<QRadioButton*> m_options; // every group, in number order
     QPushButton* m_ok = nullptr;
     QPushButton* m_print = nullptr;
-    // The result boxes written since Ok was pressed, while it runs.
+    // The result boxes written since Ok (or another button that answers) was pressed, while it runs.
     std::optional<QStringList> m_answered;
     CalculatorRuntime m_runtime;
 };

@@ -322,6 +322,12 @@ void frmEquations::cmdOk_Click() {
         m_points = std::move(table.points);
         m_madeFrom = source();
         drawChart();
+        accessible::announce(
+            this, QStringLiteral("The graph has %1 %2, from X %3 to X %4.")
+                      .arg(m_points.size())
+                      .arg(m_points.size() == 1 ? QStringLiteral("point") : QStringLiteral("points"))
+                      .arg(m_points.front().x)
+                      .arg(m_points.back().x));
     });
 }
 
@@ -348,7 +354,7 @@ void frmEquations::cmdCalculateY_Click() {
         return;
     underErrorTrap([this] {
         if (const auto y = equations::yAt(m_points, integer(4)))
-            box(5)->setText(num::result(*y));
+            answer(5, QStringLiteral("Y at X = %1 is %2"), num::result(*y));
     });
 }
 
@@ -361,8 +367,13 @@ void frmEquations::cmdSlope_Click() {
         if (!tableIsCurrent(box(6)))
             return;
         if (const auto slope = equations::slopeAt(m_points, integer(4)))
-            box(6)->setText(num::result(*slope));
+            answer(6, QStringLiteral("The slope at X = %1 is %2"), num::result(*slope));
     });
+}
+
+void frmEquations::answer(int n, const QString& saying, const QString& value) {
+    box(n)->setText(value);
+    accessible::announce(this, saying.arg(box(4)->text(), value));
 }
 
 void frmEquations::cmdClear_Click() {

@@ -50,6 +50,9 @@ class frmEquations : public Form {
     // Whether the table was made from what the boxes hold now; if not, the answer box is emptied
     // and the student is asked to press Ok.
     bool tableIsCurrent(QLineEdit* answer);
+    // Writes the value into the answer box, and has a screen reader say it: the saying's %1 is
+    // the X typed, %2 the value.
+    void answer(int box, const QString& saying, const QString& value);
 
     std::vector<equations::Point> m_points;
     QStringList m_madeFrom; // source() when the table was made; empty while there is none
