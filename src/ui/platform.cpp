@@ -1,6 +1,7 @@
 #include "ui/platform.h"
 
 #include "ui/notice.h"
+#include "ui/screenfit.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -249,7 +250,8 @@ bool DesktopPrinter::printWindow(QWidget* window, QString* error) {
                            "press Print again.");
         return false;
     }
-    const QPixmap image = window->grab();
+    // All of the window, the parts a small screen has it scroll out of view as well.
+    const QPixmap image = screenfit::picture(window);
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(window->windowTitle());
     QPainter painter;

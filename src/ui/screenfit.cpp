@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -104,6 +105,11 @@ class Keeper : public QObject {
 
 bool scrolls(const QWidget* window) {
     return window->findChild<QScrollArea*>(QLatin1String(areaName), Qt::FindDirectChildrenOnly) != nullptr;
+}
+
+QPixmap picture(QWidget* window) {
+    const auto* area = window->findChild<QScrollArea*>(QLatin1String(areaName), Qt::FindDirectChildrenOnly);
+    return area && area->widget() ? area->widget()->grab() : window->grab();
 }
 
 void fit(QWidget* window) {

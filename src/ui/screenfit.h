@@ -5,6 +5,7 @@
 // larger than that area, its title bar on screen, and its contents scroll inside it (to wherever
 // the keyboard's focus goes, as well). It can be resized up to its full size.
 
+class QPixmap;
 class QWidget;
 
 namespace screenfit {
@@ -15,5 +16,9 @@ void fit(QWidget* window);
 
 // Whether the window scrolls its contents because the screen is too small for them.
 bool scrolls(const QWidget* window);
+
+// The window as a picture, whole: a scrolling window's contents at their full size, the parts
+// scrolled out of view with the rest (what Print prints).
+QPixmap picture(QWidget* window);
 
 } // namespace screenfit
