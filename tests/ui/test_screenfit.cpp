@@ -1,7 +1,7 @@
 // Windows larger than the screen's free area: they open inside it and scroll, with every control
 // still there, still hidden where it was hidden, and scrolled into view when the keyboard goes to
-// it, and printed whole. A window that fits is left as it was. And a window too narrow for its caption is
-// widened, at once or, at start, once the program's first window has been painted.
+// it, and printed whole. A window that fits is left as it was. And a window too narrow for its
+// caption is widened, at once or, at start, once the program's first window has been painted.
 
 #include "ui/screenfit.h"
 #include "uitest.h"
