@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""What the Orca screen reader says while a student works Kinetic Energy with the keyboard alone.
+"""What the Orca screen reader says while a student works Kinetic Energy, then a temperature
+conversion, with the keyboard alone.
 
 Run under a display and a session bus (the CTest entry starts both: xvfb-run, dbus-run-session):
     orca_speech.py PATH/TO/quellorin
@@ -237,6 +238,24 @@ def main():
                    "Orca says the message and the box's prompt %s" % speech.since(mark))
         keys("Return")
         wait_for(lambda: not window(app, "Quellorin"), "the message box to close")
+
+        # A window whose buttons each answer: the answer of the button Enter presses is said too.
+        give_keyboard(app, MAIN_TITLE)
+        chord("alt", "g")
+        wait_for(lambda: menu_item_showing(window(app, MAIN_TITLE), "General", "Temperatures"),
+                 "the General menu to open")
+        keys("Down", "Down", "Return")
+        temperatures = wait_for(lambda: window(app, "Temperature Conversion"), "the Temperature Conversion window")
+        give_keyboard(app, "Temperature Conversion")
+        wait_for(lambda: pyatspi.STATE_FOCUSED in box(temperatures, "Enter a temperature value.").getState().getStates(),
+                 "the cursor in the temperature box")
+        typed("100")
+        keys("Return")
+        mark = speech.mark()
+        keys("Return")
+        converted = wait_said(speech, mark, ["The new temperature is", "212.000"], "the conversion")
+        walk.check(converted is not None, "Orca says the conversion C To F made: %r (heard %s)"
+                   % (converted, speech.since(mark)))
     except SystemExit as gave_up:  # what the walk waited for never came
         walk.check(False, str(gave_up))
     finally:
