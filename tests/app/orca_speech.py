@@ -160,6 +160,14 @@ def wait_said(speech, mark, words, what, timeout=20.0):
         return None
 
 
+def enter_is_heard(walk, speech, words, what):
+    """Presses Enter, and checks that Orca then says the words, with no other key pressed."""
+    mark = speech.mark()
+    keys("Return")
+    said = wait_said(speech, mark, words, what)
+    walk.check(said is not None, "Orca says %s, no key pressed since: %r (heard %s)" % (what, said, speech.since(mark)))
+
+
 def main():
     program = sys.argv[1]
     walk = Walk()
@@ -214,11 +222,7 @@ def main():
         walk.check(text_of(mass) == "1200", "the mass box holds 1200 (%r)" % text_of(mass))
         keys("Tab")
         typed("25")
-        mark = speech.mark()
-        keys("Return")
-        answer = wait_said(speech, mark, ["375,000", "J"], "the answer")
-        walk.check(answer is not None, "Orca says the answer with its unit, no key pressed since: %r (heard %s)"
-                   % (answer, speech.since(mark)))
+        enter_is_heard(walk, speech, ["375,000", "J"], "the answer with its unit")
         velocity = box(energy, "Enter the velocity in m/s.")
         walk.check(pyatspi.STATE_FOCUSED in velocity.getState().getStates(),
                    "the cursor stays in the velocity box")
@@ -251,11 +255,7 @@ def main():
                  "the cursor in the temperature box")
         typed("100")
         keys("Return")
-        mark = speech.mark()
-        keys("Return")
-        converted = wait_said(speech, mark, ["The new temperature is", "212.000"], "the conversion")
-        walk.check(converted is not None, "Orca says the conversion C To F made: %r (heard %s)"
-                   % (converted, speech.since(mark)))
+        enter_is_heard(walk, speech, ["The new temperature is", "212.000"], "the conversion C To F made")
     except SystemExit as gave_up:  # what the walk waited for never came
         walk.check(False, str(gave_up))
     finally:
