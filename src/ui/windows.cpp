@@ -38,7 +38,7 @@ std::function<void(std::function<void()>)>& firstPaintQueue() {
 }
 
 // Runs the work once the program's first window has been painted, or at once.
-void afterFirstPaint(std::function<void()> work) {
+void onceFirstPainted(std::function<void()> work) {
     if (firstPaintQueue())
         firstPaintQueue()(std::move(work));
     else
@@ -95,7 +95,7 @@ Form* load(const QString& className) {
     tabstops::onePerGroup(f);
     // Measuring the caption loads the title bar's bold font, which nothing else at start uses; a
     // caption wider than the window widens it only after its first paint, a rare case.
-    afterFirstPaint([f = QPointer<Form>(f)] {
+    onceFirstPainted([f = QPointer<Form>(f)] {
         if (f)
             f->fitCaption();
     });

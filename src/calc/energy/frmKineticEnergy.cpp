@@ -22,42 +22,42 @@ Definition frmKineticEnergy() {
     };
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
-    d
-        .choices = {{.options =
-                         {
-                             {.caption = "Kinetic Energy",
-                              .layout = {.prompts = {{first, mass}, {second, velocity}},
-                                         .resultPrefix = "The Kinetic Energy is ",
-                                         .magnitudes = {first},
-                                         .working = {{physics::kineticEnergyRelation, {first, second}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single m = w.single(first), v = w.single(second);
-                                      w.showResult(physics::kineticEnergy(m, v));
-                                  }},
-                             {.caption = "Mass",
-                              .layout = {.prompts = {{first, energy}, {second, velocity}},
-                                         .resultPrefix = "The mass is ",
-                                         .working = {{physics::massFromKineticEnergyRelation,
-                                                      {first, second}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single ke = w.single(first), v = w.single(second);
-                                      w.showResult(physics::massFromKineticEnergy(ke, v));
-                                  }},
-                             {.caption = "Velocity",
-                              .layout = {.prompts = {{first, energy}, {second, mass}},
-                                         .resultPrefix = "The velocity is ",
-                                         .magnitudes = {second},
-                                         .working = {{physics::speedFromKineticEnergyRelation,
-                                                      {first, second}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single ke = w.single(first), m = w.single(second);
-                                      w.showResult(physics::speedFromKineticEnergy(ke, m));
-                                  }},
-                         },
-                     .perRow = 3}};
+    const Option solveForEnergy{
+        .caption = "Kinetic Energy",
+        .layout = {.prompts = {{first, mass}, {second, velocity}},
+                   .resultPrefix = "The Kinetic Energy is ",
+                   .magnitudes = {first},
+                   .working = {{physics::kineticEnergyRelation, {first, second}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single m = w.single(first), v = w.single(second);
+                w.showResult(physics::kineticEnergy(m, v));
+            },
+    };
+    const Option solveForMass{
+        .caption = "Mass",
+        .layout = {.prompts = {{first, energy}, {second, velocity}},
+                   .resultPrefix = "The mass is ",
+                   .working = {{physics::massFromKineticEnergyRelation, {first, second}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single ke = w.single(first), v = w.single(second);
+                w.showResult(physics::massFromKineticEnergy(ke, v));
+            },
+    };
+    const Option solveForVelocity{
+        .caption = "Velocity",
+        .layout = {.prompts = {{first, energy}, {second, mass}},
+                   .resultPrefix = "The velocity is ",
+                   .magnitudes = {second},
+                   .working = {{physics::speedFromKineticEnergyRelation, {first, second}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single ke = w.single(first), m = w.single(second);
+                w.showResult(physics::speedFromKineticEnergy(ke, m));
+            },
+    };
+    d.choices = {{.options = {solveForEnergy, solveForMass, solveForVelocity}, .perRow = 3}};
     d.checks = {required({first, second}, {"You must enter a value."})};
     d.help->text = concat({
         "Kinetic energy is the energy of motion. Its formula is 1/2 mv^2 where m is the mass and v is the  ",

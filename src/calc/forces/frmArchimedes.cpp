@@ -25,43 +25,41 @@ Definition frmArchimedes() {
     };
     d.results = {{.label = "Label3", .box = result}};
     d.formula = QStringLiteral("Text4");
-    d
-        .choices = {{.options =
-                         {
-                             {.caption = "Buoyant Force",
-                              .layout = {.prompts = {{first, "Enter the density."},
-                                                     {second, "Enter the volume."}},
-                                         .resultPrefix = "The buoyant force is ",
-                                         .magnitudes = {first},
-                                         .working = {{physics::buoyantForceRelation, {first, second}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single density = w.single(first), volume = w.single(second);
-                                      w.showResult(physics::buoyantForce(density, volume));
-                                  }},
-                             {.caption = "Density",
-                              .layout = {.prompts = {{first, "Enter the buoyant force."},
-                                                     {second, "Enter the volume."}},
-                                         .resultPrefix = "The density is ",
-                                         .working = {{physics::densityFromBuoyancyRelation,
-                                                      {first, second}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single force = w.single(first), volume = w.single(second);
-                                      w.showResult(physics::densityFromBuoyancy(force, volume));
-                                  }},
-                             {.caption = "Volume",
-                              .layout = {.prompts = {{first, "Enter the buoyant force."},
-                                                     {second, "Enter the density."}},
-                                         .resultPrefix = "The volume is ",
-                                         .working = {{physics::volumeFromBuoyancyRelation, {first, second}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single force = w.single(first), density = w.single(second);
-                                      w.showResult(physics::volumeFromBuoyancy(force, density));
-                                  }},
-                         },
-                     .perRow = 3}};
+    const Option solveForForce{
+        .caption = "Buoyant Force",
+        .layout = {.prompts = {{first, "Enter the density."}, {second, "Enter the volume."}},
+                   .resultPrefix = "The buoyant force is ",
+                   .magnitudes = {first},
+                   .working = {{physics::buoyantForceRelation, {first, second}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single density = w.single(first), volume = w.single(second);
+                w.showResult(physics::buoyantForce(density, volume));
+            },
+    };
+    const Option solveForDensity{
+        .caption = "Density",
+        .layout = {.prompts = {{first, "Enter the buoyant force."}, {second, "Enter the volume."}},
+                   .resultPrefix = "The density is ",
+                   .working = {{physics::densityFromBuoyancyRelation, {first, second}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single force = w.single(first), volume = w.single(second);
+                w.showResult(physics::densityFromBuoyancy(force, volume));
+            },
+    };
+    const Option solveForVolume{
+        .caption = "Volume",
+        .layout = {.prompts = {{first, "Enter the buoyant force."}, {second, "Enter the density."}},
+                   .resultPrefix = "The volume is ",
+                   .working = {{physics::volumeFromBuoyancyRelation, {first, second}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single force = w.single(first), density = w.single(second);
+                w.showResult(physics::volumeFromBuoyancy(force, density));
+            },
+    };
+    d.choices = {{.options = {solveForForce, solveForDensity, solveForVolume}, .perRow = 3}};
     const Message invalid = invalidData(Icon::Information);
     d.checks = {required({first, second}, invalid)};
     d.trap.icon = Icon::Information;

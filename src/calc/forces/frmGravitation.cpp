@@ -23,50 +23,53 @@ Definition frmGravitation() {
     d.results = {{.label = "Label4", .box = result, .format = ResultFormat::WideRange}};
     d.formula = QStringLiteral("Text5");
     // An option only changes the prompts.
-    d
-        .choices = {{.options =
-                         {
-                             {.caption = "Gravitational Force",
-                              .layout = {.prompts = {{mass1, "Enter Mass 1."},
-                                                     {second, "Enter Mass 2."},
-                                                     {third, "Enter distance between objects."}},
-                                         .resultPrefix = "The gravitational force is ",
-                                         .magnitudes = {second, third},
-                                         .working = {{physics::gravitationalForceRelation,
-                                                      {mass1, second, third}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single distance = w.single(third);
-                                      const Single m1 = w.single(mass1), m2 = w.single(second);
-                                      w.showResult(physics::gravitationalForce(m1, m2, distance));
-                                  }},
-                             {.caption = "Mass",
-                              .layout = {.prompts = {{mass1, "Enter Mass 1."},
-                                                     {second, "Enter the distance."},
-                                                     {third, "Enter gravitational force."}},
-                                         .resultPrefix = "The other mass is ",
-                                         .magnitudes = {second},
-                                         .working = {{physics::otherMassRelation, {mass1, second, third}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single distance = w.single(second);
-                                      const Single force = w.single(third), m1 = w.single(mass1);
-                                      w.showResult(physics::otherMass(m1, distance, force));
-                                  }},
-                             {.caption = "Distance",
-                              .layout = {.prompts = {{mass1, "Enter Mass 1."}, {second, "Enter Mass 2."}, {third, "Enter gravitational force."}},
-                                         .resultPrefix = "The distance is ",
-                                         .magnitudes = {second},
-                                         .working = {{physics::separationRelation, {mass1, second, third}}}},
-                              .solve =
-                                  [](Sheet& w) {
-                                      const Single m1 = w.single(mass1), force = w.single(third),
-                                                   m2 = w.single(second);
-                                      w.showResult(physics::separation(m1, m2, force));
-                                  }},
-                         },
-                     .perRow = 3,
-                     .clickEmptiesBoxes = false}};
+    const Option solveForForce{
+        .caption = "Gravitational Force",
+        .layout = {.prompts = {{mass1, "Enter Mass 1."},
+                               {second, "Enter Mass 2."},
+                               {third, "Enter distance between objects."}},
+                   .resultPrefix = "The gravitational force is ",
+                   .magnitudes = {second, third},
+                   .working = {{physics::gravitationalForceRelation, {mass1, second, third}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single distance = w.single(third);
+                const Single m1 = w.single(mass1), m2 = w.single(second);
+                w.showResult(physics::gravitationalForce(m1, m2, distance));
+            },
+    };
+    const Option solveForMass{
+        .caption = "Mass",
+        .layout = {.prompts = {{mass1, "Enter Mass 1."},
+                               {second, "Enter the distance."},
+                               {third, "Enter gravitational force."}},
+                   .resultPrefix = "The other mass is ",
+                   .magnitudes = {second},
+                   .working = {{physics::otherMassRelation, {mass1, second, third}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single distance = w.single(second);
+                const Single force = w.single(third), m1 = w.single(mass1);
+                w.showResult(physics::otherMass(m1, distance, force));
+            },
+    };
+    const Option solveForDistance{
+        .caption = "Distance",
+        .layout = {.prompts = {{mass1, "Enter Mass 1."},
+                               {second, "Enter Mass 2."},
+                               {third, "Enter gravitational force."}},
+                   .resultPrefix = "The distance is ",
+                   .magnitudes = {second},
+                   .working = {{physics::separationRelation, {mass1, second, third}}}},
+        .solve =
+            [](Sheet& w) {
+                const Single m1 = w.single(mass1), force = w.single(third), m2 = w.single(second);
+                w.showResult(physics::separation(m1, m2, force));
+            },
+    };
+    d.choices = {{.options = {solveForForce, solveForMass, solveForDistance},
+                  .perRow = 3,
+                  .clickEmptiesBoxes = false}};
     const Message invalid = invalidData();
     const Message positive{"You  must enter positive data."};
     d.checks = {
